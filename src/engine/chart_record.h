@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tivora {
+
+// How the zone offset relates to universal time. The picker writes zones east
+// of Greenwich with a leading "-", which must win over the longitude.
+enum class ZoneDirection {
+    FromLongitude, // east of Greenwich ahead of universal time, west behind
+    East,          // ahead of universal time
+    West,          // behind universal time
+};
+
+// The one record through which birth data reaches the engine and the
+// result comes back. Field names follow the documented data model.
+struct ChartRecord {
+    // Birth data, written by Calculate.
+    std::string BirthName;
+    std::int16_t BirthMonth = 0;
+    std::int16_t BirthDay = 0;
+    std::int16_t BirthYear = 0;
+    std::int16_t BirthHour = 0;
+    std::int16_t BirthMinute = 0;
+    std::int16_t ZoneHours = 0;   // magnitude
+    std::int16_t ZoneMinutes = 0; // magnitude
+    std::int16_t LonDegrees = 0;
+    std::int16_t LonMinutes = 0;
+    std::int16_t LatDegrees = 0;
+    std::int16_t LatMinutes = 0;
+    bool IsEast = false;
+    bool IsSouth = false;
+    bool IsDST = false;
+    tivora::ZoneDirection ZoneDirection = ZoneDirection::FromLongitude;
+
+    // Engine constants, set at the start of every calculation.
+    std::string SignAbbreviations;
+    double DegToRad = 0;
+    double RadToDeg = 0;
+
+    // Engine working values.
+    double LocalHours = 0;       // decimal hours
+    double ZoneOffset = 0;       // decimal hours, magnitude
+    double Longitude = 0;        // degrees, west positive
+    double Latitude = 0;         // degrees, north positive
+    double JulianDayNumber = 0;  // integral day number of the civil date
+    double UniversalHours = 0;   // may lie outside 0..24
+    double Centuries = 0;        // Julian centuries from JD 2415020.0
+    double Ayanamsa = 0;         // degrees, negative
+    double RamcRadians = 0;      // local sidereal time as an angle
+    double ObliquityRadians = 0; // obliquity of the ecliptic
+    double Ascendant = 0;        // sidereal longitude, degrees
+
+    // Result: degrees, minutes and seconds within the sign, then the sign's
+    // three-letter abbreviation (UTF-8, with the degree sign).
+    std::string AscendantText;
+};
+
+} // namespace tivora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/chart_record.h"
+
+#include <string>
+
+namespace tivora {
+
+// Stored decimals, kept exactly as the engine has always used them.
+constexpr double kPi = 3.14159265358979;
+constexpr double kDegToRad = 0.0174532925199433;
+constexpr double kRadToDeg = 57.2957795130823;
+constexpr const char* kSignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// Integral Julian day number of the civil date's noon; Julian calendar before
+// 15 October 1582, Gregorian from then on. Month and day are not checked.
+double GetJulianDayNumber(int month, int day, int year);
+
+// Minus the ayanamsa in degrees for T Julian centuries from JD 2415020.0.
+double GetAyanamsa(double centuries);
+
+// Four-quadrant arctangent built on the one-argument arctangent.
+double ArcTan2(double y, double x);
+
+// One correction in each direction, not a loop; 360 itself stays.
+double NormalizeDegrees(double& degrees);
+
+// "d° m' s\" Abc": position within the sign, seconds truncated.
+std::string FormatSignPosition(double degrees);
+
+// Universal time and sidereal angle from the birth data, then the sidereal
+// ascendant and its text. Reads and writes the record only.
+void CalculateAscendant(ChartRecord& chart);
+
+// The last three characters of an ascendant text: the sign abbreviation.
+std::string LagnaSignOf(const std::string& ascendantText);
+
+} // namespace tivora

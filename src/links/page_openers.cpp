@@ -1,0 +1,11 @@
+#include "links/page_openers.h"
+
+#include "app/platform.h"
+
+namespace tivora {
+
+void OpenVendorPage(Platform& platform, VendorPage page) {
+    platform.openUrl(VendorPageUrl(page));
+}
+
+} // namespace tivora
