@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/birth_entry.h"
+#include "engine/chart_record.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QIODevice;
+
+namespace tivora {
+
+inline constexpr const char* kCheckTheFileMessage = "Please Check The File.";
+inline constexpr const char* kCouldNotSaveMessage = "Could Not Save The File.";
+inline constexpr qint64 kMaxReadingFileSize = 64 * 1024;
+
+// The fifteen scrambled lines, each ending CR LF, from the chart record.
+QByteArray ReadingFileBytes(const ChartRecord& chart);
+
+// Writes the file's bytes to a device; false when the device fails.
+bool WriteReadingFile(const ChartRecord& chart, QIODevice& device);
+
+// Writes to a temporary file beside path and replaces path only when every
+// byte is written, so a failed save leaves an earlier file intact.
+bool SaveReadingFile(const ChartRecord& chart, const QString& path);
+
+// Splits file content into at most fifteen unscrambled lines (CR LF, a lone
+// CR or the end ends a line).
+QList<QByteArray> ReadingFileLines(const QByteArray& content);
+
+// Applies the lines to the entry as the Open command does: lists keep their
+// selection on unknown texts, month "0" clears it, flags compare with "1",
+// missing lines count as empty text.
+void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry);
+
+enum class OpenResult {
+    Applied,        // the entry was filled; Calculate runs next
+    WrongExtension, // the path does not end in "tvr"
+    Unreadable,     // missing, not a regular file, unreadable or too large
+};
+
+// The Open command's file part: checks the path, reads and applies the file.
+// On anything but Applied the entry is left exactly as it was.
+OpenResult OpenReadingFile(const QString& path, BirthEntry& entry);
+
+} // namespace tivora
