@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+#include <QMainWindow>
+
+namespace tivora {
+
+// The program's fonts ask for Verdana and fall back to the platform's sans
+// serif where it is missing.
+QFont VerdanaFont(qreal pointSize, bool bold = false);
+
+// A label that acts as a link: underlined, pointing-hand cursor, and a
+// clicked() signal on a left-button release inside it.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// Captions show "&&" as one "&" and mark no access key in a plain label.
+QString LabelText(const QString& caption);
+
+// A modeless top-level window of the program. unload() closes it without
+// ending the program; a close by the user announces closedByUser().
+class ProgramWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    using QMainWindow::QMainWindow;
+    void unload();
+
+signals:
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool unloading_ = false;
+};
+
+} // namespace tivora
