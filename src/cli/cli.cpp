@@ -1,0 +1,293 @@
+#include "cli/cli.h"
+
+#include "cli/csv.h"
+#include "cli/reading_job.h"
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+
+namespace tivora::cli {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kRefused = 1;
+constexpr int kUsage = 2;
+
+// The batch columns that stand for the main window's controls.
+enum class Column {
+    BirthName,
+    BirthMonth,
+    BirthDay,
+    BirthYear,
+    BirthHour,
+    BirthMinute,
+    ZoneHours,
+    ZoneMinutes,
+    LonDegrees,
+    LonMinutes,
+    LatDegrees,
+    LatMinutes,
+    IsEast,
+    IsSouth,
+    IsDST,
+    Count
+};
+constexpr const char* kColumnNames[] = {"BirthName",  "BirthMonth",  "BirthDay",   "BirthYear",
+                                        "BirthHour",  "BirthMinute", "ZoneHours",  "ZoneMinutes",
+                                        "LonDegrees", "LonMinutes",  "LatDegrees", "LatMinutes",
+                                        "IsEast",     "IsSouth",     "IsDST"};
+constexpr int kColumnCount = static_cast<int>(Column::Count);
+
+int Usage(std::ostream& err, const std::string& problem) {
+    err << "tivora-cli: " << problem << "\n"
+        << "Try 'tivora-cli --help'.\n";
+    return kUsage;
+}
+
+// Options shared by the commands that compute a reading.
+int ParseReading(const std::vector<std::string>& args, std::size_t from, ReadingJob& job,
+                 bool& json, std::ostream& err) {
+    bool seen[5] = {};
+    const char* required[] = {"--date", "--time", "--lon", "--lat", "--zone"};
+    for (std::size_t i = from; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--json") {
+            json = true;
+            continue;
+        }
+        if (option == "--dst") {
+            job.entry.dst = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return Usage(err, option + " needs a value");
+        std::string error;
+        if (!ParseReadingOption(option, args[i + 1], job, error))
+            return Usage(err, error);
+        for (int k = 0; k < 5; ++k)
+            if (option == required[k])
+                seen[k] = true;
+        ++i;
+    }
+    for (int k = 0; k < 5; ++k)
+        if (!seen[k])
+            return Usage(err, std::string("missing ") + required[k]);
+    return kDone;
+}
+
+int Refuse(std::ostream& err, const std::string& message) {
+    err << "tivora-cli: " << message << "\n";
+    return kRefused;
+}
+
+int RunReading(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ReadingJob job;
+    bool json = false;
+    if (const int status = ParseReading(args, 1, job, json, err); status != kDone)
+        return status;
+    if (!job.run())
+        return Refuse(err, job.message->text);
+    out << (json ? ReadingJson(job) : ReadingText(job));
+    return kDone;
+}
+
+// Fills the entry from one batch row the way the controls would hold it.
+bool EntryFromRow(const std::vector<std::string>& row, const int (&at)[kColumnCount],
+                  ReadingJob& job, std::string& message) {
+    auto cell = [&](Column c) -> const std::string& { return row[at[static_cast<int>(c)]]; };
+    BirthEntry& e = job.entry;
+    e.name = cell(Column::BirthName);
+    const auto month = ToWholeNumber(cell(Column::BirthMonth));
+    e.month = month && *month >= 1 && *month <= 12 ? *month - 1 : -1;
+    struct ListColumn {
+        Column column;
+        EntryList list;
+        int* position;
+        const char* range;
+    } lists[] = {{Column::BirthDay, EntryList::Day, &e.day, "1 to 31"},
+                 {Column::BirthYear, EntryList::Year, &e.year, "1901 to 2050"},
+                 {Column::BirthHour, EntryList::Hour, &e.hour, "0 to 23"},
+                 {Column::BirthMinute, EntryList::Minute, &e.minute, "0 to 59"}};
+    for (const ListColumn& l : lists) {
+        *l.position = FindListItem(l.list, Trimmed(cell(l.column)));
+        if (*l.position < 0) {
+            message = std::string(kColumnNames[static_cast<int>(l.column)]) +
+                      " must be one of the main window's values, " + l.range;
+            return false;
+        }
+    }
+    e.zoneHour = cell(Column::ZoneHours);
+    e.zoneMinute = cell(Column::ZoneMinutes);
+    e.lonDegrees = cell(Column::LonDegrees);
+    e.lonMinutes = cell(Column::LonMinutes);
+    e.latDegrees = cell(Column::LatDegrees);
+    e.latMinutes = cell(Column::LatMinutes);
+    const Column flags[] = {Column::IsEast, Column::IsSouth, Column::IsDST};
+    bool* targets[] = {&e.east, &e.south, &e.dst};
+    for (int k = 0; k < 3; ++k) {
+        const std::string value = Trimmed(cell(flags[k]));
+        if (value != "1" && value != "0") {
+            message = std::string(kColumnNames[static_cast<int>(flags[k])]) + " must be 1 or 0";
+            return false;
+        }
+        *targets[k] = value == "1";
+    }
+    return true;
+}
+
+int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+             std::ostream& err) {
+    if (args.size() != 2)
+        return Usage(err, "batch takes one FILE, or - for standard input");
+    std::ifstream file;
+    std::istream* source = &in;
+    if (args[1] != "-") {
+        file.open(args[1], std::ios::binary);
+        if (!file)
+            return Refuse(err, "cannot read " + args[1]);
+        source = &file;
+    }
+    CsvReader reader(*source);
+    std::vector<std::string> header;
+    std::string error;
+    if (reader.next(header, error) != CsvReader::Status::Record)
+        return Refuse(err, "the first line must be a valid CSV header");
+
+    int at[kColumnCount];
+    std::string missing;
+    for (int k = 0; k < kColumnCount; ++k) {
+        at[k] = -1;
+        for (std::size_t i = 0; i < header.size(); ++i)
+            if (header[i] == kColumnNames[k] && at[k] < 0)
+                at[k] = static_cast<int>(i);
+        if (at[k] < 0)
+            missing += std::string(missing.empty() ? "" : ", ") + kColumnNames[k];
+    }
+
+    std::string line;
+    for (const std::string& name : header) {
+        AppendCsvField(line, name);
+        line += ',';
+    }
+    line += "Ascendant,AscendantText,LagnaSign,Message";
+    for (const SignField& field : SignTables()) {
+        line += ',';
+        line += field.name;
+    }
+    line += "\r\n";
+    out << line;
+
+    std::vector<std::string> row;
+    const std::size_t extra = 4 + SignTables().size();
+    for (;;) {
+        const CsvReader::Status status = reader.next(row, error);
+        if (status == CsvReader::Status::End)
+            break;
+        std::string message;
+        ReadingJob job;
+        bool ok = false;
+        if (status == CsvReader::Status::Invalid) {
+            message = error;
+        } else if (!missing.empty()) {
+            message = "Missing column: " + missing;
+        } else if (row.size() != header.size()) {
+            message = "Line " + std::to_string(reader.line()) + " has " +
+                      std::to_string(row.size()) + " fields; the header has " +
+                      std::to_string(header.size());
+        } else if (EntryFromRow(row, at, job, message)) {
+            ok = job.run();
+            if (!ok)
+                message = job.message->text;
+        }
+        row.resize(header.size());
+
+        line.clear();
+        for (const std::string& cell : row) {
+            AppendCsvField(line, cell);
+            line += ',';
+        }
+        if (ok) {
+            char number[32];
+            std::snprintf(number, sizeof number, "%.6f", job.chart.Ascendant);
+            line += number;
+            line += ',';
+            AppendCsvField(line, job.chart.AscendantText);
+            line += ',';
+            line += job.lagnaSign;
+            line += ',';
+            for (const SignField& field : SignTables()) {
+                line += ',';
+                AppendCsvField(line, job.info.*field.member);
+            }
+        } else {
+            line += ",,,";
+            AppendCsvField(line, message);
+            line.append(extra - 4, ',');
+        }
+        line += "\r\n";
+        out << line;
+    }
+    out.flush();
+    if (!out)
+        return Refuse(err, "could not write the output");
+    return kDone;
+}
+
+} // namespace
+
+std::string UsageText() {
+    return R"(Usage:
+  tivora-cli reading --name TEXT --date YYYY-MM-DD --time HH:MM
+                     --lon DEG:MIN(E|W) --lat DEG:MIN(N|S) --zone Z [--dst] [--json]
+  tivora-cli batch FILE|-
+  tivora-cli --help
+
+reading  Works out the ascendant (Lagna) and prints AscendantText, LagnaSign
+         and the reading laid out as the report's sections; with --json one
+         object with the whole chart record and the SignInformation texts.
+         The date and time must lie in the main window's lists (years 1901
+         to 2050, hours 0 to 23, minutes 0 to 59).
+         --zone Z: the time zone's offset from universal time.
+           H:MM   direction taken from the longitude, as the main window does
+                  (east of Greenwich ahead of universal time, west behind)
+           +H:MM  ahead of universal time (east), e.g. +5:30 for India
+           -H:MM  behind universal time (west), e.g. -5:00 for New York
+         --dst: the birth time is daylight-saving time.
+
+batch    Reads CSV (RFC 4180, UTF-8) from FILE or standard input. The header
+         names chart-record fields, in any order: BirthName, BirthMonth,
+         BirthDay, BirthYear, BirthHour, BirthMinute, ZoneHours, ZoneMinutes,
+         LonDegrees, LonMinutes, LatDegrees, LatMinutes, IsEast, IsSouth, IsDST
+         (flags 1 or 0). Other columns are carried through. Each value is
+         taken as the text the window's control would hold: an empty cell is
+         an empty box and gets the window's message. A negative ZoneHours or
+         ZoneMinutes carries the zone picker's sign and means EAST (ahead of
+         universal time) -- the opposite of --zone's everyday sign.
+         Writes CSV: every input column, then Ascendant (degrees),
+         AscendantText, LagnaSign, Message and the 27 SignInformation texts.
+         A row that fails has its message in Message and empty results.
+
+Exit status: 0 done, 1 the birth data or a file was refused (the program's
+message is on standard error), 2 a usage error.
+)";
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    if (args.empty())
+        return Usage(err, "no command given");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << UsageText();
+        return kDone;
+    }
+    if (command == "reading")
+        return RunReading(args, out, err);
+    if (command == "batch")
+        return RunBatch(args, in, out, err);
+    return Usage(err, "unknown command " + command);
+}
+
+} // namespace tivora::cli
