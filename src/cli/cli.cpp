@@ -180,6 +180,7 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     out << line;
 
     std::vector<std::string> row;
+    std::map<std::string, std::string> signColumns;
     const std::size_t extra = 4 + SignTables().size();
     for (;;) {
         const CsvReader::Status status = reader.next(row, error);
@@ -217,10 +218,14 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
             line += ',';
             line += job.lagnaSign;
             line += ',';
-            for (const SignField& field : SignTables()) {
-                line += ',';
-                AppendCsvField(line, job.info.*field.member);
-            }
+            // Twelve signs, twelve texts: quote each sign's columns once.
+            std::string& columns = signColumns[job.lagnaSign];
+            if (columns.empty())
+                for (const SignField& field : SignTables()) {
+                    columns += ',';
+                    AppendCsvField(columns, job.info.*field.member);
+                }
+            line += columns;
         } else {
             line += ",,,";
             AppendCsvField(line, message);
