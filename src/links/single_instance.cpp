@@ -1,0 +1,42 @@
+#include "links/single_instance.h"
+
+#include "app/platform.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace tivora {
+
+QString SingleInstanceGuard::DefaultLockPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    return QDir(folder).filePath(QStringLiteral("tivora.lock"));
+}
+
+SingleInstanceGuard::SingleInstanceGuard(const QString& lockPath)
+    : path_(lockPath), lock_(lockPath) {
+    // Only a dead holder makes the lock stale; an age limit would let a
+    // second copy take the lock from one that has simply run for a while.
+    lock_.setStaleLockTime(0);
+}
+
+bool SingleInstanceGuard::tryAcquire() {
+    if (lock_.isLocked())
+        return true;
+    if (lock_.tryLock(0))
+        return true;
+    // A lock that cannot be written at all (no such folder, no permission)
+    // says nothing about another copy; better to run unguarded than not at all.
+    return lock_.error() != QLockFile::LockFailedError;
+}
+
+bool RefuseSecondInstance(Platform& platform, SingleInstanceGuard& guard) {
+    if (guard.tryAcquire())
+        return false;
+    platform.message(nullptr, QString::fromLatin1(kAlreadyRunningMessage),
+                     Platform::Icon::Information, Platform::Buttons::Ok);
+    return true;
+}
+
+} // namespace tivora
