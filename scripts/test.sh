@@ -5,7 +5,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev \
-    cups printer-driver-cups-pdf poppler-utils
+    cups printer-driver-cups-pdf poppler-utils desktop-file-utils
 
 # The fuzzer needs clang's libFuzzer; it runs first so ctest's summary closes
 # the output.

@@ -1,5 +1,6 @@
 #include "app/platform.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -7,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QSettings>
 #include <QTextDocument>
+#include <memory>
 
 namespace tivora {
 
@@ -71,7 +73,12 @@ bool QtPlatform::print(QTextDocument& document, const QString& jobName) {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(jobName);
     printer.setPrintRange(QPrinter::AllPages);
-    document.print(&printer);
+    // Laid out on the page first, the copy prints as it stands; left to
+    // itself, print() would add a page number under every page.
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(&printer);
+    copy->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    copy->print(&printer);
     return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 

@@ -3,7 +3,12 @@
 #include "reading/sign_tables.h"
 
 #include <QColor>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QUrl>
 
+class QPagedPaintDevice;
 class QTextDocument;
 
 namespace tivora {
@@ -12,9 +17,36 @@ inline const QColor kHeadingColor{128, 0, 128};
 inline const QColor kLabelColor{0, 128, 128};
 inline const QColor kValueColor{0, 0, 0};
 
+// The report's base font: Verdana 9.75 pt, or the sans serif that stands in
+// for it. Needs only Qt Gui, so the PDF writer can use it without widgets.
+QFont ReportBaseFont();
+
 // Builds the formatted report into an empty document: the same pieces as
 // the plain text, headings bold magenta, labels cyan, the rest black, in the
 // document's base font, with the footer addresses as links.
 void ComposeReportDocument(QTextDocument& document, const SignInformation& info);
+
+// The document's text with CR LF line breaks, to compare with ReportPlainText.
+QString ReportDocumentText(const QTextDocument& document);
+
+// A web address found in inserted text: where it stands and what it opens
+// ("www." addresses get "http://" in front).
+struct ReportLink {
+    qsizetype start;
+    qsizetype length;
+    QString href;
+};
+QList<ReportLink> FindReportLinks(const QString& text);
+
+// Only web pages leave the report: http and https with a host.
+bool IsOpenableReportLink(const QUrl& url);
+
+// Prints a document as laid out for the device's page: the report's fonts,
+// bold and colours, its own pagination, nothing added above or below.
+void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& device);
+
+// Renders the report on A4 pages into a PDF file; false when the file cannot
+// be written. Needs a QGuiApplication.
+bool WriteReportPdf(const SignInformation& info, const QString& path);
 
 } // namespace tivora

@@ -1,0 +1,204 @@
+#include "report/reading_file.h"
+
+#include "links/scramble.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace tivora {
+
+namespace {
+
+constexpr int kLineCount = 15;
+constexpr char kCr = '\r';
+constexpr char kLf = '\n';
+
+QByteArray NumberText(int value) {
+    return QByteArray::number(value);
+}
+
+QByteArray FlagText(bool value) {
+    return value ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
+}
+
+// The file holds the zone as a magnitude and the engine takes its direction
+// from the longitude. A zone picked as ahead of universal time at a place
+// the engine would count as west needs its "-" kept, or reopening the file
+// would turn the zone around.
+QByteArray ZoneHoursText(const ChartRecord& chart) {
+    const bool countsAsWest = !chart.IsEast || (chart.LonDegrees == 0 && chart.LonMinutes == 0);
+    if (chart.ZoneDirection == ZoneDirection::East && countsAsWest)
+        return "-" + NumberText(chart.ZoneHours);
+    return NumberText(chart.ZoneHours);
+}
+
+std::string LineText(const QList<QByteArray>& lines, int index) {
+    if (index >= lines.size())
+        return {};
+    return FromWindows1252(lines[index]).toStdString();
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The month line is read as a decimal number; one is taken off before the
+// rounding, so "1.5" gives 0.5 and then January, not February.
+std::optional<double> DecimalNumber(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+    std::size_t i = begin;
+    if (i < end && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    std::size_t digits = 0;
+    for (; i < end && text[i] >= '0' && text[i] <= '9'; ++i)
+        ++digits;
+    if (i < end && text[i] == '.')
+        for (++i; i < end && text[i] >= '0' && text[i] <= '9'; ++i)
+            ++digits;
+    if (digits == 0 || i != end)
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(
+        QString::fromLatin1(text.data() + begin, qsizetype(end - begin)), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double RoundHalfToEven(double value) {
+    const double floor = std::floor(value);
+    const double rest = value - floor;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(floor, 2.0) != 0.0))
+        return floor + 1;
+    return floor;
+}
+
+void SelectListItem(EntryList list, const std::string& text, int& position) {
+    const int found = FindListItem(list, text);
+    if (found >= 0)
+        position = found;
+}
+
+} // namespace
+
+QByteArray ReadingFileBytes(const ChartRecord& chart) {
+    const QByteArray fields[kLineCount] = {
+        ToWindows1252(QString::fromStdString(chart.BirthName)),
+        NumberText(chart.BirthMonth),
+        NumberText(chart.BirthDay),
+        NumberText(chart.BirthYear),
+        NumberText(chart.BirthHour),
+        NumberText(chart.BirthMinute),
+        NumberText(chart.LonDegrees),
+        NumberText(chart.LonMinutes),
+        NumberText(chart.LatDegrees),
+        NumberText(chart.LatMinutes),
+        ZoneHoursText(chart),
+        NumberText(chart.ZoneMinutes),
+        FlagText(chart.IsEast),
+        FlagText(chart.IsSouth),
+        FlagText(chart.IsDST),
+    };
+    QByteArray bytes;
+    for (const QByteArray& field : fields)
+        bytes += ScrambleText(field) + "\r\n";
+    return bytes;
+}
+
+bool WriteReadingFile(const ChartRecord& chart, QIODevice& device) {
+    const QByteArray bytes = ReadingFileBytes(chart);
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = device.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    return true;
+}
+
+bool SaveReadingFile(const ChartRecord& chart, const QString& path) {
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // commit() overlooks a failure of its own final flush and would put a
+    // cut-off file in place, so the flush is checked first.
+    if (!WriteReadingFile(chart, file) || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QList<QByteArray> ReadingFileLines(const QByteArray& content) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    const qsizetype size = content.size();
+    while (start < size && lines.size() < kLineCount) {
+        qsizetype end = content.indexOf(kCr, start);
+        if (end < 0)
+            end = size;
+        lines.append(UnscrambleText(content.mid(start, end - start)));
+        start = end + 1;
+        if (end < size && start < size && content[start] == kLf)
+            ++start;
+    }
+    return lines;
+}
+
+void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry) {
+    entry.name = LineText(lines, 0);
+
+    if (const auto month = DecimalNumber(LineText(lines, 1))) {
+        const double position = RoundHalfToEven(*month - 1);
+        if (position >= -1 && position <= 11)
+            entry.month = static_cast<int>(position);
+    }
+    SelectListItem(EntryList::Day, LineText(lines, 2), entry.day);
+    SelectListItem(EntryList::Year, LineText(lines, 3), entry.year);
+    SelectListItem(EntryList::Hour, LineText(lines, 4), entry.hour);
+    SelectListItem(EntryList::Minute, LineText(lines, 5), entry.minute);
+
+    entry.lonDegrees = LineText(lines, 6);
+    entry.lonMinutes = LineText(lines, 7);
+    entry.latDegrees = LineText(lines, 8);
+    entry.latMinutes = LineText(lines, 9);
+    entry.zoneHour = LineText(lines, 10);
+    entry.zoneMinute = LineText(lines, 11);
+
+    entry.east = LineText(lines, 12) == "1";
+    entry.south = LineText(lines, 13) == "1";
+    entry.dst = LineText(lines, 14) == "1";
+}
+
+OpenResult OpenReadingFile(const QString& path, BirthEntry& entry) {
+    if (!path.endsWith(QLatin1String("tvr"), Qt::CaseSensitive))
+        return OpenResult::WrongExtension;
+
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile() || info.size() > kMaxReadingFileSize)
+        return OpenResult::Unreadable;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return OpenResult::Unreadable;
+    // The size is checked again on what is read: the file may grow meanwhile.
+    const QByteArray content = file.read(kMaxReadingFileSize + 1);
+    if (content.size() > kMaxReadingFileSize || file.error() != QFileDevice::NoError)
+        return OpenResult::Unreadable;
+
+    ApplyReadingFileLines(ReadingFileLines(content), entry);
+    return OpenResult::Applied;
+}
+
+} // namespace tivora

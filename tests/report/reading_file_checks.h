@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/birth_entry.h"
+#include "report/reading_file.h"
+
+#include <string>
+
+namespace tivora::test {
+
+inline bool SameEntry(const BirthEntry& a, const BirthEntry& b) {
+    return a.name == b.name && a.month == b.month && a.day == b.day && a.year == b.year &&
+           a.hour == b.hour && a.minute == b.minute && a.second == b.second &&
+           a.lonDegrees == b.lonDegrees && a.lonMinutes == b.lonMinutes &&
+           a.latDegrees == b.latDegrees && a.latMinutes == b.latMinutes &&
+           a.zoneHour == b.zoneHour && a.zoneMinute == b.zoneMinute && a.east == b.east &&
+           a.south == b.south && a.dst == b.dst;
+}
+
+// The entry a main window holds before a file is opened into it.
+inline BirthEntry EntryBeforeOpen() {
+    BirthEntry e;
+    e.name = "Before";
+    e.month = 4;
+    e.day = 9;
+    e.year = 50;
+    e.hour = 7;
+    e.minute = 8;
+    e.second = 33;
+    e.zoneHour = "5";
+    return e;
+}
+
+inline bool KeptOrValid(EntryList list, int before, int after) {
+    return after == before || !ListItemText(list, after).empty();
+}
+
+inline QByteArray SaveAndReopen(const BirthEntry& entry) {
+    ChartRecord chart;
+    WriteBirthData(entry, chart);
+    return ReadingFileBytes(chart);
+}
+
+// What must hold for any file content whatever: the rule broken first, or
+// an empty text.
+inline std::string CheckReadingFileContent(const QByteArray& content) {
+    const QList<QByteArray> lines = ReadingFileLines(content);
+    if (lines.size() > 15)
+        return "more than fifteen lines read";
+    qsizetype total = 0;
+    for (const QByteArray& line : lines) {
+        total += line.size();
+        for (const char c : line)
+            if (static_cast<unsigned char>(c) > 170)
+                return "an unscrambled byte above 170";
+    }
+    if (total > content.size())
+        return "lines longer than the content";
+
+    const BirthEntry before = EntryBeforeOpen();
+    BirthEntry entry = before;
+    ApplyReadingFileLines(lines, entry);
+    if (entry.second != before.second)
+        return "the seconds list was touched";
+    if (entry.month < -1 || entry.month > 11)
+        return "month outside the list";
+    if (!KeptOrValid(EntryList::Day, before.day, entry.day) ||
+        !KeptOrValid(EntryList::Year, before.year, entry.year) ||
+        !KeptOrValid(EntryList::Hour, before.hour, entry.hour) ||
+        !KeptOrValid(EntryList::Minute, before.minute, entry.minute))
+        return "a list position outside its list";
+    BirthEntry again = entry;
+    ApplyReadingFileLines(lines, again);
+    if (!SameEntry(again, entry))
+        return "opening the same file twice gives different entries";
+
+    // Saving what was opened writes a well-formed file, and after one round
+    // of normalising, saving and reopening changes nothing.
+    const QByteArray first = SaveAndReopen(entry);
+    if (first.count("\r\n") != 15 || first.count('\r') != 15 || first.count('\n') != 15 ||
+        !first.endsWith("\r\n"))
+        return "a saved file that is not fifteen CR LF lines";
+    BirthEntry second = before;
+    ApplyReadingFileLines(ReadingFileLines(first), second);
+    const QByteArray secondBytes = SaveAndReopen(second);
+    BirthEntry third = before;
+    ApplyReadingFileLines(ReadingFileLines(secondBytes), third);
+    if (SaveAndReopen(third) != secondBytes)
+        return "save and reopen do not settle";
+    return {};
+}
+
+} // namespace tivora::test

@@ -1,0 +1,266 @@
+#include "links/vendor_pages.h"
+#include "report/file_size_limit.h"
+#include "report/pdf_checks.h"
+#include "report/report_document.h"
+#include "report/report_sections.h"
+
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace tivora;
+
+namespace {
+
+SignInformation Aries() {
+    SignInformation info;
+    SelectSignInformation("Ari", info);
+    return info;
+}
+
+// Every SignInformation field set to its own name, so a value in the wrong
+// row shows.
+SignInformation NamedFields() {
+    SignInformation info;
+    for (const SignField& field : SignTables())
+        info.*field.member = field.name;
+    return info;
+}
+
+QStringList Headings() {
+    QStringList list;
+    for (const ReportSection& section : ReportSections())
+        list << QString::fromLatin1(section.heading);
+    return list;
+}
+
+QString Footer() {
+    return QString::fromStdString(ReportFooter());
+}
+
+// The format of the character at position (the one after the cursor).
+QTextCharFormat FormatAt(const QTextDocument& document, int position) {
+    QTextCursor cursor(const_cast<QTextDocument*>(&document));
+    cursor.setPosition(position + 1);
+    return cursor.charFormat();
+}
+
+struct Composed {
+    QTextDocument document;
+    explicit Composed(const SignInformation& info) {
+        document.setDefaultFont(ReportBaseFont());
+        ComposeReportDocument(document, info);
+    }
+};
+
+} // namespace
+
+class TestReportDocument : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textMatchesTheSectionTable() {
+        for (const SignInformation& info : {Aries(), NamedFields(), SignInformation{}}) {
+            Composed r(info);
+            QCOMPARE(ReportDocumentText(r.document), QString::fromStdString(ReportPlainText(info)));
+        }
+    }
+
+    void eightHeadingsTwentySevenRowsEightFooters() {
+        const SignInformation info = NamedFields();
+        Composed r(info);
+        int headings = 0;
+        int rows = 0;
+        int footers = 0;
+        for (QTextBlock block = r.document.begin(); block.isValid(); block = block.next()) {
+            const QString text = block.text();
+            if (Headings().contains(text))
+                ++headings;
+            if (text == Footer())
+                ++footers;
+            for (const ReportSection& section : ReportSections())
+                for (const ReportRow& row : section.rows)
+                    if (text ==
+                        QString::fromLatin1(row.label) + QString::fromStdString(info.*row.field))
+                        ++rows;
+        }
+        QCOMPARE(headings, 8);
+        QCOMPARE(rows, 27);
+        QCOMPARE(footers, 8);
+        QCOMPARE(r.document.begin().text(), QStringLiteral("Common: "));
+        QCOMPARE(r.document.lastBlock().text(), Footer());
+        QVERIFY(!r.document.toPlainText().endsWith(QLatin1Char('\n')));
+        // Heading, six rows, blank line, footer, blank line, next heading.
+        QCOMPARE(r.document.findBlockByNumber(9).text(), QString());
+        QCOMPARE(r.document.findBlockByNumber(10).text(), QStringLiteral("Sign Characteristics: "));
+    }
+
+    void emptyFieldsLeaveLabelsAlone() {
+        Composed r{SignInformation{}};
+        QCOMPARE(r.document.findBlockByNumber(1).text(), QStringLiteral("Vedic Name: "));
+        QCOMPARE(r.document.findBlockByNumber(6).text(), QStringLiteral("Sign Color: "));
+        QCOMPARE(r.document.blockCount(), Composed(Aries()).document.blockCount());
+    }
+
+    void headingsLabelsAndValuesHaveTheirLook() {
+        Composed r(Aries());
+        const QString text = r.document.toPlainText();
+        const int heading = int(text.indexOf(QStringLiteral("Physique And Looks: ")));
+        const int label = int(text.indexOf(QStringLiteral("\nLooks: "), heading)) + 1;
+        const int value = label + int(qstrlen("Looks: "));
+        QVERIFY(heading >= 0 && label > heading + 1);
+
+        const QTextCharFormat h = FormatAt(r.document, heading);
+        QCOMPARE(h.fontWeight(), int(QFont::Bold));
+        QCOMPARE(h.foreground().color(), QColor(128, 0, 128));
+        const QTextCharFormat l = FormatAt(r.document, label);
+        QCOMPARE(l.fontWeight(), int(QFont::Normal));
+        QCOMPARE(l.foreground().color(), QColor(0, 128, 128));
+        const QTextCharFormat v = FormatAt(r.document, value);
+        QCOMPARE(v.fontWeight(), int(QFont::Normal));
+        QCOMPARE(v.foreground().color(), QColor(0, 0, 0));
+        QVERIFY(!v.isAnchor());
+        // The last character of a heading is bold too, the next label not.
+        const int colon = heading + int(qstrlen("Physique And Looks:"));
+        QCOMPARE(FormatAt(r.document, colon).fontWeight(), int(QFont::Bold));
+        const int nextLabel = int(text.indexOf(QStringLiteral("Physique: "), heading));
+        QCOMPARE(FormatAt(r.document, nextLabel).fontWeight(), int(QFont::Normal));
+
+        // Face and size are the document's own: no piece overrides them.
+        for (int at : {heading, label, value})
+            QVERIFY(!FormatAt(r.document, at).hasProperty(QTextFormat::FontFamilies) &&
+                    !FormatAt(r.document, at).hasProperty(QTextFormat::FontPointSize));
+        QCOMPARE(r.document.defaultFont().pointSizeF(), 9.75);
+    }
+
+    void footerAddressIsALink() {
+        Composed r(Aries());
+        const QString text = r.document.toPlainText();
+        const QString site = VendorSite();
+        int links = 0;
+        for (qsizetype at = text.indexOf(Footer()); at >= 0; at = text.indexOf(Footer(), at + 1)) {
+            const int address = int(at + Footer().size() - site.size());
+            const QTextCharFormat first = FormatAt(r.document, address);
+            const QTextCharFormat last = FormatAt(r.document, int(at + Footer().size() - 1));
+            QVERIFY(first.isAnchor() && last.isAnchor());
+            QCOMPARE(first.anchorHref(), site);
+            QVERIFY(first.fontUnderline());
+            QCOMPARE(first.foreground().color(), QColor(0, 0, 0));
+            const QTextCharFormat words = FormatAt(r.document, int(at));
+            QVERIFY(!words.isAnchor() && !words.fontUnderline());
+            ++links;
+        }
+        QCOMPARE(links, 8);
+    }
+
+    void composingAgainGivesTheSameReport() {
+        Composed r(Aries());
+        const QString once = r.document.toHtml();
+        ComposeReportDocument(r.document, Aries());
+        QCOMPARE(r.document.toHtml(), once);
+        QCOMPARE(r.document.defaultFont(), ReportBaseFont());
+    }
+
+    void addressesInValuesBecomeLinks() {
+        SignInformation info;
+        info.Health = "See https://health.example.org/page?a=1, or www.example.net.";
+        Composed r(info);
+        const QString text = r.document.toPlainText();
+        const int https = int(text.indexOf(QStringLiteral("https://health")));
+        const int www = int(text.indexOf(QStringLiteral("www.example.net")));
+        QCOMPARE(FormatAt(r.document, https).anchorHref(),
+                 QStringLiteral("https://health.example.org/page?a=1"));
+        QCOMPARE(FormatAt(r.document, www).anchorHref(), QStringLiteral("http://www.example.net"));
+        // The punctuation after an address is not part of it.
+        QVERIFY(!FormatAt(r.document, int(text.indexOf(QLatin1Char(','), https))).isAnchor());
+        QVERIFY(!FormatAt(r.document, www + 15).isAnchor());
+    }
+
+    void findLinks_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("hrefs");
+        QTest::addColumn<QList<int>>("starts");
+        QTest::newRow("none") << "Mars and Venus" << QStringList{} << QList<int>{};
+        QTest::newRow("footer") << "Report Generated By https://www.example.com"
+                                << QStringList{"https://www.example.com"} << QList<int>{20};
+        QTest::newRow("two") << "http://a.b/c http://d.e"
+                             << QStringList{"http://a.b/c", "http://d.e"} << QList<int>{0, 13};
+        QTest::newRow("bracketed")
+            << "(see https://a.b/x)." << QStringList{"https://a.b/x"} << QList<int>{5};
+        QTest::newRow("capitals") << "HTTPS://A.B" << QStringList{"HTTPS://A.B"} << QList<int>{0};
+        QTest::newRow("bare www") << "at www.x.org" << QStringList{"http://www.x.org"}
+                                  << QList<int>{3};
+        QTest::newRow("scheme only") << "https:// and www." << QStringList{} << QList<int>{};
+        QTest::newRow("other schemes")
+            << "ftp://a.b mailto:a@b.c file:///etc/passwd" << QStringList{} << QList<int>{};
+        QTest::newRow("inside a word") << "xhttp://a.b" << QStringList{} << QList<int>{};
+        QTest::newRow("ends at quote")
+            << "\"http://a.b\"" << QStringList{"http://a.b"} << QList<int>{1};
+    }
+    void findLinks() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, hrefs);
+        QFETCH(QList<int>, starts);
+        const QList<ReportLink> links = FindReportLinks(text);
+        QCOMPARE(links.size(), hrefs.size());
+        for (qsizetype i = 0; i < links.size(); ++i) {
+            QCOMPARE(links[i].href.endsWith(text.mid(links[i].start, links[i].length)), true);
+            QCOMPARE(links[i].href, hrefs[i]);
+            QCOMPARE(int(links[i].start), starts[i]);
+        }
+    }
+
+    void onlyWebPagesOpen() {
+        QVERIFY(IsOpenableReportLink(QUrl("https://www.example.com")));
+        QVERIFY(IsOpenableReportLink(QUrl("HTTP://example.com/a?b=c")));
+        QVERIFY(!IsOpenableReportLink(QUrl("file:///etc/passwd")));
+        QVERIFY(!IsOpenableReportLink(QUrl("javascript:alert(1)")));
+        QVERIFY(!IsOpenableReportLink(QUrl("ftp://example.com")));
+        QVERIFY(!IsOpenableReportLink(QUrl("https:")));
+        QVERIFY(!IsOpenableReportLink(QUrl("example.com")));
+        QVERIFY(!IsOpenableReportLink(QUrl()));
+    }
+
+    void pdfHoldsTheReport() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("report.pdf");
+        QVERIFY(WriteReportPdf(Aries(), path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QVERIFY(!WriteReportPdf(Aries(), dir.filePath("missing/report.pdf")));
+        {
+            // A write that fails part-way leaves the earlier PDF in place.
+            QFile earlier(path);
+            QVERIFY(earlier.open(QIODevice::ReadOnly));
+            const QByteArray earlierBytes = earlier.readAll();
+            earlier.close();
+            test::FileSizeLimit limit(1000);
+            QVERIFY(limit.ok());
+            QVERIFY(!WriteReportPdf(SignInformation{}, path));
+            QVERIFY(earlier.open(QIODevice::ReadOnly));
+            QCOMPARE(earlier.readAll(), earlierBytes);
+        }
+
+        if (!test::HavePopplerTools())
+            QSKIP("poppler-utils are not installed; the PDF's content is not checked");
+        const QString text = test::PdfText(path);
+        for (const QString& heading : Headings())
+            QVERIFY2(text.contains(heading.trimmed()), qPrintable(heading));
+        QCOMPARE(text.count(Footer()), 8);
+        // No page numbers or anything else after the report's last words.
+        QVERIFY2(text.endsWith(Footer()), qPrintable(text.right(80)));
+        // Bold headings, and the three colours on the page.
+        QVERIFY(test::PdfFonts(path).contains(QStringLiteral("Bold")));
+        const QImage page = test::PdfFirstPage(path);
+        QVERIFY(!page.isNull());
+        QVERIFY(test::PixelsNear(page, kHeadingColor) > 50);
+        QVERIFY(test::PixelsNear(page, kLabelColor) > 50);
+        QVERIFY(test::PixelsNear(page, Qt::black) > 50);
+    }
+};
+
+QTEST_MAIN(TestReportDocument)
+#include "test_report_document.moc"
