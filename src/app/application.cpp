@@ -1,0 +1,91 @@
+#include "app/application.h"
+
+#include "app/frm_main.h"
+#include "reading/frm_result.h"
+#include "reading/sign_tables.h"
+#include "report/frm_save.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace tivora {
+
+namespace {
+
+// Windows delete themselves once unloaded, so a later one starts afresh.
+template <typename Window> Window* Loaded(Window* window) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+} // namespace
+
+Application::Application(Platform& platform, QObject* parent)
+    : QObject(parent), platform_(platform), signs_(CurrentSignInformation()) {}
+
+Application::~Application() {
+    delete main_;
+    delete result_;
+}
+
+frmMain* Application::showMainWindow() {
+    if (!main_) {
+        main_ = Loaded(new frmMain(platform_, chart_, signs_));
+        connect(main_, &frmMain::calculated, this, &Application::showResultWindow);
+        connect(main_, &frmMain::aboutRequested, this, [this] {
+            if (showAbout)
+                showAbout(main_);
+        });
+        connect(main_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
+    }
+    main_->show();
+    return main_;
+}
+
+void Application::showResultWindow() {
+    // Every Calculate starts a fresh reading on its first page.
+    if (result_)
+        result_->unload();
+    result_ = Loaded(new frmResult(platform_, signs_));
+    connect(result_, &frmResult::backRequested, this, &Application::backToMainWindow);
+    connect(result_, &frmResult::saveRequested, this, &Application::showReportWindow);
+    connect(result_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
+    result_->show();
+    if (main_) {
+        // Shown first, so the program never runs without a window.
+        frmMain* const calculatedFrom = main_;
+        main_ = nullptr;
+        calculatedFrom->unload();
+    }
+}
+
+void Application::backToMainWindow() {
+    QPointer<frmResult> leaving = result_;
+    result_ = nullptr;
+    showMainWindow();
+    if (leaving)
+        leaving->unload();
+}
+
+void Application::showReportWindow() {
+    if (!result_)
+        return;
+    frmSave report(platform_, chart_, signs_, result_);
+    runModal(report);
+}
+
+void Application::quitApplication() {
+    if (quitting_)
+        return;
+    quitting_ = true;
+    if (main_)
+        main_->unload();
+    if (result_)
+        result_->unload();
+    QApplication::closeAllWindows();
+    emit quitting();
+    QCoreApplication::quit();
+    quitting_ = false;
+}
+
+} // namespace tivora

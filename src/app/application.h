@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/frm_main.h"
+#include "app/modal.h"
+#include "engine/chart_record.h"
+#include "reading/frm_result.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+namespace tivora {
+
+// Owns the chart record and the two modeless windows, which take turns on
+// the screen: the main window until Calculate, the result window until Back.
+class Application final : public QObject {
+    Q_OBJECT
+public:
+    explicit Application(Platform& platform, QObject* parent = nullptr);
+    ~Application() override;
+
+    // Creates a main window with default entries when none is loaded, and
+    // shows it.
+    frmMain* showMainWindow();
+
+    frmMain* mainWindow() const { return main_; }
+    frmResult* resultWindow() const { return result_; }
+    ChartRecord& chart() { return chart_; }
+    SignInformation& signs() { return signs_; }
+
+    // Closes every window, each through its own close handling, then ends
+    // the event loop.
+    void quitApplication();
+
+    // Shows the About window over the given window; connected by the caller.
+    std::function<void(QWidget*)> showAbout;
+    // How the report window is run; tests replace it.
+    ModalRunner runModal = ExecModal;
+
+signals:
+    void quitting();
+
+private:
+    void showResultWindow();
+    void backToMainWindow();
+    void showReportWindow();
+
+    Platform& platform_;
+    ChartRecord chart_;
+    SignInformation& signs_;
+    QPointer<frmMain> main_;
+    QPointer<frmResult> result_;
+    bool quitting_ = false;
+};
+
+} // namespace tivora

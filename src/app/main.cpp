@@ -1,0 +1,50 @@
+#include "app/application.h"
+#include "app/platform.h"
+#include "reading/sign_pictures.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a toolkit message when it finds no display; say plainly
+// what to do instead.
+bool DisplayAvailable() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!DisplayAvailable()) {
+        std::fputs("tivora: no display found. Run it on a desktop, or under a virtual display: "
+                   "xvfb-run -a ./build/tivora\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tivora"));
+    QApplication::setApplicationName(QStringLiteral("Tivora"));
+    QApplication::setWindowIcon(tivora::ProgramIcon());
+    // The program ends through Application::quitApplication only: between
+    // Calculate and the result window, or Back and the main window, no window
+    // may be taken for the last one.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tivora::QtPlatform platform;
+    tivora::Application application(platform);
+
+    // Start-up checks go here, before the first window: the single-instance
+    // test and the update reminder.
+
+    application.showMainWindow();
+    // The advertising label of this start is drawn here, on
+    // application.mainWindow(); later main windows keep the design order.
+
+    return app.exec();
+}

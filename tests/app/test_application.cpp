@@ -1,0 +1,245 @@
+#include "app/application.h"
+#include "app/frm_main.h"
+#include "reading/frm_result.h"
+#include "reading/sign_tables.h"
+#include "report/frm_save.h"
+#include "support/fake_platform.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+using namespace tivora;
+using tivora::test::FakePlatform;
+
+namespace {
+
+// Delhi, 1 January 2000, 12:00, zone 5:30, 77°13' E, 28°37' N.
+BirthEntry Delhi() {
+    BirthEntry e;
+    e.name = "Asha";
+    e.year = FindListItem(EntryList::Year, "2000");
+    e.hour = 12;
+    e.lonDegrees = "77";
+    e.lonMinutes = "13";
+    e.latDegrees = "28";
+    e.latMinutes = "37";
+    e.zoneHour = "5";
+    e.zoneMinute = "30";
+    e.city = "New Delhi";
+    e.state = "Delhi";
+    e.country = "India";
+    e.dst = true;
+    e.east = false;
+    e.south = true;
+    return e;
+}
+
+// Lets windows that were unloaded finish deleting themselves.
+void FlushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestApplication : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<Application> app;
+
+    void click(QWidget* window, const char* name) {
+        QVERIFY(window);
+        auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
+        QVERIFY2(button, name);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Fills the main window and presses "Find My Lagna".
+    void calculate() {
+        frmMain* main = app->mainWindow();
+        QVERIFY(main);
+        main->setEntry(Delhi());
+        click(main, "cmdCalculate");
+    }
+
+private slots:
+    void init() {
+        platform = std::make_unique<FakePlatform>();
+        app = std::make_unique<Application>(*platform);
+    }
+    void cleanup() {
+        app.reset();
+        FlushDeletes();
+        platform.reset();
+    }
+
+    void startsWithTheMainWindow() {
+        QVERIFY(!app->mainWindow());
+        frmMain* main = app->showMainWindow();
+        QVERIFY(main);
+        QCOMPARE(app->mainWindow(), main);
+        QVERIFY(main->isVisible());
+        QVERIFY(!app->resultWindow());
+        // Asking again shows the same window rather than a second one.
+        QCOMPARE(app->showMainWindow(), main);
+    }
+
+    void calculateSwapsInTheResultWindow() {
+        QPointer<frmMain> main = app->showMainWindow();
+        QSignalSpy quitting(app.get(), &Application::quitting);
+        calculate();
+        QVERIFY(platform->messages.isEmpty());
+
+        QPointer<frmResult> result = app->resultWindow();
+        QVERIFY(result);
+        QVERIFY(result->isVisible());
+        QCOMPARE(result->currentPage(), 1);
+        QVERIFY(!app->mainWindow());
+        QVERIFY(!main || !main->isVisible());
+        FlushDeletes();
+        QVERIFY(main.isNull());
+        QCOMPARE(quitting.count(), 0); // the program keeps running
+
+        QCOMPARE(QString::fromStdString(app->chart().AscendantText).right(3),
+                 QStringLiteral("Pis"));
+        QCOMPARE(app->chart().BirthName, std::string("Asha"));
+        // The shown reading is the process-wide one, now Pisces.
+        QCOMPARE(&app->signs(), &CurrentSignInformation());
+        QCOMPARE(app->signs().EnglishName.substr(0, 3), std::string("Pis"));
+    }
+
+    void failedCalculateKeepsTheMainWindow() {
+        frmMain* main = app->showMainWindow();
+        click(main, "cmdCalculate");
+        QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Name"});
+        QCOMPARE(app->mainWindow(), main);
+        QVERIFY(main->isVisible());
+        QVERIFY(!app->resultWindow());
+    }
+
+    void backGivesAFreshMainWindow() {
+        app->showMainWindow();
+        calculate();
+        QPointer<frmResult> result = app->resultWindow();
+        QVERIFY(result);
+        result->ShowPage(4);
+        click(result, "cmdBack");
+
+        frmMain* main = app->mainWindow();
+        QVERIFY(main);
+        QVERIFY(main->isVisible());
+        QVERIFY(!app->resultWindow());
+        FlushDeletes();
+        QVERIFY(result.isNull());
+
+        const BirthEntry e = main->entry();
+        QVERIFY(e.name.empty() && e.lonDegrees.empty() && e.lonMinutes.empty() &&
+                e.latDegrees.empty() && e.latMinutes.empty() && e.zoneHour.empty() &&
+                e.zoneMinute.empty() && e.city.empty() && e.state.empty() && e.country.empty());
+        QCOMPARE(main->findChild<QComboBox*>(QStringLiteral("cboMonth"))->currentText(),
+                 QStringLiteral("January"));
+        QCOMPARE(main->findChild<QComboBox*>(QStringLiteral("cboDate"))->currentText(),
+                 QStringLiteral("1"));
+        QCOMPARE(main->findChild<QComboBox*>(QStringLiteral("cboYear"))->currentText(),
+                 QStringLiteral("1901"));
+        QVERIFY(e.hour == 0 && e.minute == 0 && e.second == 0);
+        QVERIFY(e.east && !e.south && !e.dst);
+        QVERIFY(!main->cobrandInFront());
+        // The reading lives on in the chart record.
+        QCOMPARE(app->chart().BirthName, std::string("Asha"));
+
+        // Calculate again: a new result window on its first page.
+        calculate();
+        QVERIFY(app->resultWindow());
+        QVERIFY(app->resultWindow() != result.data());
+        QCOMPARE(app->resultWindow()->currentPage(), 1);
+    }
+
+    void backFromTheMenu() {
+        app->showMainWindow();
+        calculate();
+        auto* back = app->resultWindow()->findChild<QAction*>(QStringLiteral("mnuBack"));
+        QVERIFY(back);
+        back->trigger();
+        QVERIFY(app->mainWindow());
+        QVERIFY(!app->resultWindow());
+    }
+
+    void closingTheMainWindowQuits() {
+        QPointer<frmMain> main = app->showMainWindow();
+        QSignalSpy quitting(app.get(), &Application::quitting);
+        QVERIFY(main->close()); // as the close box does
+        QCOMPARE(quitting.count(), 1);
+        QVERIFY(!main || !main->isVisible());
+        QVERIFY(!app->resultWindow());
+    }
+
+    void closingTheResultWindowQuits() {
+        app->showMainWindow();
+        calculate();
+        QPointer<frmResult> result = app->resultWindow();
+        QSignalSpy quitting(app.get(), &Application::quitting);
+        QVERIFY(result->close());
+        QCOMPARE(quitting.count(), 1);
+        QVERIFY(!result || !result->isVisible());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+
+    void quitClosesEveryWindowOnce() {
+        app->showMainWindow();
+        QWidget stray; // another window of the program
+        stray.show();
+        QSignalSpy quitting(app.get(), &Application::quitting);
+        app->quitApplication();
+        QCOMPARE(quitting.count(), 1);
+        QVERIFY(!stray.isVisible());
+        QVERIFY(!app->mainWindow() || !app->mainWindow()->isVisible());
+    }
+
+    void saveOpensTheReportOverTheResult() {
+        app->showMainWindow();
+        calculate();
+        frmResult* result = app->resultWindow();
+        QString reportText;
+        QWidget* reportParent = nullptr;
+        int shown = 0;
+        app->runModal = [&](QDialog& dialog) {
+            ++shown;
+            auto* report = qobject_cast<frmSave*>(&dialog);
+            if (report)
+                reportText = report->reportText();
+            reportParent = dialog.parentWidget();
+            return int(QDialog::Rejected);
+        };
+        click(result, "cmdSave");
+        QCOMPARE(shown, 1);
+        QCOMPARE(reportParent, result);
+        // The report is built from this reading.
+        QVERIFY2(reportText.contains(QString::fromStdString(app->signs().VedicName)),
+                 qPrintable(reportText.left(200)));
+        QCOMPARE(app->resultWindow(), result);
+        QVERIFY(result->isVisible());
+    }
+
+    void aboutGoesThroughTheHook() {
+        frmMain* main = app->showMainWindow();
+        auto* about = main->findChild<QAction*>(QStringLiteral("mnuAbout"));
+        QVERIFY(about);
+        about->trigger(); // no hook yet: nothing happens
+        QWidget* over = nullptr;
+        app->showAbout = [&](QWidget* parent) { over = parent; };
+        about->trigger();
+        QCOMPARE(over, main);
+        QVERIFY(platform->openedUrls.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestApplication)
+#include "test_application.moc"
