@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/frm_main.h"
+#include "links/quit_application.h"
 #include "reading/frm_result.h"
 #include "reading/sign_tables.h"
 #include "report/frm_save.h"
@@ -78,13 +79,10 @@ void Application::quitApplication() {
     if (quitting_)
         return;
     quitting_ = true;
-    if (main_)
-        main_->unload();
-    if (result_)
-        result_->unload();
-    QApplication::closeAllWindows();
     emit quitting();
-    QCoreApplication::quit();
+    // Every window runs its own close handling; a window that announces its
+    // close brings us back here, which the guard ends.
+    QuitApplication();
     quitting_ = false;
 }
 

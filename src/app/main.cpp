@@ -1,5 +1,9 @@
 #include "app/application.h"
 #include "app/platform.h"
+#include "links/advert_draw.h"
+#include "links/frm_about.h"
+#include "links/single_instance.h"
+#include "links/update_reminder.h"
 #include "reading/sign_pictures.h"
 
 #include <QApplication>
@@ -39,12 +43,30 @@ int main(int argc, char* argv[]) {
     tivora::QtPlatform platform;
     tivora::Application application(platform);
 
-    // Start-up checks go here, before the first window: the single-instance
-    // test and the update reminder.
+    // A second copy says so and ends without touching the first.
+    tivora::SingleInstanceGuard instance;
+    if (tivora::RefuseSecondInstance(platform, instance))
+        return 0;
 
-    application.showMainWindow();
-    // The advertising label of this start is drawn here, on
-    // application.mainWindow(); later main windows keep the design order.
+    tivora::ClockSeededRandom random(platform.now());
+    tivora::UpdateReminder(platform);
+
+    application.showAbout = [&platform](QWidget* parent) {
+        tivora::ShowAboutWindow(platform, parent);
+    };
+    tivora::frmMain* window = application.showMainWindow();
+    // Drawn once per run; a main window made later by Back keeps the design
+    // order, with the full-brand label in front.
+    switch (tivora::DrawAdvert(random.next())) {
+    case tivora::AdvertLabel::CoBrand:
+        window->bringCobrandToFront();
+        break;
+    case tivora::AdvertLabel::FullBrand:
+        window->bringFullBrandToFront();
+        break;
+    case tivora::AdvertLabel::Unchanged:
+        break;
+    }
 
     return app.exec();
 }

@@ -3,9 +3,15 @@
 #include "cli/csv.h"
 #include "cli/reading_job.h"
 
+#include "report/reading_file.h"
+#include "report/report_document.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <memory>
 
 namespace tivora::cli {
 
@@ -90,6 +96,62 @@ int RunReading(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!job.run())
         return Refuse(err, job.message->text);
     out << (json ? ReadingJson(job) : ReadingText(job));
+    return kDone;
+}
+
+QString PathArgument(const std::string& path) {
+    return QString::fromLocal8Bit(path.c_str());
+}
+
+// open FILE: the Open command's reading rules from the main window's
+// defaults, then the reading.
+int RunOpen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    bool json = false;
+    if (args.size() == 3 && args[2] == "--json")
+        json = true;
+    else if (args.size() != 2)
+        return Usage(err, "open takes FILE and optionally --json");
+    ReadingJob job;
+    if (OpenReadingFile(PathArgument(args[1]), job.entry) != OpenResult::Applied)
+        return Refuse(err, kCheckTheFileMessage);
+    if (!job.run())
+        return Refuse(err, job.message->text);
+    out << (json ? ReadingJson(job) : ReadingText(job));
+    return kDone;
+}
+
+// save FILE and report FILE.pdf take the reading's options after the file.
+int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const bool save = args[0] == "save";
+    if (args.size() < 2 || args[1].rfind("--", 0) == 0)
+        return Usage(err, args[0] + " takes FILE followed by the options of reading");
+    ReadingJob job;
+    bool json = false;
+    if (const int status = ParseReading(args, 2, job, json, err); status != kDone)
+        return status;
+    if (!job.run())
+        return Refuse(err, job.message->text);
+    QString path = PathArgument(args[1]);
+    if (save) {
+        // As the save dialog does when no extension is typed.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".tvr");
+        if (!SaveReadingFile(job.chart, path))
+            return Refuse(err, kCouldNotSaveMessage);
+    } else {
+        // The report's fonts need a GUI application; no window is shown.
+        if (!QGuiApplication::instance() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "tivora-cli";
+        static char* argv[] = {name, nullptr};
+        std::unique_ptr<QGuiApplication> app;
+        if (!QGuiApplication::instance())
+            app = std::make_unique<QGuiApplication>(argc, argv);
+        if (!WriteReportPdf(job.info, path))
+            return Refuse(err, "could not write " + args[1]);
+    }
+    out << path.toStdString() << "\n";
     return kDone;
 }
 
@@ -247,6 +309,9 @@ std::string UsageText() {
   tivora-cli reading --name TEXT --date YYYY-MM-DD --time HH:MM
                      --lon DEG:MIN(E|W) --lat DEG:MIN(N|S) --zone Z [--dst] [--json]
   tivora-cli batch FILE|-
+  tivora-cli open FILE.tvr [--json]
+  tivora-cli save FILE.tvr <the options of reading>
+  tivora-cli report FILE.pdf <the options of reading>
   tivora-cli --help
 
 reading  Works out the ascendant (Lagna) and prints AscendantText, LagnaSign
@@ -274,6 +339,14 @@ batch    Reads CSV (RFC 4180, UTF-8) from FILE or standard input. The header
          AscendantText, LagnaSign, Message and the 27 SignInformation texts.
          A row that fails has its message in Message and empty results.
 
+open     Reads a saved reading file as the main window's Open command does
+         (starting from the window's defaults) and prints the reading as
+         'reading' does.
+save     Writes the saved reading file that the report window's Save
+         command writes (".tvr" is added when FILE has no extension).
+report   Writes the formatted report, as the report window shows and prints
+         it, to a PDF file.
+
 Exit status: 0 done, 1 the birth data or a file was refused (the program's
 message is on standard error), 2 a usage error.
 )";
@@ -292,6 +365,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return RunReading(args, out, err);
     if (command == "batch")
         return RunBatch(args, in, out, err);
+    if (command == "open")
+        return RunOpen(args, out, err);
+    if (command == "save" || command == "report")
+        return RunSaveOrReport(args, out, err);
     return Usage(err, "unknown command " + command);
 }
 
