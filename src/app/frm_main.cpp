@@ -5,6 +5,7 @@
 #include "app/platform.h"
 #include "engine/ephemeris.h"
 #include "links/page_openers.h"
+#include "links/vendor_captions.h"
 #include "reading/sign_pictures.h"
 #include "reading/sign_tables.h"
 #include "report/reading_file.h"
@@ -30,14 +31,6 @@
 namespace tivora {
 
 namespace {
-
-const char* const kCobrandCaption =
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
-    "co-branding.";
-const char* const kFullBrandCaption =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.";
 
 constexpr int kPictureSide = 96;
 constexpr int kZoneHourLength = 3;

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "links/page_openers.h"
+#include "links/vendor_captions.h"
 #include "links/vendor_pages.h"
 #include "reading/result_fields.h"
 #include "reading/sign_pictures.h"
@@ -371,14 +372,7 @@ QWidget* frmResult::buildAboutPage() {
     headerRow->addWidget(title, 1);
     column->addWidget(header);
 
-    auto* description = new QLabel(
-        QStringLiteral(
-            "Tivora is a Lagna calculator software based on Vedic Astrology. This program tells "
-            "us in detail the characteristics and features of people born with a particular "
-            "ascendant. The moon sign (Rashi) and the Vedic Ascendant (Lagna) together describe "
-            "an individual's nature. This helps you understand your positive and negative traits, "
-            "thus helping you improve your personality."),
-        frame);
+    auto* description = new QLabel(QString::fromLatin1(kAboutDescription), frame);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setTextFormat(Qt::PlainText);
     description->setWordWrap(true);
@@ -386,10 +380,7 @@ QWidget* frmResult::buildAboutPage() {
     SetColours(description, Qt::black, kLightYellow);
     column->addWidget(description);
 
-    auto* offer = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                            "business and make money online. Get this software "
-                                            "fully branded for your website."),
-                             frame);
+    auto* offer = new QLabel(QString::fromLatin1(kAboutOffer), frame);
     offer->setObjectName(QStringLiteral("lblOffer"));
     offer->setTextFormat(Qt::PlainText);
     offer->setWordWrap(true);
@@ -425,11 +416,7 @@ QWidget* frmResult::buildBottomBanner() {
     cell->setContentsMargins(6, 4, 6, 4);
 
     LinkLabel* fullBrand =
-        MakeLink(frame, "lblFullBrand",
-                 QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                "make money online. Get this software fully branded for your "
-                                "website. Click here for more details."),
-                 kLinkBlue, true);
+        MakeLink(frame, "lblFullBrand", QString::fromLatin1(kFullBrandCaption), kLinkBlue, true);
     LinkLabel* coBrand = MakeLink(
         frame, "lblCobrand1",
         QStringLiteral("Own a website? Get this software co-branded with your name and "

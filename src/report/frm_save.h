@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "engine/chart_record.h"
+#include "links/vendor_captions.h"
 #include "reading/sign_tables.h"
 
 #include <QDialog>
@@ -16,14 +17,6 @@ class LinkLabel;
 
 inline constexpr const char* kCouldNotPrintMessage = "Could Not Print The Report.";
 
-// The report's captions; "&&" shows one "&".
-inline constexpr const char* kFullBrandCaption =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.";
-inline constexpr const char* kCobrandCaption =
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
-    "co-branding.";
 inline constexpr const char* kDiscussionBoardCaption =
     "The Most Popular Online Kestrune Discussion Board";
 QString VisitSiteCaption();

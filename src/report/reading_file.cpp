@@ -42,20 +42,12 @@ std::string LineText(const QList<QByteArray>& lines, int index) {
     return FromWindows1252(lines[index]).toStdString();
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // The month line is read as a decimal number; one is taken off before the
 // rounding, so "1.5" gives 0.5 and then January, not February.
-std::optional<double> DecimalNumber(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    std::size_t i = begin;
+std::optional<double> DecimalNumber(const std::string& line) {
+    const std::string text = Trimmed(line);
+    const std::size_t end = text.size();
+    std::size_t i = 0;
     if (i < end && (text[i] == '-' || text[i] == '+'))
         ++i;
     std::size_t digits = 0;
@@ -67,8 +59,8 @@ std::optional<double> DecimalNumber(const std::string& text) {
     if (digits == 0 || i != end)
         return std::nullopt;
     bool ok = false;
-    const double value = QLocale::c().toDouble(
-        QString::fromLatin1(text.data() + begin, qsizetype(end - begin)), &ok);
+    const double value =
+        QLocale::c().toDouble(QString::fromLatin1(text.data(), qsizetype(end)), &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
