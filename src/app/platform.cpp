@@ -2,11 +2,13 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <memory>
 
@@ -30,7 +32,11 @@ QMessageBox::Icon ToQt(Platform::Icon icon) {
 
 QString RunFileDialog(QWidget* parent, const Platform::FileRequest& request,
                       QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    // Start where people keep their papers, not in the program's folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(parent, request.title, folder, request.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

@@ -2,8 +2,10 @@
 #include "cli/csv.h"
 #include "reading/sign_tables.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <sstream>
 
@@ -229,6 +231,48 @@ private slots:
         out += ',';
         cli::AppendCsvField(out, "a \"q\", b\r\n");
         QCOMPARE(out, std::string("plain,\"a \"\"q\"\", b\r\n\""));
+    }
+
+    void saveOpenAndReportFiles() {
+        QTemporaryDir dir;
+        const QString base = dir.filePath("asha");
+        // London with the zone given as ahead of universal time.
+        const QStringList options = {"--name", "Zo\u00eb", "--date", "1990-06-21", "--time",
+                                     "14:00",  "--lon",    "0:07W",  "--lat",      "51:30N",
+                                     "--zone", "+1:00",    "--dst"};
+        Run run = Cli(QStringList{"save", base} + options);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.trimmed(), base + ".tvr"); // the dialog's default extension
+        QFile saved(base + ".tvr");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = saved.readAll().split('\n');
+        QCOMPARE(lines.size(), 16);                    // fifteen lines, each ending CR LF
+        QCOMPARE(lines[10], QByteArray("\x82\x86\r")); // "-1": east by its sign
+
+        const Run reading = Cli(QStringList{"reading", "--json"} + options);
+        run = Cli({"open", base + ".tvr", "--json"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(Json(run)["AscendantText"], Json(reading)["AscendantText"]);
+        // "\u00eb" is code 235 in the file's code page: above 170, so it is left out.
+        QCOMPARE(Json(run)["BirthName"].toString(), QString("Zo"));
+        QCOMPARE(Json(run)["UniversalHours"].toDouble(), 12.0);
+
+        run = Cli({"open", base + ".TVR"});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err.trimmed(), QString("tivora-cli: Please Check The File."));
+        run = Cli({"open", dir.filePath("missing.tvr")});
+        QCOMPARE(run.err.trimmed(), QString("tivora-cli: Please Check The File."));
+        run = Cli(QStringList{"save", dir.filePath("no/such/folder/x.tvr")} + options);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err.trimmed(), QString("tivora-cli: Could Not Save The File."));
+        QCOMPARE(Cli({"save", "--name", "x"}).status, 2);
+
+        const QString pdf = dir.filePath("report.pdf");
+        run = Cli(QStringList{"report", pdf} + options);
+        QCOMPARE(run.status, 0);
+        QFile report(pdf);
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        QVERIFY(report.read(5) == "%PDF-");
     }
 
     void batchCarriesColumnsAndWritesResults() {
