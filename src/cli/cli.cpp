@@ -140,14 +140,16 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
             return Refuse(err, kCouldNotSaveMessage);
     } else {
         // The report's fonts need a GUI application; no window is shown.
-        if (!QGuiApplication::instance() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        if (!QCoreApplication::instance() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "tivora-cli";
         static char* argv[] = {name, nullptr};
         std::unique_ptr<QGuiApplication> app;
-        if (!QGuiApplication::instance())
+        if (!QCoreApplication::instance())
             app = std::make_unique<QGuiApplication>(argc, argv);
+        else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            return Refuse(err, "the report needs a graphical application object");
         if (!WriteReportPdf(job.info, path))
             return Refuse(err, "could not write " + args[1]);
     }
