@@ -11,7 +11,7 @@ install_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev \
 # the output.
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
 cmake -S "$ROOT" -B "$ROOT/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DTIVORA_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    -DCMAKE_CXX_COMPILER=clang++ -DTIVORA_FUZZ=ON >/dev/null
 cmake --build "$ROOT/build-fuzz" -j"$JOBS" --target fuzz_reading_file
 mkdir -p "$ROOT/build-fuzz/corpus"
 "$ROOT/build-fuzz/tests/report/fuzz_reading_file" -max_total_time="$FUZZ_SECONDS" \
