@@ -8,7 +8,7 @@
 #include "links/vendor_captions.h"
 #include "reading/sign_pictures.h"
 #include "reading/sign_tables.h"
-#include "report/reading_file.h"
+#include "report/reading_commands.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -491,22 +491,11 @@ void frmMain::cmdBrowser_Click() {
 }
 
 void frmMain::cmdOpen_Click() {
-    const QString path =
-        platform_.openFileName(this, {QStringLiteral("Select the source file"),
-                                      QStringLiteral("Tivora (*.tvr)"), QStringLiteral("tvr")});
-    if (path.isEmpty())
-        return;
     BirthEntry e = entry();
-    switch (OpenReadingFile(path, e)) {
-    case OpenResult::Applied:
-        setEntry(e);
-        cmdCalculate_Click();
+    if (!OpenReadingCommand(platform_, this, e))
         return;
-    case OpenResult::WrongExtension:
-    case OpenResult::Unreadable:
-        break;
-    }
-    platform_.message(this, QString::fromLatin1(kCheckTheFileMessage), Platform::Icon::Error);
+    setEntry(e);
+    cmdCalculate_Click();
 }
 
 void frmMain::lblTZHelp_Click() {
