@@ -133,6 +133,11 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
         return Refuse(err, job.message->text);
     QString path = PathArgument(args[1]);
     if (save) {
+        // Lines 11 and 12 can say "ahead" (a leading "-") or "as the
+        // longitude says", never "behind" east of Greenwich.
+        if (job.chart.ZoneDirection == ZoneDirection::West && job.chart.Longitude < 0)
+            return Refuse(err, "a saved reading cannot hold a zone behind universal time east of "
+                               "Greenwich; give the zone as H:MM or +H:MM");
         // As the save dialog does when no extension is typed.
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".tvr");

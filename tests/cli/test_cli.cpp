@@ -266,6 +266,11 @@ private slots:
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err.trimmed(), QString("tivora-cli: Could Not Save The File."));
         QCOMPARE(Cli({"save", "--name", "x"}).status, 2);
+        // Behind universal time east of Greenwich: the file could not say so.
+        run = Cli({"save", dir.filePath("behind.tvr"), "--name", "B", "--date", "1990-06-21",
+                   "--time", "14:00", "--lon", "10:00E", "--lat", "51:30N", "--zone", "-5:00"});
+        QCOMPARE(run.status, 1);
+        QVERIFY(!QFile::exists(dir.filePath("behind.tvr")));
 
         const QString pdf = dir.filePath("report.pdf");
         run = Cli(QStringList{"report", pdf} + options);
