@@ -10,6 +10,7 @@
 #include "reading/sign_tables.h"
 #include "report/reading_commands.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,10 +24,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 #include <QStackedLayout>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace tivora {
 
@@ -163,8 +166,15 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     layout->addWidget(buildAdvertisingBand());
     setCentralWidget(central);
 
-    for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute})
+    for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute}) {
         box->installEventFilter(this);
+        box->setAcceptDrops(false);
+    }
+    limitPastedText(txtZoneHour, kZoneHourLength);
+    limitPastedText(txtZoneMinute, kZoneMinuteLength);
+    // The switched-off "Make Money &Online" shares Alt+O with the Open button.
+    cmdOpen->installEventFilter(this);
+    menuBar()->installEventFilter(this);
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
@@ -565,7 +575,31 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress)
         if (auto* box = qobject_cast<QLineEdit*>(watched))
             return filterDigitKey(box, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::Shortcut && (watched == cmdOpen || watched == menuBar())) {
+        // Qt would take the shared key as ambiguous and only move the focus;
+        // while the menu entry is off, the key belongs to the button.
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        const auto* makeMoney = findChild<QAction*>(QStringLiteral("mnuMakeMoney"));
+        if (shortcut->key() == QKeySequence::mnemonic(cmdOpen->text()) && makeMoney &&
+            !makeMoney->isEnabled()) {
+            cmdOpen->animateClick();
+            return true;
+        }
+    }
     return ProgramWindow::eventFilter(watched, event);
+}
+
+void frmMain::limitPastedText(QLineEdit* box, int limit) {
+    // Typing is limited by the key filter; this catches pasted text. Only the
+    // user's edits count: the picker's "-10" and "-30" stand in full.
+    auto shown = std::make_shared<QString>(box->text());
+    connect(box, &QLineEdit::textChanged, this, [shown](const QString& text) { *shown = text; });
+    // Emitted before textChanged, so shown still holds the text before the edit.
+    connect(box, &QLineEdit::textEdited, this, [box, shown, limit](const QString& text) {
+        const QString before = *shown;
+        if (text.size() > limit && text.size() > before.size())
+            box->setText(before.size() >= limit ? before : text.left(limit));
+    });
 }
 
 bool frmMain::filterDigitKey(QLineEdit* box, QKeyEvent* event) {

@@ -64,6 +64,7 @@ private:
     void showEntryMessage(const EntryMessage& message);
     QWidget* controlFor(EntryField field) const;
     bool filterDigitKey(QLineEdit* box, QKeyEvent* event);
+    void limitPastedText(QLineEdit* box, int limit);
 
     Platform& platform_;
     ChartRecord& chart_;

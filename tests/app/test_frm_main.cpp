@@ -366,6 +366,34 @@ private slots:
         QCOMPARE(box("txtZoneHour")->text(), QStringLiteral("-10"));
     }
 
+    void zoneBoxesLimitPastedText() {
+        QApplication::clipboard()->setText(QStringLiteral("12345"));
+        box("txtZoneHour")->paste();
+        QCOMPARE(box("txtZoneHour")->text(), QStringLiteral("123"));
+        box("txtZoneMinute")->setText(QStringLiteral("4"));
+        box("txtZoneMinute")->end(false);
+        box("txtZoneMinute")->paste();
+        QCOMPARE(box("txtZoneMinute")->text(), QStringLiteral("41"));
+        // A picked text already over the limit takes nothing more.
+        QCOMPARE(pick("Indian Time, IST, +5.3"), int(QDialog::Accepted));
+        box("txtZoneMinute")->end(false);
+        box("txtZoneMinute")->paste();
+        QCOMPARE(box("txtZoneMinute")->text(), QStringLiteral("-30"));
+        // The other digit boxes take it all; Calculate judges it later.
+        box("txtLatD")->paste();
+        QCOMPARE(box("txtLatD")->text(), QStringLiteral("12345"));
+    }
+
+    void altOPressesOpenNotTheSwitchedOffMenu() {
+        platform->fileNames.push_back(QString()); // cancel the dialog
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+        QTRY_COMPARE(platform->fileRequests.size(), 1);
+        QCOMPARE(platform->fileRequests[0].request.title, QStringLiteral("Select the source file"));
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+        QTRY_COMPARE(platform->fileRequests.size(), 2);
+        QVERIFY(platform->openedUrls.isEmpty());
+    }
+
     void emptyFormAsksForTheName() {
         click("cmdCalculate");
         QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Name"});
