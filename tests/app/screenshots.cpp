@@ -7,6 +7,7 @@
 #include "reading/frm_result.h"
 #include "reading/sign_tables.h"
 #include "support/fake_platform.h"
+#include "support/sample_births.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,19 +30,10 @@ bool Save(QWidget& widget, const QString& dir, const QString& name) {
 }
 
 BirthEntry Delhi() {
-    BirthEntry e;
+    BirthEntry e = test::DelhiEntry();
     e.name = "Asha Verma";
-    e.year = FindListItem(EntryList::Year, "2000");
-    e.hour = 12;
-    e.lonDegrees = "77";
-    e.lonMinutes = "13";
-    e.latDegrees = "28";
-    e.latMinutes = "37";
-    e.zoneHour = "-5";
+    e.zoneHour = "-5"; // as the zone picker writes India
     e.zoneMinute = "-30";
-    e.city = "New Delhi";
-    e.state = "Delhi";
-    e.country = "India";
     return e;
 }
 

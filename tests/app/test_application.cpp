@@ -4,6 +4,7 @@
 #include "reading/sign_tables.h"
 #include "report/frm_save.h"
 #include "support/fake_platform.h"
+#include "support/sample_births.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -21,19 +22,7 @@ namespace {
 
 // Delhi, 1 January 2000, 12:00, zone 5:30, 77°13' E, 28°37' N.
 BirthEntry Delhi() {
-    BirthEntry e;
-    e.name = "Asha";
-    e.year = FindListItem(EntryList::Year, "2000");
-    e.hour = 12;
-    e.lonDegrees = "77";
-    e.lonMinutes = "13";
-    e.latDegrees = "28";
-    e.latMinutes = "37";
-    e.zoneHour = "5";
-    e.zoneMinute = "30";
-    e.city = "New Delhi";
-    e.state = "Delhi";
-    e.country = "India";
+    BirthEntry e = test::DelhiEntry();
     e.dst = true;
     e.east = false;
     e.south = true;

@@ -1,5 +1,6 @@
 #include "app/birth_entry.h"
 #include "engine/ephemeris.h"
+#include "support/sample_births.h"
 
 #include <QtTest>
 
@@ -7,21 +8,8 @@ using namespace tivora;
 
 namespace {
 
-// A complete, valid entry: Delhi, 1 January 2000, 12:00.
 BirthEntry ValidEntry() {
-    BirthEntry e;
-    e.name = "Asha";
-    e.month = 0;
-    e.day = 0;
-    e.year = FindListItem(EntryList::Year, "2000");
-    e.hour = 12;
-    e.lonDegrees = "77";
-    e.lonMinutes = "13";
-    e.latDegrees = "28";
-    e.latMinutes = "37";
-    e.zoneHour = "5";
-    e.zoneMinute = "30";
-    return e;
+    return test::DelhiEntry();
 }
 
 QString MessageOf(const BirthEntry& e) {
