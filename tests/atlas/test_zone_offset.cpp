@@ -1,4 +1,4 @@
-#include "app/birth_entry.h"
+#include "entry/birth_entry.h"
 #include "atlas/zone_offset.h"
 #include "engine/ephemeris.h"
 
