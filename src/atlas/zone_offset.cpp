@@ -102,6 +102,11 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
         result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
         return result;
     }
+    if (!date.isValid() || !time.isValid()) {
+        result.kind = LocalTimeKind::NoSuchDate;
+        result.message = QStringLiteral("The date or time of birth is not a valid one");
+        return result;
+    }
     const ZoneClock clock(zone, LocalMeanTimeMinutes(longitude) * 60);
     // The wall time read as if it were universal time.
     const qint64 wall =

@@ -33,6 +33,7 @@ enum class LocalTimeKind {
     NeverHappened, // clocks jumped forward over it: earlier/later are the offsets before and after
     HappenedTwice, // clocks went back: earlier is the first occurrence's offset, later the second's
     UnknownZone,   // the zone id is not in the system's database
+    NoSuchDate,    // the date or time is not a valid one
 };
 
 struct LocalTimeOffsets {

@@ -1,6 +1,6 @@
-#include "entry/birth_entry.h"
 #include "atlas/zone_offset.h"
 #include "engine/ephemeris.h"
+#include "entry/birth_entry.h"
 
 #include <QtTest>
 #include <cmath>
@@ -156,6 +156,7 @@ private slots:
 
         QCOMPARE(Resolve("Nowhere/Atlantis", "2000-01-01", "12:00").kind,
                  LocalTimeKind::UnknownZone);
+        QCOMPARE(Resolve("Europe/Berlin", "2021-02-30", "12:00").kind, LocalTimeKind::NoSuchDate);
     }
 
     void localMeanTimeBeforeStandardTime() {
