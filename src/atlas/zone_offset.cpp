@@ -180,6 +180,13 @@ QString DescribeOffset(const ZoneOffset& o) {
     return NamedOffset(o) + QStringLiteral(" (") + kind + QLatin1Char(')');
 }
 
+QString FilledText(const QString& placeText, const QString& zoneId, const QDate& date,
+                   const QTime& time, const ZoneOffset& offset) {
+    return QStringLiteral("%1: %2, on %3 at %4 %5")
+        .arg(placeText, zoneId, QLocale::c().toString(date, QStringLiteral("d MMM yyyy")),
+             time.toString(QStringLiteral("HH:mm")), DescribeOffset(offset));
+}
+
 DegreesMinutes ToDegreesMinutes(double value) {
     const long totalMinutes = std::lround(std::fabs(value) * 60.0);
     return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60), value >= 0};
