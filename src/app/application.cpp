@@ -2,6 +2,7 @@
 
 #include "app/quit_application.h"
 #include "signs/sign_tables.h"
+#include "windows/frm_about.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
 #include "windows/frm_save.h"
@@ -33,10 +34,8 @@ frmMain* Application::showMainWindow() {
     if (!main_) {
         main_ = Loaded(new frmMain(platform_, chart_, signs_));
         connect(main_, &frmMain::calculated, this, &Application::showResultWindow);
-        connect(main_, &frmMain::aboutRequested, this, [this] {
-            if (showAbout)
-                showAbout(main_);
-        });
+        connect(main_, &frmMain::aboutRequested, this,
+                [this] { ShowAboutWindow(platform_, main_); });
         connect(main_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
     }
     main_->show();
@@ -72,7 +71,7 @@ void Application::showReportWindow() {
     if (!result_)
         return;
     frmSave report(platform_, chart_, signs_, result_);
-    runModal(report);
+    platform_.runModal(report);
 }
 
 void Application::quitApplication() {

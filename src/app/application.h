@@ -1,13 +1,11 @@
 #pragma once
 
 #include "engine/chart_record.h"
-#include "ui/modal.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 namespace tivora {
 
@@ -31,11 +29,6 @@ public:
     // Closes every window, each through its own close handling, then ends
     // the event loop.
     void quitApplication();
-
-    // Shows the About window over the given window; connected by the caller.
-    std::function<void(QWidget*)> showAbout;
-    // How the report window is run; tests replace it.
-    ModalRunner runModal = ExecModal;
 
 signals:
     void quitting();

@@ -4,7 +4,6 @@
 #include "links/single_instance.h"
 #include "links/update_reminder.h"
 #include "reading/sign_pictures.h"
-#include "windows/frm_about.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -51,9 +50,6 @@ int main(int argc, char* argv[]) {
     tivora::ClockSeededRandom random(platform.now());
     tivora::UpdateReminder(platform);
 
-    application.showAbout = [&platform](QWidget* parent) {
-        tivora::ShowAboutWindow(platform, parent);
-    };
     tivora::frmMain* window = application.showMainWindow();
     // Drawn once per run; a main window made later by Back keeps the design
     // order, with the full-brand label in front.

@@ -510,7 +510,7 @@ void frmMain::cmdOpen_Click() {
 
 void frmMain::lblTZHelp_Click() {
     frmTimeZone picker(*txtZoneHour, *txtZoneMinute, this);
-    runModal(picker);
+    platform_.runModal(picker);
 }
 
 void frmMain::bringCobrandToFront() {
@@ -526,7 +526,7 @@ bool frmMain::cobrandInFront() const {
 }
 
 void frmMain::showEntryMessage(const EntryMessage& message) {
-    platform_.message(this, Text(message.text), ToPlatformIcon(message.icon));
+    platform_.message(this, ProgramTitle(), Text(message.text), ToPlatformIcon(message.icon));
     if (QWidget* control = controlFor(message.focus))
         control->setFocus(Qt::OtherFocusReason);
 }
@@ -607,7 +607,8 @@ bool frmMain::filterDigitKey(QLineEdit* box, QKeyEvent* event) {
     if (code == 0)
         return false;
     if (!IsAcceptedDigitKey(code)) {
-        platform_.message(this, QString::fromLatin1(kOnlyNumbersMessage), Platform::Icon::Error);
+        platform_.message(this, ProgramTitle(), QString::fromLatin1(kOnlyNumbersMessage),
+                          Platform::Icon::Error);
         return true;
     }
     // The zone boxes limit typing only; the picker may write longer texts.

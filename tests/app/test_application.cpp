@@ -199,14 +199,14 @@ private slots:
         QString reportText;
         QWidget* reportParent = nullptr;
         int shown = 0;
-        app->runModal = [&](QDialog& dialog) {
+        platform->dialogs.push_back([&](QDialog& dialog) {
             ++shown;
             auto* report = qobject_cast<frmSave*>(&dialog);
             if (report)
                 reportText = report->reportText();
             reportParent = dialog.parentWidget();
             return int(QDialog::Rejected);
-        };
+        });
         click(result, "cmdSave");
         QCOMPARE(shown, 1);
         QCOMPARE(reportParent, result);
@@ -217,15 +217,15 @@ private slots:
         QVERIFY(result->isVisible());
     }
 
-    void aboutGoesThroughTheHook() {
+    void aboutShowsTheAboutWindowOverTheMainWindow() {
         frmMain* main = app->showMainWindow();
         auto* about = main->findChild<QAction*>(QStringLiteral("mnuAbout"));
         QVERIFY(about);
-        about->trigger(); // no hook yet: nothing happens
-        QWidget* over = nullptr;
-        app->showAbout = [&](QWidget* parent) { over = parent; };
+        platform->dialogs.push_back([](QDialog&) { return int(QDialog::Accepted); });
         about->trigger();
-        QCOMPARE(over, main);
+        QCOMPARE(platform->modals.size(), 1);
+        QCOMPARE(platform->modals[0].className, QStringLiteral("tivora::frmAbout"));
+        QCOMPARE(platform->modals[0].parent, main);
         QVERIFY(platform->openedUrls.isEmpty());
     }
 };
