@@ -1,6 +1,5 @@
 #include "app/application.h"
 
-#include "app/quit_application.h"
 #include "signs/sign_tables.h"
 #include "windows/frm_about.h"
 #include "windows/frm_main.h"
@@ -23,7 +22,7 @@ template <typename Window> Window* Loaded(Window* window) {
 } // namespace
 
 Application::Application(Platform& platform, QObject* parent)
-    : QObject(parent), platform_(platform), signs_(CurrentSignInformation()) {}
+    : QObject(parent), platform_(platform) {}
 
 Application::~Application() {
     delete main_;
@@ -75,14 +74,12 @@ void Application::showReportWindow() {
 }
 
 void Application::quitApplication() {
-    if (quitting_)
+    if (quit_.running())
         return;
-    quitting_ = true;
     emit quitting();
     // Every window runs its own close handling; a window that announces its
     // close brings us back here, which the guard ends.
-    QuitApplication();
-    quitting_ = false;
+    quit_.run();
 }
 
 } // namespace tivora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/quit_application.h"
 #include "engine/chart_record.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
@@ -40,10 +41,10 @@ private:
 
     Platform& platform_;
     ChartRecord chart_;
-    SignInformation& signs_;
+    SignInformation signs_;
     QPointer<frmMain> main_;
     QPointer<frmResult> result_;
-    bool quitting_ = false;
+    QuitApplication quit_;
 };
 
 } // namespace tivora

@@ -1,6 +1,7 @@
 #include "cli/reading_job.h"
 
 #include "engine/ephemeris.h"
+#include "entry/calculate.h"
 #include "report/report_sections.h"
 
 #include <QString>
@@ -94,15 +95,10 @@ const char* DirectionName(ZoneDirection d) {
 } // namespace
 
 bool ReadingJob::run() {
-    message = ValidateInput(entry);
+    message = Calculate(entry, chart, info, zoneWest);
     if (message)
         return false;
-    WriteBirthData(entry, chart);
-    if (zoneWest)
-        chart.ZoneDirection = ZoneDirection::West;
-    CalculateAscendant(chart);
     lagnaSign = LagnaSignOf(chart.AscendantText);
-    SelectSignInformation(lagnaSign, info);
     return true;
 }
 

@@ -9,8 +9,8 @@
 
 namespace tivora::cli {
 
-// One reading as the Calculate command makes it: checks, chart record,
-// ascendant and the sign's texts.
+// One reading of the command line: the entry its options or batch row fill,
+// and what the Calculate command made of it.
 struct ReadingJob {
     BirthEntry entry;
     // A zone given as behind universal time, which the boxes cannot say.

@@ -1,6 +1,7 @@
 #include "windows/frm_main.h"
 
 #include "engine/ephemeris.h"
+#include "entry/calculate.h"
 #include "links/page_openers.h"
 #include "links/place_lookup.h"
 #include "links/vendor_captions.h"
@@ -476,15 +477,11 @@ void frmMain::setEntry(const BirthEntry& e) {
 }
 
 void frmMain::cmdCalculate_Click() {
-    const BirthEntry e = entry();
-    if (const auto message = ValidateInput(e)) {
+    if (const auto message = Calculate(entry(), chart_, signs_)) {
         showEntryMessage(*message);
         return;
     }
-    WriteBirthData(e, chart_);
-    CalculateAscendant(chart_);
     lagnaSign_ = LagnaSignOf(chart_.AscendantText);
-    SelectSignInformation(lagnaSign_, signs_);
     emit calculated();
 }
 

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -98,9 +99,10 @@ private slots:
         QCOMPARE(QString::fromStdString(app->chart().AscendantText).right(3),
                  QStringLiteral("Pis"));
         QCOMPARE(app->chart().BirthName, std::string("Asha"));
-        // The shown reading is the process-wide one, now Pisces.
-        QCOMPARE(&app->signs(), &CurrentSignInformation());
+        // The application's reading is now Pisces, and the result window shows it.
         QCOMPARE(app->signs().EnglishName.substr(0, 3), std::string("Pis"));
+        QCOMPARE(result->findChild<QLabel*>(QStringLiteral("lblVedicName"))->text(),
+                 QString::fromStdString(app->signs().VedicName));
     }
 
     void failedCalculateKeepsTheMainWindow() {

@@ -1,5 +1,6 @@
 #include "engine/ephemeris.h"
 #include "entry/birth_entry.h"
+#include "entry/calculate.h"
 #include "support/sample_births.h"
 
 #include <QtTest>
@@ -329,6 +330,35 @@ private slots:
         e.lonDegrees = "99999";
         WriteBirthData(e, c);
         QCOMPARE(int(c.LonDegrees), 42);
+    }
+
+    void calculateChecksFirstThenMakesTheWholeReading() {
+        ChartRecord chart;
+        SignInformation signs;
+        chart.BirthName = "earlier";
+        signs.VedicName = "earlier";
+        BirthEntry refused = ValidEntry();
+        refused.latDegrees = "91";
+        const auto message = Calculate(refused, chart, signs);
+        QVERIFY(message);
+        QCOMPARE(message->text, std::string("Please Enter Correct Latitude"));
+        QCOMPARE(chart.BirthName, std::string("earlier"));
+        QCOMPARE(signs.VedicName, std::string("earlier"));
+
+        QVERIFY(!Calculate(ValidEntry(), chart, signs));
+        QCOMPARE(chart.BirthName, std::string("Asha"));
+        QCOMPARE(chart.AscendantText, std::string("13\xC2\xB0 12' 18\" Pis"));
+        QCOMPARE(signs.EnglishName, std::string("Pisces"));
+        QCOMPARE(chart.ZoneDirection, ZoneDirection::FromLongitude);
+        QCOMPARE(chart.UniversalHours, 12.0 - 5.5);
+
+        // Said to be behind universal time, the same clock is 11 hours later
+        // there, and the sign texts follow the new ascendant.
+        QVERIFY(!Calculate(ValidEntry(), chart, signs, true));
+        QCOMPARE(chart.ZoneDirection, ZoneDirection::West);
+        QCOMPARE(chart.UniversalHours, 12.0 + 5.5);
+        QVERIFY(chart.AscendantText != "13\xC2\xB0 12' 18\" Pis");
+        QCOMPARE(signs.EnglishName.substr(0, 3), LagnaSignOf(chart.AscendantText));
     }
 
     void placeLookup() {

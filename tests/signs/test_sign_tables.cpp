@@ -162,14 +162,10 @@ class TestSignTables : public QObject {
     Q_OBJECT
 
 private slots:
-    // Runs first, before anything has selected a sign in this process.
-    void currentRecordStartsEmpty();
-
     void selectsByAbbreviation_data();
     void selectsByAbbreviation();
     void invalidTextKeepsPreviousSelection_data();
     void invalidTextKeepsPreviousSelection();
-    void currentRecordIsOneInstance();
 
     void fieldsFollowDeclaredOrder();
     void findSignFieldRejectsUnknownNames();
@@ -188,10 +184,6 @@ private slots:
     void noSentenceRepeatsAcrossSigns();
     void natureOpeningsDiffer();
 };
-
-void TestSignTables::currentRecordStartsEmpty() {
-    QCOMPARE(firstDifference(tivora::CurrentSignInformation(), SignInformation()), QString());
-}
 
 void TestSignTables::selectsByAbbreviation_data() {
     QTest::addColumn<QString>("text");
@@ -247,19 +239,12 @@ void TestSignTables::invalidTextKeepsPreviousSelection_data() {
 void TestSignTables::invalidTextKeepsPreviousSelection() {
     QFETCH(QString, text);
 
-    SignInformation& current = tivora::CurrentSignInformation();
+    SignInformation current;
     tivora::SelectSignInformation("Ari", current);
     QCOMPARE(QString::fromStdString(current.VedicName), QString("Mesha"));
 
     tivora::SelectSignInformation(text.toStdString(), current);
     QCOMPARE(firstDifference(current, signTexts(0)), QString());
-}
-
-void TestSignTables::currentRecordIsOneInstance() {
-    SignInformation& first = tivora::CurrentSignInformation();
-    tivora::SelectSignInformation("Cap", first);
-    QCOMPARE(&tivora::CurrentSignInformation(), &first);
-    QCOMPARE(QString::fromStdString(tivora::CurrentSignInformation().VedicName), QString("Makara"));
 }
 
 void TestSignTables::fieldsFollowDeclaredOrder() {
