@@ -1,4 +1,7 @@
 #include "app/application.h"
+#include "app/start_up.h"
+#include "links/single_instance.h"
+#include "links/update_reminder.h"
 #include "signs/sign_tables.h"
 #include "support/fake_platform.h"
 #include "support/sample_births.h"
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -67,6 +71,49 @@ private slots:
         app.reset();
         FlushDeletes();
         platform.reset();
+    }
+
+    void startUpRefusesASecondCopyAndShowsNothing() {
+        QTemporaryDir dir;
+        const QString lock = dir.filePath(QStringLiteral("tivora.lock"));
+        SingleInstanceGuard first(lock);
+        QVERIFY(first.tryAcquire());
+        // A reminder would be due, but a second copy asks nothing else.
+        platform->settings.insert(kLastReminderKey,
+                                  EncodeReminderDate(platform->today().addDays(-30)));
+        SingleInstanceGuard second(lock);
+        QVERIFY(!StartProgram(*platform, *app, second, 0.0));
+        QCOMPARE(platform->messageTexts(), QStringList{"Application is already running"});
+        QVERIFY(!app->mainWindow());
+    }
+
+    void startUpRemindsThenShowsTheMainWindowThenDraws_data() {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<bool>("cobrand");
+        QTest::newRow("1: co-brand") << 0.0 << true;
+        QTest::newRow("2: full brand") << 0.2 << false;
+        QTest::newRow("5: co-brand") << 0.7 << true;
+        QTest::newRow("7: as designed") << 0.95 << false;
+    }
+    void startUpRemindsThenShowsTheMainWindowThenDraws() {
+        QFETCH(double, draw);
+        QFETCH(bool, cobrand);
+        QTemporaryDir dir;
+        SingleInstanceGuard instance(dir.filePath(QStringLiteral("tivora.lock")));
+        platform->settings.insert(kLastReminderKey,
+                                  EncodeReminderDate(platform->today().addDays(-30)));
+        platform->answers.push_back(Platform::Answer::No);
+        bool windowDuringQuestion = true;
+        platform->onMessage = [&](const FakePlatform::Shown&) {
+            windowDuringQuestion = app->mainWindow() != nullptr;
+        };
+        QVERIFY(StartProgram(*platform, *app, instance, draw));
+        QVERIFY(instance.isHeld());
+        QCOMPARE(platform->messages.size(), 1);
+        QCOMPARE(platform->messages[0].buttons, Platform::Buttons::YesNo);
+        QVERIFY(!windowDuringQuestion);
+        QVERIFY(app->mainWindow() && app->mainWindow()->isVisible());
+        QCOMPARE(app->mainWindow()->cobrandInFront(), cobrand);
     }
 
     void startsWithTheMainWindow() {
