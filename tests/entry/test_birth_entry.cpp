@@ -188,6 +188,11 @@ private slots:
                                 << "91" << lat << EntryField::LatDegrees;
         QTest::newRow("lat 95 75") << "latD"
                                    << "95" << lat << EntryField::LatDegrees;
+        // At a pole the horizon, and so the ascendant, is undefined.
+        QTest::newRow("lat 90 0, a pole") << "latD90"
+                                          << "0" << lat << EntryField::LatDegrees;
+        QTest::newRow("lat 89 59 ok") << "latD89"
+                                      << "59" << QString() << EntryField::None;
         QTest::newRow("lat min 75") << "latM"
                                     << "75" << lat << EntryField::LatMinutes;
         QTest::newRow("zone 15") << "zoneH"
@@ -222,6 +227,10 @@ private slots:
             e.zoneMinute = t;
         else if (box == "lonD180")
             e.lonDegrees = "180", e.lonMinutes = t;
+        else if (box == "latD90")
+            e.latDegrees = "90", e.latMinutes = t;
+        else if (box == "latD89")
+            e.latDegrees = "89", e.latMinutes = t;
         else if (box == "zoneH14")
             e.zoneHour = "14", e.zoneMinute = t;
         const auto m = ValidateInput(e);
