@@ -1,7 +1,7 @@
 #include "app/application.h"
 
-#include "app/quit_application.h"
 #include "signs/sign_tables.h"
+#include "windows/frm_about.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
 #include "windows/frm_save.h"
@@ -22,7 +22,7 @@ template <typename Window> Window* Loaded(Window* window) {
 } // namespace
 
 Application::Application(Platform& platform, QObject* parent)
-    : QObject(parent), platform_(platform), signs_(CurrentSignInformation()) {}
+    : QObject(parent), platform_(platform) {}
 
 Application::~Application() {
     delete main_;
@@ -33,10 +33,8 @@ frmMain* Application::showMainWindow() {
     if (!main_) {
         main_ = Loaded(new frmMain(platform_, chart_, signs_));
         connect(main_, &frmMain::calculated, this, &Application::showResultWindow);
-        connect(main_, &frmMain::aboutRequested, this, [this] {
-            if (showAbout)
-                showAbout(main_);
-        });
+        connect(main_, &frmMain::aboutRequested, this,
+                [this] { ShowAboutWindow(platform_, main_); });
         connect(main_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
     }
     main_->show();
@@ -72,18 +70,16 @@ void Application::showReportWindow() {
     if (!result_)
         return;
     frmSave report(platform_, chart_, signs_, result_);
-    runModal(report);
+    platform_.runModal(report);
 }
 
 void Application::quitApplication() {
-    if (quitting_)
+    if (quit_.running())
         return;
-    quitting_ = true;
     emit quitting();
     // Every window runs its own close handling; a window that announces its
     // close brings us back here, which the guard ends.
-    QuitApplication();
-    quitting_ = false;
+    quit_.run();
 }
 
 } // namespace tivora

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "app/quit_application.h"
 #include "engine/chart_record.h"
-#include "ui/modal.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 namespace tivora {
 
@@ -32,11 +31,6 @@ public:
     // the event loop.
     void quitApplication();
 
-    // Shows the About window over the given window; connected by the caller.
-    std::function<void(QWidget*)> showAbout;
-    // How the report window is run; tests replace it.
-    ModalRunner runModal = ExecModal;
-
 signals:
     void quitting();
 
@@ -47,10 +41,10 @@ private:
 
     Platform& platform_;
     ChartRecord chart_;
-    SignInformation& signs_;
+    SignInformation signs_;
     QPointer<frmMain> main_;
     QPointer<frmResult> result_;
-    bool quitting_ = false;
+    QuitApplication quit_;
 };
 
 } // namespace tivora

@@ -1,10 +1,9 @@
 #include "app/application.h"
 #include "app/qt_platform.h"
+#include "app/start_up.h"
 #include "links/advert_draw.h"
 #include "links/single_instance.h"
-#include "links/update_reminder.h"
 #include "reading/sign_pictures.h"
-#include "windows/frm_about.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -42,31 +41,9 @@ int main(int argc, char* argv[]) {
 
     tivora::QtPlatform platform;
     tivora::Application application(platform);
-
-    // A second copy says so and ends without touching the first.
     tivora::SingleInstanceGuard instance;
-    if (tivora::RefuseSecondInstance(platform, instance))
-        return 0;
-
-    tivora::ClockSeededRandom random(platform.now());
-    tivora::UpdateReminder(platform);
-
-    application.showAbout = [&platform](QWidget* parent) {
-        tivora::ShowAboutWindow(platform, parent);
-    };
-    tivora::frmMain* window = application.showMainWindow();
-    // Drawn once per run; a main window made later by Back keeps the design
-    // order, with the full-brand label in front.
-    switch (tivora::DrawAdvert(random.next())) {
-    case tivora::AdvertLabel::CoBrand:
-        window->bringCobrandToFront();
-        break;
-    case tivora::AdvertLabel::FullBrand:
-        window->bringFullBrandToFront();
-        break;
-    case tivora::AdvertLabel::Unchanged:
-        break;
-    }
-
+    const double draw = tivora::ClockSeededRandom(platform.now()).next();
+    if (!tivora::StartProgram(platform, application, instance, draw))
+        return 0; // a second copy, which said so
     return app.exec();
 }

@@ -48,15 +48,19 @@ QString RunFileDialog(QWidget* parent, const Platform::FileRequest& request,
 
 } // namespace
 
-Platform::Answer QtPlatform::message(QWidget* parent, const QString& text, Icon icon,
-                                     Buttons buttons) {
+Platform::Answer QtPlatform::message(QWidget* parent, const QString& title, const QString& text,
+                                     Icon icon, Buttons buttons) {
     QMessageBox box(
-        ToQt(icon), QString::fromLatin1(kProgramTitle), text,
+        ToQt(icon), title, text,
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     const int result = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int QtPlatform::runModal(QDialog& dialog) {
+    return dialog.exec();
 }
 
 QString QtPlatform::openFileName(QWidget* parent, const FileRequest& request) {

@@ -7,7 +7,9 @@ namespace tivora {
 // Production: Qt's dialogs, default printer, browser and QSettings.
 class QtPlatform final : public Platform {
 public:
-    Answer message(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
+    Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                   Buttons buttons) override;
+    int runModal(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileRequest& request) override;
     QString saveFileName(QWidget* parent, const FileRequest& request) override;
     bool openUrl(const QUrl& url) override;

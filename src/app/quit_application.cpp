@@ -10,8 +10,6 @@ namespace tivora {
 
 namespace {
 
-bool quitting = false;
-
 void CloseModalDialogs() {
     // Each close pops one dialog off the modal stack; one that refuses (or
     // stays on top) would otherwise keep us here forever.
@@ -37,13 +35,13 @@ void CloseTopLevelWindows() {
 
 } // namespace
 
-void QuitApplication() {
-    if (quitting || !QCoreApplication::instance())
+void QuitApplication::run() {
+    if (running_ || !QCoreApplication::instance())
         return;
-    quitting = true;
+    running_ = true;
     CloseModalDialogs();
     CloseTopLevelWindows();
-    quitting = false;
+    running_ = false;
 
     // exit() rather than quit(): Qt's quit() asks every window again and a
     // window that ignores its close would keep the program alive.

@@ -181,9 +181,11 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
         // The report's fonts need a GUI application; no window is shown.
         if (!QCoreApplication::instance() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "tivora-cli";
-        static char* argv[] = {name, nullptr};
+        // Made here and gone when the report is written; the arguments
+        // outlive it, as Qt needs.
+        int argc = 1;
+        char name[] = "tivora-cli";
+        char* argv[] = {name, nullptr};
         std::unique_ptr<QGuiApplication> app;
         if (!QCoreApplication::instance())
             app = std::make_unique<QGuiApplication>(argc, argv);

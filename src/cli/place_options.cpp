@@ -4,6 +4,10 @@
 #include "atlas/zone_offset.h"
 
 #include <QDate>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
 #include <QTime>
 #include <charconv>
 #include <memory>
@@ -173,37 +177,30 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 1;
     }
     const auto found = loaded->search(QString::fromStdString(query), limit);
-    std::string text = json ? "[" : "";
-    bool first = true;
+    std::string text;
+    QJsonArray array;
     for (const atlas::Place& p : found) {
         if (json) {
-            text += first ? "\n  {" : ",\n  {";
-            const std::pair<const char*, std::string> fields[] = {
-                {"Name", JsonString(p.name.toStdString())},
-                {"Region", JsonString(p.region.toStdString())},
-                {"CountryCode", JsonString(p.countryCode.toStdString())},
-                {"Country", JsonString(p.country.toStdString())},
-                {"Latitude", JsonNumber(p.latitude)},
-                {"Longitude", JsonNumber(p.longitude)},
-                {"TimeZone", JsonString(p.timeZone.toStdString())},
-                {"Population", JsonNumber(static_cast<double>(p.population))}};
-            bool firstField = true;
-            for (const auto& [key, value] : fields) {
-                text += firstField ? "" : ", ";
-                firstField = false;
-                text += JsonString(key) + ": " + value;
-            }
-            text += '}';
+            array.append(QJsonObject{{"Name", p.name},
+                                     {"Region", p.region},
+                                     {"CountryCode", p.countryCode},
+                                     {"Country", p.country},
+                                     {"Latitude", p.latitude},
+                                     {"Longitude", p.longitude},
+                                     {"TimeZone", p.timeZone},
+                                     {"Population", p.population}});
         } else {
-            text += p.name.toStdString() + '\t' + p.region.toStdString() + '\t' +
-                    p.countryCode.toStdString() + '\t' + JsonNumber(p.latitude) + '\t' +
-                    JsonNumber(p.longitude) + '\t' + p.timeZone.toStdString() + '\t' +
-                    std::to_string(p.population) + '\n';
+            text +=
+                (QStringList{p.name, p.region, p.countryCode, QString::number(p.latitude, 'g', 10),
+                             QString::number(p.longitude, 'g', 10), p.timeZone,
+                             QString::number(p.population)}
+                     .join('\t') +
+                 '\n')
+                    .toStdString();
         }
-        first = false;
     }
     if (json)
-        text += found.empty() ? "]\n" : "\n]\n";
+        text = QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
     out << text;
     return 0;
 }

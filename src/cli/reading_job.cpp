@@ -2,12 +2,13 @@
 
 #include "engine/ephemeris.h"
 #include "entry/birth_summary.h"
+#include "entry/calculate.h"
 #include "report/report_sections.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 #include <cctype>
-#include <charconv>
-#include <cstdio>
 
 namespace tivora::cli {
 
@@ -41,45 +42,6 @@ std::string CleanUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdString();
 }
 
-void AppendJsonString(std::string& out, const std::string& text) {
-    out += '"';
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-                out += buffer;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    out += '"';
-}
-
-void AppendJsonNumber(std::string& out, double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
-}
-
 const char* DirectionName(ZoneDirection d) {
     switch (d) {
     case ZoneDirection::East:
@@ -95,15 +57,10 @@ const char* DirectionName(ZoneDirection d) {
 } // namespace
 
 bool ReadingJob::run() {
-    message = ValidateInput(entry);
+    message = Calculate(entry, chart, info, zoneWest);
     if (message)
         return false;
-    WriteBirthData(entry, chart);
-    if (zoneWest)
-        chart.ZoneDirection = ZoneDirection::West;
-    CalculateAscendant(chart);
     lagnaSign = LagnaSignOf(chart.AscendantText);
-    SelectSignInformation(lagnaSign, info);
     return true;
 }
 
@@ -201,89 +158,64 @@ bool ParseReadingOption(const std::string& option, const std::string& value, Rea
 
 std::string ReadingJson(const ReadingJob& job) {
     const ChartRecord& c = job.chart;
-    std::string out = "{";
-    bool first = true;
-    auto key = [&](const char* name) {
-        if (!first)
-            out += ',';
-        first = false;
-        out += "\n  ";
-        AppendJsonString(out, name);
-        out += ": ";
+    const auto text = [](const std::string& value) { return QString::fromStdString(value); };
+    QJsonObject signs;
+    for (const SignField& field : SignTables())
+        signs.insert(QString::fromLatin1(field.name), text(job.info.*field.member));
+    const QJsonObject reading{
+        {"AscendantText", text(c.AscendantText)},
+        {"LagnaSign", text(job.lagnaSign)},
+        {"BirthName", text(c.BirthName)},
+        {"BirthMonth", c.BirthMonth},
+        {"BirthDay", c.BirthDay},
+        {"BirthYear", c.BirthYear},
+        {"BirthHour", c.BirthHour},
+        {"BirthMinute", c.BirthMinute},
+        {"ZoneHours", c.ZoneHours},
+        {"ZoneMinutes", c.ZoneMinutes},
+        {"LonDegrees", c.LonDegrees},
+        {"LonMinutes", c.LonMinutes},
+        {"LatDegrees", c.LatDegrees},
+        {"LatMinutes", c.LatMinutes},
+        {"IsEast", c.IsEast},
+        {"IsSouth", c.IsSouth},
+        {"IsDST", c.IsDST},
+        {"ZoneDirection", DirectionName(c.ZoneDirection)},
+        {"SignAbbreviations", text(c.SignAbbreviations)},
+        {"DegToRad", c.DegToRad},
+        {"RadToDeg", c.RadToDeg},
+        {"LocalHours", c.LocalHours},
+        {"ZoneOffset", c.ZoneOffset},
+        {"Longitude", c.Longitude},
+        {"Latitude", c.Latitude},
+        {"JulianDayNumber", c.JulianDayNumber},
+        {"UniversalHours", c.UniversalHours},
+        {"Centuries", c.Centuries},
+        {"Ayanamsa", c.Ayanamsa},
+        {"RamcRadians", c.RamcRadians},
+        {"ObliquityRadians", c.ObliquityRadians},
+        {"Ascendant", c.Ascendant},
+        {"SignInformation", signs},
     };
-    auto text = [&](const char* name, const std::string& value) {
-        key(name);
-        AppendJsonString(out, value);
-    };
-    auto number = [&](const char* name, double value) {
-        key(name);
-        AppendJsonNumber(out, value);
-    };
-    auto flag = [&](const char* name, bool value) {
-        key(name);
-        out += value ? "true" : "false";
-    };
-    text("AscendantText", c.AscendantText);
-    text("LagnaSign", job.lagnaSign);
-    text("BirthName", c.BirthName);
-    number("BirthMonth", c.BirthMonth);
-    number("BirthDay", c.BirthDay);
-    number("BirthYear", c.BirthYear);
-    number("BirthHour", c.BirthHour);
-    number("BirthMinute", c.BirthMinute);
-    number("ZoneHours", c.ZoneHours);
-    number("ZoneMinutes", c.ZoneMinutes);
-    number("LonDegrees", c.LonDegrees);
-    number("LonMinutes", c.LonMinutes);
-    number("LatDegrees", c.LatDegrees);
-    number("LatMinutes", c.LatMinutes);
-    flag("IsEast", c.IsEast);
-    flag("IsSouth", c.IsSouth);
-    flag("IsDST", c.IsDST);
-    text("ZoneDirection", DirectionName(c.ZoneDirection));
-    text("SignAbbreviations", c.SignAbbreviations);
-    number("DegToRad", c.DegToRad);
-    number("RadToDeg", c.RadToDeg);
-    number("LocalHours", c.LocalHours);
-    number("ZoneOffset", c.ZoneOffset);
-    number("Longitude", c.Longitude);
-    number("Latitude", c.Latitude);
-    number("JulianDayNumber", c.JulianDayNumber);
-    number("UniversalHours", c.UniversalHours);
-    number("Centuries", c.Centuries);
-    number("Ayanamsa", c.Ayanamsa);
-    number("RamcRadians", c.RamcRadians);
-    number("ObliquityRadians", c.ObliquityRadians);
-    number("Ascendant", c.Ascendant);
+    QJsonObject json = reading;
     if (const PlaceUse& p = job.placeUse; p.used) {
         if (!p.place.empty())
-            text("Place", p.place);
+            json.insert("Place", text(p.place));
         if (!p.timeZone.empty())
-            text("TimeZone", p.timeZone);
+            json.insert("TimeZone", text(p.timeZone));
         const int offset = UtcOffsetMinutes(c);
-        number("UtcOffset", offset);
-        text("UtcOffsetText", UtcOffsetText(offset));
+        json.insert("UtcOffset", offset);
+        json.insert("UtcOffsetText", text(UtcOffsetText(offset)));
         if (!p.offsetSource.empty()) {
-            flag("IsDaylightTime", p.isDaylightTime);
-            text("OffsetSource", p.offsetSource);
+            json.insert("IsDaylightTime", p.isDaylightTime);
+            json.insert("OffsetSource", text(p.offsetSource));
         }
         if (!p.place.empty()) {
-            number("PlaceLatitude", p.latitude);
-            number("PlaceLongitude", p.longitude);
+            json.insert("PlaceLatitude", p.latitude);
+            json.insert("PlaceLongitude", p.longitude);
         }
     }
-    key("SignInformation");
-    out += '{';
-    bool firstField = true;
-    for (const SignField& field : SignTables()) {
-        out += firstField ? "\n    " : ",\n    ";
-        firstField = false;
-        AppendJsonString(out, field.name);
-        out += ": ";
-        AppendJsonString(out, job.info.*field.member);
-    }
-    out += "\n  }\n}\n";
-    return out;
+    return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
 }
 
 std::string ReadingText(const ReadingJob& job) {
@@ -305,18 +237,6 @@ std::string ReadingText(const ReadingJob& job) {
         if (c != '\r')
             out += c;
     out += '\n';
-    return out;
-}
-
-std::string JsonString(const std::string& text) {
-    std::string out;
-    AppendJsonString(out, text);
-    return out;
-}
-
-std::string JsonNumber(double value) {
-    std::string out;
-    AppendJsonNumber(out, value);
     return out;
 }
 

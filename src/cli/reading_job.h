@@ -22,8 +22,8 @@ struct PlaceUse {
     std::string offsetDescription; // "BST = UT+1:00 (daylight saving)"
 };
 
-// One reading as the Calculate command makes it: checks, chart record,
-// ascendant and the sign's texts.
+// One reading of the command line: the entry its options or batch row fill,
+// and what the Calculate command made of it.
 struct ReadingJob {
     BirthEntry entry;
     // A zone given as behind universal time, which the boxes cannot say.
@@ -46,8 +46,6 @@ bool ParseReadingOption(const std::string& option, const std::string& value, Rea
 
 std::string ReadingJson(const ReadingJob& job);
 // A JSON string literal and a JSON number, as the reading's JSON writes them.
-std::string JsonString(const std::string& text);
-std::string JsonNumber(double value);
 std::string ReadingText(const ReadingJob& job);
 
 } // namespace tivora::cli

@@ -6,10 +6,47 @@ namespace tivora {
 
 namespace {
 
-// Julian-calendar day number of 15 October 1582, the first Gregorian day.
+// The series below are short expansions about the epoch 1900, good to a few
+// arc-seconds over the years the entry offers (1901 to 2050) and drifting
+// slowly away from them. T counts Julian centuries from that epoch.
+
+// What the Julian-calendar formula gives for 15 October 1582, the first
+// Gregorian day (its true day number is 2299161).
 constexpr double kFirstGregorianJulianDay = 2299171;
+// The epoch: Julian day 2415020.0, 1900 January 0.5 (31 December 1899, noon).
 constexpr double kJulianDay1900 = 2415020;
 constexpr double kDaysPerCentury = 36525;
+constexpr double kArcSecondsPerDegree = 3600;
+constexpr double kDegreesPerHour = 15;
+
+// Mean longitude of the Moon's ascending node, in arc-seconds: 259° 11' 0"
+// at the epoch, turning backwards once in 18.6 years.
+constexpr double kNodeAtEpoch = 933060.0;
+constexpr double kNodeRetrogradePerCentury = 6962911.0;
+constexpr double kNodePerCenturySquared = 7.5;
+// Twice the Sun's mean longitude, in arc-seconds: 2 x 279° 41' 48" at the
+// epoch, 2 x 36000.77° a century.
+constexpr double kTwiceSunAtEpoch = 2013816.0;
+constexpr double kTwiceSunPerCentury = 259205536.0;
+// The two largest terms of the nutation in longitude, in arc-seconds; they
+// enter with the opposite sign, since the ayanamsa is returned negated.
+constexpr double kNutationOfNode = 17.23;
+constexpr double kNutationOfTwiceSun = 1.27;
+// The Lahiri ayanamsa, in arc-seconds: 22° 27' 41.27" at the epoch, growing
+// with the general precession in longitude (50.26" a year).
+constexpr double kAyanamsaAtEpoch = 80861.27;
+constexpr double kPrecessionPerCentury = 5025.64;
+constexpr double kPrecessionPerCenturySquared = 1.11;
+// Greenwich mean sidereal time in hours: 6h 38m 45.836s at 0h universal time
+// on the epoch; the sidereal clock gains 3m 56.56s a day, 2400.0513 hours a
+// century, which T (holding the hour of the day) carries.
+constexpr double kSiderealHoursAtEpoch = 6.6460656;
+constexpr double kSiderealHoursPerCentury = 2400.0513;
+constexpr double kSiderealHoursPerCenturySquared = 0.0000258;
+// Mean obliquity of the ecliptic in degrees: 23° 27' 8.26" at the epoch,
+// less 46.845" a century.
+constexpr double kObliquityAtEpoch = 23.452294;
+constexpr double kObliquityLossPerCentury = 0.0130125;
 
 bool IsAheadOfUniversalTime(const ChartRecord& chart) {
     switch (chart.ZoneDirection) {
@@ -40,13 +77,16 @@ double GetJulianDayNumber(int month, int day, int year) {
 }
 
 double GetAyanamsa(double t) {
-    double node = (933060.0 - 6962911.0 * t + 7.5 * t * t) / 3600.0;
+    double node = (kNodeAtEpoch - kNodeRetrogradePerCentury * t + kNodePerCenturySquared * t * t) /
+                  kArcSecondsPerDegree;
     while (node >= 360.0)
         node -= 360.0;
-    const double twiceSun = (2013816.0 + 259205536.0 * t) / 3600.0;
-    const double nutation =
-        17.23 * std::sin(node * kDegToRad) + 1.27 * std::sin(twiceSun * kDegToRad);
-    return (nutation - t * (5025.64 + 1.11 * t) - 80861.27) / 3600.0;
+    const double twiceSun = (kTwiceSunAtEpoch + kTwiceSunPerCentury * t) / kArcSecondsPerDegree;
+    const double nutation = kNutationOfNode * std::sin(node * kDegToRad) +
+                            kNutationOfTwiceSun * std::sin(twiceSun * kDegToRad);
+    return (nutation - t * (kPrecessionPerCentury + kPrecessionPerCenturySquared * t) -
+            kAyanamsaAtEpoch) /
+           kArcSecondsPerDegree;
 }
 
 double ArcTan2(double y, double x) {
@@ -117,15 +157,23 @@ void CalculateAscendant(ChartRecord& c) {
     c.Ayanamsa = GetAyanamsa(c.Centuries);
 
     const double t = c.Centuries;
+    // Local sidereal time as an angle: Greenwich's, less the longitude (west
+    // positive).
     double sidereal =
-        15.0 * (c.UniversalHours + 6.6460656 + 2400.0513 * t + 0.0000258 * t * t) - c.Longitude;
+        kDegreesPerHour * (c.UniversalHours + kSiderealHoursAtEpoch + kSiderealHoursPerCentury * t +
+                           kSiderealHoursPerCenturySquared * t * t) -
+        c.Longitude;
     // A negative angle is left as it is: it is only used through sin/cos/tan.
     while (sidereal >= 360.0)
         sidereal -= 360.0;
     c.RamcRadians = sidereal * c.DegToRad;
 
-    c.ObliquityRadians = (23.452294 - 0.0130125 * c.Centuries) * c.DegToRad;
+    c.ObliquityRadians = (kObliquityAtEpoch - kObliquityLossPerCentury * c.Centuries) * c.DegToRad;
 
+    // The ecliptic's point rising in the east: tan(asc) = cos(ramc) /
+    // (-sin(ramc) cos(obliquity) - sin(obliquity) tan(latitude)). Latitude
+    // must lie strictly inside -90..90; at a pole tan(latitude) is infinite
+    // and the horizon, and with it the ascendant, undefined.
     const double theta = c.RamcRadians;
     const double epsilon = c.ObliquityRadians;
     const double phi = c.Latitude * c.DegToRad;

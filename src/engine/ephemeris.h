@@ -16,7 +16,10 @@ constexpr const char* kSignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis
 // 15 October 1582, Gregorian from then on. Month and day are not checked.
 double GetJulianDayNumber(int month, int day, int year);
 
-// Minus the ayanamsa in degrees for T Julian centuries from JD 2415020.0.
+// Minus the Lahiri ayanamsa (the sidereal zodiac's offset from the
+// tropical), in degrees, for T Julian centuries from JD 2415020.0: the mean
+// value plus the two largest nutation terms. Within about 0.01° of the
+// standard Lahiri value over 1901 to 2050.
 double GetAyanamsa(double centuries);
 
 // Four-quadrant arctangent built on the one-argument arctangent.
@@ -30,6 +33,12 @@ std::string FormatSignPosition(double degrees);
 
 // Universal time and sidereal angle from the birth data, then the sidereal
 // ascendant and its text. Reads and writes the record only.
+// Valid input: dates in the years 1901 to 2050 (the series are expansions
+// about 1900), latitudes strictly between the poles (at 90° the ascendant is
+// undefined and the result meaningless: the entry checks refuse it),
+// longitudes and zones as the entry checks allow. Above the polar circles
+// (about 66.5°) the ecliptic can lie along the horizon for a moment each
+// day; there the result jumps by up to 180° as the time passes that moment.
 void CalculateAscendant(ChartRecord& chart);
 
 // The last three characters of an ascendant text: the sign abbreviation.

@@ -206,22 +206,24 @@ std::optional<EntryMessage> ValidateInput(const BirthEntry& e) {
         const std::string& degrees;
         const std::string& minutes;
         long long limit;
+        bool limitAllowed;
         const char* message;
         EntryField degreeField;
         EntryField minuteField;
     };
+    // A pole is no place for an ascendant: the horizon is undefined there.
     const Range ranges[] = {
-        {e.lonDegrees, e.lonMinutes, 180, "Please Enter Correct Longitude", EntryField::LonDegrees,
-         EntryField::LonMinutes},
-        {e.latDegrees, e.latMinutes, 90, "Please Enter Correct Latitude", EntryField::LatDegrees,
-         EntryField::LatMinutes},
-        {e.zoneHour, e.zoneMinute, 14, "Please Enter Correct Time Zone", EntryField::ZoneHour,
+        {e.lonDegrees, e.lonMinutes, 180, true, "Please Enter Correct Longitude",
+         EntryField::LonDegrees, EntryField::LonMinutes},
+        {e.latDegrees, e.latMinutes, 90, false, "Please Enter Correct Latitude",
+         EntryField::LatDegrees, EntryField::LatMinutes},
+        {e.zoneHour, e.zoneMinute, 14, true, "Please Enter Correct Time Zone", EntryField::ZoneHour,
          EntryField::ZoneMinute},
     };
     for (const auto& r : ranges) {
         const long long degrees = Magnitude(Trimmed(r.degrees));
         const long long minutes = Magnitude(Trimmed(r.minutes));
-        if (degrees > r.limit)
+        if (degrees > r.limit || (degrees == r.limit && !r.limitAllowed))
             return Error(r.message, r.degreeField);
         if (minutes > 59 || (degrees == r.limit && minutes > 0))
             return Error(r.message, r.minuteField);

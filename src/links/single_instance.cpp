@@ -34,7 +34,7 @@ bool SingleInstanceGuard::tryAcquire() {
 bool RefuseSecondInstance(Platform& platform, SingleInstanceGuard& guard) {
     if (guard.tryAcquire())
         return false;
-    platform.message(nullptr, QString::fromLatin1(kAlreadyRunningMessage),
+    platform.message(nullptr, ProgramTitle(), QString::fromLatin1(kAlreadyRunningMessage),
                      Platform::Icon::Information, Platform::Buttons::Ok);
     return true;
 }

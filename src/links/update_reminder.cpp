@@ -48,7 +48,7 @@ void UpdateReminder(Platform& platform) {
         break;
     }
     const Platform::Answer answer =
-        platform.message(nullptr, QString::fromLatin1(kUpdateReminderMessage),
+        platform.message(nullptr, ProgramTitle(), QString::fromLatin1(kUpdateReminderMessage),
                          Platform::Icon::Information, Platform::Buttons::YesNo);
     remember();
     if (answer == Platform::Answer::Yes)

@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QVariant>
 
+class QDialog;
 class QTextDocument;
 class QWidget;
 
@@ -13,6 +14,11 @@ namespace tivora {
 
 inline constexpr const char* kProgramTitle = "Tivora";
 inline constexpr const char* kWindowCaption = "Tivora v2.05";
+
+// The title of every message box.
+inline QString ProgramTitle() {
+    return QString::fromLatin1(kProgramTitle);
+}
 
 // Everything modal or outside the program goes through here, so windows can
 // be driven by tests without a dialog blocking and with every request seen.
@@ -30,9 +36,12 @@ public:
 
     virtual ~Platform() = default;
 
-    // A message box titled "Tivora".
-    virtual Answer message(QWidget* parent, const QString& text, Icon icon,
+    // A message box; the program's boxes are all titled ProgramTitle().
+    virtual Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
                            Buttons buttons = Buttons::Ok) = 0;
+    // Runs a window of the program modally and returns its result (a
+    // QDialog::DialogCode or the value given to done()).
+    virtual int runModal(QDialog& dialog) = 0;
     // The chosen path, or an empty text when the user cancels. The save
     // dialog asks before overwriting; the open dialog accepts existing files.
     virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;

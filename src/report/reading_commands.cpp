@@ -19,7 +19,8 @@ void SaveReadingCommand(Platform& platform, QWidget* parent, const ChartRecord& 
     if (path.isEmpty())
         return;
     if (!SaveReadingFile(chart, path))
-        platform.message(parent, QString::fromLatin1(kCouldNotSaveMessage), Platform::Icon::Error);
+        platform.message(parent, ProgramTitle(), QString::fromLatin1(kCouldNotSaveMessage),
+                         Platform::Icon::Error);
 }
 
 bool OpenReadingCommand(Platform& platform, QWidget* parent, BirthEntry& entry) {
@@ -27,7 +28,8 @@ bool OpenReadingCommand(Platform& platform, QWidget* parent, BirthEntry& entry) 
     if (path.isEmpty())
         return false;
     if (OpenReadingFile(path, entry) != OpenResult::Applied) {
-        platform.message(parent, QString::fromLatin1(kCheckTheFileMessage), Platform::Icon::Error);
+        platform.message(parent, ProgramTitle(), QString::fromLatin1(kCheckTheFileMessage),
+                         Platform::Icon::Error);
         return false;
     }
     return true;

@@ -511,9 +511,4 @@ void SelectSignInformation(const std::string& lagnaSign, SignInformation& target
     }
 }
 
-SignInformation& CurrentSignInformation() {
-    static SignInformation information;
-    return information;
-}
-
 } // namespace tivora

@@ -5,8 +5,8 @@
 
 namespace tivora {
 
-// The texts of one sign, in declared order. One process-wide instance holds
-// the current reading; the windows and the report read its fields directly.
+// The texts of one sign, in declared order. The program's Application owns
+// the current reading's; the windows and the report read its fields directly.
 struct SignInformation {
     std::string VedicName;
     std::string EnglishName;
@@ -59,8 +59,5 @@ const SignField* FindSignField(const std::string& name);
 // (whole-text, case-sensitive comparison with the first three letters);
 // leaves target untouched when no sign matches.
 void SelectSignInformation(const std::string& lagnaSign, SignInformation& target);
-
-// The process-wide record, empty until the first successful selection.
-SignInformation& CurrentSignInformation();
 
 } // namespace tivora

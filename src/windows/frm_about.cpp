@@ -109,7 +109,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
 
 void ShowAboutWindow(Platform& platform, QWidget* parent) {
     frmAbout about(platform, parent);
-    about.exec();
+    platform.runModal(about);
 }
 
 } // namespace tivora

@@ -1,6 +1,7 @@
 #include "windows/frm_main.h"
 
 #include "engine/ephemeris.h"
+#include "entry/calculate.h"
 #include "links/page_openers.h"
 #include "links/place_lookup.h"
 #include "links/vendor_captions.h"
@@ -476,15 +477,11 @@ void frmMain::setEntry(const BirthEntry& e) {
 }
 
 void frmMain::cmdCalculate_Click() {
-    const BirthEntry e = entry();
-    if (const auto message = ValidateInput(e)) {
+    if (const auto message = Calculate(entry(), chart_, signs_)) {
         showEntryMessage(*message);
         return;
     }
-    WriteBirthData(e, chart_);
-    CalculateAscendant(chart_);
     lagnaSign_ = LagnaSignOf(chart_.AscendantText);
-    SelectSignInformation(lagnaSign_, signs_);
     emit calculated();
 }
 
@@ -510,7 +507,7 @@ void frmMain::cmdOpen_Click() {
 
 void frmMain::lblTZHelp_Click() {
     frmTimeZone picker(*txtZoneHour, *txtZoneMinute, this);
-    runModal(picker);
+    platform_.runModal(picker);
 }
 
 void frmMain::bringCobrandToFront() {
@@ -526,7 +523,7 @@ bool frmMain::cobrandInFront() const {
 }
 
 void frmMain::showEntryMessage(const EntryMessage& message) {
-    platform_.message(this, Text(message.text), ToPlatformIcon(message.icon));
+    platform_.message(this, ProgramTitle(), Text(message.text), ToPlatformIcon(message.icon));
     if (QWidget* control = controlFor(message.focus))
         control->setFocus(Qt::OtherFocusReason);
 }
@@ -607,7 +604,8 @@ bool frmMain::filterDigitKey(QLineEdit* box, QKeyEvent* event) {
     if (code == 0)
         return false;
     if (!IsAcceptedDigitKey(code)) {
-        platform_.message(this, QString::fromLatin1(kOnlyNumbersMessage), Platform::Icon::Error);
+        platform_.message(this, ProgramTitle(), QString::fromLatin1(kOnlyNumbersMessage),
+                          Platform::Icon::Error);
         return true;
     }
     // The zone boxes limit typing only; the picker may write longer texts.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "entry/birth_entry.h"
-#include "ui/modal.h"
 #include "ui/widgets.h"
 
 #include <string>
@@ -43,9 +42,6 @@ public:
     bool cobrandInFront() const;
 
     const std::string& lagnaSign() const { return lagnaSign_; }
-
-    // How the time-zone picker is run; tests replace it.
-    ModalRunner runModal = ExecModal;
 
 signals:
     // Calculate succeeded: the chart record and the sign texts are current.

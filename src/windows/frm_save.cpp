@@ -137,7 +137,8 @@ void frmSave::cmdPrint_Click() {
     cursor.clearSelection();
     RTB_->setTextCursor(cursor);
     if (!platform_.print(*RTB_->document(), printJobName_))
-        platform_.message(this, QString::fromLatin1(kCouldNotPrintMessage), Platform::Icon::Error);
+        platform_.message(this, ProgramTitle(), QString::fromLatin1(kCouldNotPrintMessage),
+                          Platform::Icon::Error);
 }
 
 } // namespace tivora

@@ -1,4 +1,7 @@
 #include "app/application.h"
+#include "app/start_up.h"
+#include "links/single_instance.h"
+#include "links/update_reminder.h"
 #include "signs/sign_tables.h"
 #include "support/fake_platform.h"
 #include "support/sample_births.h"
@@ -10,8 +13,10 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -68,6 +73,49 @@ private slots:
         platform.reset();
     }
 
+    void startUpRefusesASecondCopyAndShowsNothing() {
+        QTemporaryDir dir;
+        const QString lock = dir.filePath(QStringLiteral("tivora.lock"));
+        SingleInstanceGuard first(lock);
+        QVERIFY(first.tryAcquire());
+        // A reminder would be due, but a second copy asks nothing else.
+        platform->settings.insert(kLastReminderKey,
+                                  EncodeReminderDate(platform->today().addDays(-30)));
+        SingleInstanceGuard second(lock);
+        QVERIFY(!StartProgram(*platform, *app, second, 0.0));
+        QCOMPARE(platform->messageTexts(), QStringList{"Application is already running"});
+        QVERIFY(!app->mainWindow());
+    }
+
+    void startUpRemindsThenShowsTheMainWindowThenDraws_data() {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<bool>("cobrand");
+        QTest::newRow("1: co-brand") << 0.0 << true;
+        QTest::newRow("2: full brand") << 0.2 << false;
+        QTest::newRow("5: co-brand") << 0.7 << true;
+        QTest::newRow("7: as designed") << 0.95 << false;
+    }
+    void startUpRemindsThenShowsTheMainWindowThenDraws() {
+        QFETCH(double, draw);
+        QFETCH(bool, cobrand);
+        QTemporaryDir dir;
+        SingleInstanceGuard instance(dir.filePath(QStringLiteral("tivora.lock")));
+        platform->settings.insert(kLastReminderKey,
+                                  EncodeReminderDate(platform->today().addDays(-30)));
+        platform->answers.push_back(Platform::Answer::No);
+        bool windowDuringQuestion = true;
+        platform->onMessage = [&](const FakePlatform::Shown&) {
+            windowDuringQuestion = app->mainWindow() != nullptr;
+        };
+        QVERIFY(StartProgram(*platform, *app, instance, draw));
+        QVERIFY(instance.isHeld());
+        QCOMPARE(platform->messages.size(), 1);
+        QCOMPARE(platform->messages[0].buttons, Platform::Buttons::YesNo);
+        QVERIFY(!windowDuringQuestion);
+        QVERIFY(app->mainWindow() && app->mainWindow()->isVisible());
+        QCOMPARE(app->mainWindow()->cobrandInFront(), cobrand);
+    }
+
     void startsWithTheMainWindow() {
         QVERIFY(!app->mainWindow());
         frmMain* main = app->showMainWindow();
@@ -98,9 +146,10 @@ private slots:
         QCOMPARE(QString::fromStdString(app->chart().AscendantText).right(3),
                  QStringLiteral("Pis"));
         QCOMPARE(app->chart().BirthName, std::string("Asha"));
-        // The shown reading is the process-wide one, now Pisces.
-        QCOMPARE(&app->signs(), &CurrentSignInformation());
+        // The application's reading is now Pisces, and the result window shows it.
         QCOMPARE(app->signs().EnglishName.substr(0, 3), std::string("Pis"));
+        QCOMPARE(result->findChild<QLabel*>(QStringLiteral("lblVedicName"))->text(),
+                 QString::fromStdString(app->signs().VedicName));
     }
 
     void failedCalculateKeepsTheMainWindow() {
@@ -199,14 +248,14 @@ private slots:
         QString reportText;
         QWidget* reportParent = nullptr;
         int shown = 0;
-        app->runModal = [&](QDialog& dialog) {
+        platform->dialogs.push_back([&](QDialog& dialog) {
             ++shown;
             auto* report = qobject_cast<frmSave*>(&dialog);
             if (report)
                 reportText = report->reportText();
             reportParent = dialog.parentWidget();
             return int(QDialog::Rejected);
-        };
+        });
         click(result, "cmdSave");
         QCOMPARE(shown, 1);
         QCOMPARE(reportParent, result);
@@ -217,15 +266,15 @@ private slots:
         QVERIFY(result->isVisible());
     }
 
-    void aboutGoesThroughTheHook() {
+    void aboutShowsTheAboutWindowOverTheMainWindow() {
         frmMain* main = app->showMainWindow();
         auto* about = main->findChild<QAction*>(QStringLiteral("mnuAbout"));
         QVERIFY(about);
-        about->trigger(); // no hook yet: nothing happens
-        QWidget* over = nullptr;
-        app->showAbout = [&](QWidget* parent) { over = parent; };
+        platform->dialogs.push_back([](QDialog&) { return int(QDialog::Accepted); });
         about->trigger();
-        QCOMPARE(over, main);
+        QCOMPARE(platform->modals.size(), 1);
+        QCOMPARE(platform->modals[0].className, QStringLiteral("tivora::frmAbout"));
+        QCOMPARE(platform->modals[0].parent, main);
         QVERIFY(platform->openedUrls.isEmpty());
     }
 };

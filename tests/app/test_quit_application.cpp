@@ -79,13 +79,14 @@ private slots:
     }
 
     void closesEveryShownWindowOnceAndEndsTheLoop() {
+        QuitApplication quit;
         QStringList log;
         RecordingWindow a("a", log), b("b", log), c("c", log);
         RecordingWindow hidden("hidden", log); // unloaded earlier: not closed again
         for (QWidget* w : {&a, &b, &c})
             w->show();
 
-        QCOMPARE(RunLoop(QuitApplication), 0);
+        QCOMPARE(RunLoop([&] { quit.run(); }), 0);
 
         log.sort();
         QCOMPARE(log, (QStringList{"a", "b", "c"}));
@@ -93,23 +94,24 @@ private slots:
     }
 
     void windowClosingCallsBackIn() {
+        QuitApplication quit;
         // Windows that announce their closing and have that end the program,
         // as the main window and the result window do.
         QStringList log;
         RecordingWindow main("main", log), result("result", log);
         QMap<QString, bool> otherOpenAfterCallBack;
         main.whileClosing = [&] {
-            QuitApplication();
+            quit.run();
             otherOpenAfterCallBack["main"] = result.isVisible();
         };
         result.whileClosing = [&] {
-            QuitApplication();
+            quit.run();
             otherOpenAfterCallBack["result"] = main.isVisible();
         };
         main.show();
         result.show();
 
-        QCOMPARE(RunLoop(QuitApplication), 0);
+        QCOMPARE(RunLoop([&] { quit.run(); }), 0);
 
         QCOMPARE(log.size(), 2);
         // The nested call closed nothing: the outer one closed the second
@@ -120,11 +122,12 @@ private slots:
     }
 
     void userCloseEndsTheProgram() {
+        QuitApplication quit;
         // The user closes one window; its handler ends the program, which
         // closes the rest.
         QStringList log;
         RecordingWindow main("main", log), other("other", log);
-        main.whileClosing = [] { QuitApplication(); };
+        main.whileClosing = [&] { quit.run(); };
         main.show();
         other.show();
 
@@ -134,13 +137,14 @@ private slots:
     }
 
     void endsEvenWhenAWindowRefuses() {
+        QuitApplication quit;
         QStringList log;
         RecordingWindow stubborn("stubborn", log), plain("plain", log);
         stubborn.refuse = true;
         stubborn.show();
         plain.show();
 
-        QCOMPARE(RunLoop(QuitApplication), 0);
+        QCOMPARE(RunLoop([&] { quit.run(); }), 0);
 
         log.sort();
         QCOMPARE(log, (QStringList{"plain", "stubborn"}));
@@ -151,6 +155,7 @@ private slots:
     }
 
     void modalDialogClosesFirst() {
+        QuitApplication quit;
         // Several windows, so the dialog coming first by chance is unlikely.
         QStringList log;
         std::vector<std::unique_ptr<RecordingWindow>> windows;
@@ -167,9 +172,9 @@ private slots:
         bool afterDialog = false;
 
         const int code = RunLoop([&] {
-            QTimer::singleShot(0, dialog, [] {
+            QTimer::singleShot(0, dialog, [&] {
                 QVERIFY(QApplication::activeModalWidget() != nullptr);
-                QuitApplication();
+                quit.run();
             });
             dialogResult = dialog->exec();
             afterDialog = true;
@@ -187,6 +192,7 @@ private slots:
     }
 
     void closingMayDeleteAnotherWindow() {
+        QuitApplication quit;
         // Whichever closes first deletes the other, which must then be
         // skipped rather than touched.
         QStringList log;
@@ -197,7 +203,7 @@ private slots:
         first->show();
         second->show();
 
-        QCOMPARE(RunLoop(QuitApplication), 0);
+        QCOMPARE(RunLoop([&] { quit.run(); }), 0);
 
         QCOMPARE(log.size(), 1);
         QCOMPARE(first.isNull() + second.isNull(), 1);
@@ -206,10 +212,11 @@ private slots:
     }
 
     void calledBeforeTheLoopRuns() {
+        QuitApplication quit;
         QStringList log;
         RecordingWindow main("main", log);
         main.show();
-        QuitApplication();
+        quit.run();
         QCOMPARE(log, QStringList{"main"});
         // The loop that starts afterwards ends at once.
         QObject context;

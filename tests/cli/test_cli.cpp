@@ -105,6 +105,12 @@ private slots:
             QVERIFY2(o.contains(field), field);
         QCOMPARE(o["SignInformation"].toObject().size(), 27);
         QCOMPARE(o["SignInformation"].toObject()["VedicName"].toString(), QString("Simha"));
+
+        // Quotes, backslashes and control characters in a name stay valid JSON.
+        QStringList odd = Reading("2000-01-01", "12:00", "5:30");
+        const QString name = QString::fromUtf8("Z\"o\\ \t\x01 \xC3\xA9");
+        odd[2] = name;
+        QCOMPARE(Json(Cli(odd << "--json"))["BirthName"].toString(), name);
     }
 
     void everySignGivesItsOwnTexts() {

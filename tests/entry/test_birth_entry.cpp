@@ -1,5 +1,6 @@
 #include "engine/ephemeris.h"
 #include "entry/birth_entry.h"
+#include "entry/calculate.h"
 #include "support/sample_births.h"
 
 #include <QtTest>
@@ -187,6 +188,11 @@ private slots:
                                 << "91" << lat << EntryField::LatDegrees;
         QTest::newRow("lat 95 75") << "latD"
                                    << "95" << lat << EntryField::LatDegrees;
+        // At a pole the horizon, and so the ascendant, is undefined.
+        QTest::newRow("lat 90 0, a pole") << "latD90"
+                                          << "0" << lat << EntryField::LatDegrees;
+        QTest::newRow("lat 89 59 ok") << "latD89"
+                                      << "59" << QString() << EntryField::None;
         QTest::newRow("lat min 75") << "latM"
                                     << "75" << lat << EntryField::LatMinutes;
         QTest::newRow("zone 15") << "zoneH"
@@ -221,6 +227,10 @@ private slots:
             e.zoneMinute = t;
         else if (box == "lonD180")
             e.lonDegrees = "180", e.lonMinutes = t;
+        else if (box == "latD90")
+            e.latDegrees = "90", e.latMinutes = t;
+        else if (box == "latD89")
+            e.latDegrees = "89", e.latMinutes = t;
         else if (box == "zoneH14")
             e.zoneHour = "14", e.zoneMinute = t;
         const auto m = ValidateInput(e);
@@ -329,6 +339,35 @@ private slots:
         e.lonDegrees = "99999";
         WriteBirthData(e, c);
         QCOMPARE(int(c.LonDegrees), 42);
+    }
+
+    void calculateChecksFirstThenMakesTheWholeReading() {
+        ChartRecord chart;
+        SignInformation signs;
+        chart.BirthName = "earlier";
+        signs.VedicName = "earlier";
+        BirthEntry refused = ValidEntry();
+        refused.latDegrees = "91";
+        const auto message = Calculate(refused, chart, signs);
+        QVERIFY(message);
+        QCOMPARE(message->text, std::string("Please Enter Correct Latitude"));
+        QCOMPARE(chart.BirthName, std::string("earlier"));
+        QCOMPARE(signs.VedicName, std::string("earlier"));
+
+        QVERIFY(!Calculate(ValidEntry(), chart, signs));
+        QCOMPARE(chart.BirthName, std::string("Asha"));
+        QCOMPARE(chart.AscendantText, std::string("13\xC2\xB0 12' 18\" Pis"));
+        QCOMPARE(signs.EnglishName, std::string("Pisces"));
+        QCOMPARE(chart.ZoneDirection, ZoneDirection::FromLongitude);
+        QCOMPARE(chart.UniversalHours, 12.0 - 5.5);
+
+        // Said to be behind universal time, the same clock is 11 hours later
+        // there, and the sign texts follow the new ascendant.
+        QVERIFY(!Calculate(ValidEntry(), chart, signs, true));
+        QCOMPARE(chart.ZoneDirection, ZoneDirection::West);
+        QCOMPARE(chart.UniversalHours, 12.0 + 5.5);
+        QVERIFY(chart.AscendantText != "13\xC2\xB0 12' 18\" Pis");
+        QCOMPARE(signs.EnglishName.substr(0, 3), LagnaSignOf(chart.AscendantText));
     }
 
     void placeLookup() {

@@ -111,7 +111,7 @@ private slots:
                                             "Do you want to check for an update?"));
         QCOMPARE(shown.icon, Platform::Icon::Information);
         QCOMPARE(shown.buttons, Platform::Buttons::YesNo);
-        QCOMPARE(platform.unexpected, 0);
+        QVERIFY(platform.unexpected.isEmpty());
         QCOMPARE(storedWhileAsking, platform.today().addDays(offset));
 
         QCOMPARE(StoredDate(platform), platform.today());

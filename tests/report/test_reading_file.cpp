@@ -1,4 +1,5 @@
 #include "engine/ephemeris.h"
+#include "links/scramble.h"
 #include "report/file_size_limit.h"
 #include "report/reading_file.h"
 #include "report/reading_file_checks.h"
@@ -11,16 +12,6 @@
 using namespace tivora;
 
 namespace {
-
-// The shift by 85 written out independently of the code under test: the
-// expected file bytes must not come from the function they check.
-QByteArray ScrambleTextForTest(const QByteArray& text) {
-    QByteArray out;
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) <= 170)
-            out.append(static_cast<char>(static_cast<unsigned char>(c) + 85));
-    return out;
-}
 
 // Accepts a fixed number of bytes, then fails every write, like a disk that
 // fills up while the file is written.
@@ -77,7 +68,7 @@ QByteArray Hex(const char* hex) {
 QByteArray FileOf(const QList<QByteArray>& texts) {
     QByteArray bytes;
     for (const QByteArray& text : texts)
-        bytes += ScrambleTextForTest(text) + "\r\n";
+        bytes += ScrambleText(text) + "\r\n";
     return bytes;
 }
 
@@ -119,10 +110,13 @@ private slots:
         QCOMPARE(bytes.count("\r\n"), 15);
         QCOMPARE(bytes.count('\r'), 15);
         QCOMPARE(bytes.count('\n'), 15);
-        // name, month, day, year, hour, minute, lon, lat, zone, E, S, DST
-        const QByteArray expected = FileOf(
-            {"abc", "1", "1", "2000", "12", "0", "77", "13", "28", "37", "5", "30", "1", "0", "0"});
-        QCOMPARE(bytes, expected);
+        // name, month, day, year, hour, minute, lon, lat, zone, E, S, DST,
+        // each byte shifted up by 85.
+        QCOMPARE(bytes, FileOf({"abc", "1", "1", "2000", "12", "0", "77", "13", "28", "37", "5",
+                                "30", "1", "0", "0"}));
+        QCOMPARE(bytes.toHex(),
+                 QByteArray("b6b7b80d0a860d0a860d0a878585850d0a86870d0a850d0a8c8c0d0a86880d0a"
+                            "878d0d0a888c0d0a8a0d0a88850d0a860d0a850d0a850d0a"));
     }
 
     void byteExactExamples() {
@@ -189,13 +183,13 @@ private slots:
         c.LonMinutes = std::int16_t(lonMinutes);
         c.ZoneHours = std::int16_t(hours);
         const QByteArray bytes = ReadingFileBytes(c);
-        QCOMPARE(Line(bytes, 10), ScrambleTextForTest(line));
-        QCOMPARE(Line(bytes, 11), ScrambleTextForTest("30")); // minutes never carry it
+        QCOMPARE(Line(bytes, 10), ScrambleText(line));
+        QCOMPARE(Line(bytes, 11), ScrambleText("30")); // minutes never carry it
     }
 
     void linesEndAtCrLfLoneCrOrTheEnd() {
-        const QByteArray a = ScrambleTextForTest("a");
-        const QByteArray b = ScrambleTextForTest("b");
+        const QByteArray a = ScrambleText("a");
+        const QByteArray b = ScrambleText("b");
         QCOMPARE(ReadingFileLines(a + "\r\n" + b + "\r\n"), (QList<QByteArray>{"a", "b"}));
         QCOMPARE(ReadingFileLines(a + "\r" + b), (QList<QByteArray>{"a", "b"}));
         QCOMPARE(ReadingFileLines(a + "\r\r\n" + b), (QList<QByteArray>{"a", "", "b"}));

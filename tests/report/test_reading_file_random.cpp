@@ -1,6 +1,5 @@
 #include "report/reading_file_checks.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,7 +9,7 @@ using namespace tivora::test;
 
 namespace {
 
-constexpr qint64 kBudgetMs = 3000;
+constexpr int kInputs = 2000;
 
 // Bytes a reading file is made of: scrambled digits, "-", ".", a blank,
 // letters, and the line ends, so most inputs get past the first checks.
@@ -92,10 +91,7 @@ private slots:
         const quint32 seed = Seed();
         qInfo("seed %u (set TIVORA_RANDOM_SEED to repeat another)", seed);
         QRandomGenerator random(seed);
-        QElapsedTimer timer;
-        timer.start();
-        int runs = 0;
-        while (timer.elapsed() < kBudgetMs) {
+        for (int runs = 0; runs < kInputs; ++runs) {
             const QByteArray content = RandomContent(random);
             const std::string broken = CheckReadingFileContent(content);
             if (!broken.empty())
@@ -103,10 +99,7 @@ private slots:
                                      .arg(QString::fromStdString(broken))
                                      .arg(runs)
                                      .arg(QString::fromLatin1(content.toHex()))));
-            ++runs;
         }
-        qInfo("%d inputs checked", runs);
-        QVERIFY(runs > 1000);
     }
 
     void filesOnDiskReadAsTheirContent() {

@@ -1,18 +1,30 @@
 #include "support/fake_platform.h"
 
+#include <QDialog>
 #include <QTextDocument>
+#include <QtTest>
 
 namespace tivora::test {
 
-Platform::Answer FakePlatform::message(QWidget*, const QString& text, Icon icon, Buttons buttons) {
-    const Shown shown{QString::fromLatin1(kProgramTitle), text, icon, buttons};
+FakePlatform::~FakePlatform() {
+    // Outside a test function (a helper process) there is nobody to tell;
+    // a case that already failed need not fail twice.
+    if (QTest::currentTestFunction() && !QTest::currentTestFailed())
+        verifyDone();
+}
+
+Platform::Answer FakePlatform::message(QWidget*, const QString& title, const QString& text,
+                                       Icon icon, Buttons buttons) {
+    const Shown shown{title, text, icon, buttons};
     messages.append(shown);
-    if (onMessage)
+    if (onMessage) {
         onMessage(shown);
+        messages.list(); // the test saw it
+    }
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (answers.empty()) {
-        ++unexpected;
+        unexpected.append(QStringLiteral("question: ") + text);
         return Answer::No;
     }
     const Answer answer = answers.front();
@@ -20,22 +32,35 @@ Platform::Answer FakePlatform::message(QWidget*, const QString& text, Icon icon,
     return answer;
 }
 
-QString FakePlatform::openFileName(QWidget*, const FileRequest& request) {
-    fileRequests.append({false, request});
-    if (fileNames.empty())
+int FakePlatform::runModal(QDialog& dialog) {
+    modals.append({QString::fromLatin1(dialog.metaObject()->className()), dialog.objectName(),
+                   dialog.windowTitle(), dialog.parentWidget()});
+    if (dialogs.empty()) {
+        unexpected.append(QStringLiteral("modal window: ") + dialog.objectName());
+        return QDialog::Rejected;
+    }
+    const auto answer = std::move(dialogs.front());
+    dialogs.pop_front();
+    return answer(dialog);
+}
+
+QString FakePlatform::fileName(bool save, const FileRequest& request) {
+    fileRequests.append({save, request});
+    if (fileNames.empty()) {
+        unexpected.append(QStringLiteral("file dialog: ") + request.title);
         return {};
+    }
     const QString name = fileNames.front();
     fileNames.pop_front();
     return name;
 }
 
+QString FakePlatform::openFileName(QWidget*, const FileRequest& request) {
+    return fileName(false, request);
+}
+
 QString FakePlatform::saveFileName(QWidget*, const FileRequest& request) {
-    fileRequests.append({true, request});
-    if (fileNames.empty())
-        return {};
-    const QString name = fileNames.front();
-    fileNames.pop_front();
-    return name;
+    return fileName(true, request);
 }
 
 bool FakePlatform::openUrl(const QUrl& url) {
@@ -57,15 +82,28 @@ QStringList FakePlatform::messageTexts() const {
     return texts;
 }
 
+void FakePlatform::verifyDone() {
+    QVERIFY2(unexpected.isEmpty(), qPrintable("not expected: " + unexpected.join("; ")));
+    if (messages.unseen())
+        QFAIL(qPrintable("message box never looked at: " + messages.last().text));
+    QVERIFY2(answers.empty(), "Yes/No answers left unused");
+    QVERIFY2(fileNames.empty(), "file names left unused");
+    QVERIFY2(dialogs.empty(), "modal window answers left unused");
+}
+
 void FakePlatform::clear() {
+    if (!QTest::currentTestFailed())
+        verifyDone();
     answers.clear();
     fileNames.clear();
+    dialogs.clear();
     messages.clear();
+    modals.clear();
     fileRequests.clear();
     openedUrls.clear();
     printed.clear();
     settings.clear();
-    unexpected = 0;
+    unexpected.clear();
     printerAvailable = true;
     onMessage = nullptr;
 }

@@ -122,16 +122,17 @@ private slots:
         owner.show();
         QList<QPointer<QWidget>> shown;
         for (int round = 0; round < 2; ++round) {
-            QTimer::singleShot(0, &owner, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                QVERIFY(modal);
-                QCOMPARE(modal->metaObject()->className(), "tivora::frmAbout");
-                QCOMPARE(modal->parentWidget(), &owner);
-                shown.append(modal);
-                // A modal box refuses other windows; OK ends it.
-                Click(modal->findChild<QPushButton*>("cmdOK"));
+            bool modal = false;
+            platform.dialogs.push_back([&](QDialog& dialog) {
+                modal = dialog.isModal(); // a modal box refuses other windows
+                shown.append(&dialog);
+                return int(QDialog::Accepted);
             });
             ShowAboutWindow(platform, &owner);
+            QVERIFY(modal);
+            QCOMPARE(platform.modals.size(), round + 1);
+            QCOMPARE(platform.modals[round].className, QStringLiteral("tivora::frmAbout"));
+            QCOMPARE(platform.modals[round].parent, &owner);
         }
         QCOMPARE(shown.size(), 2);
         // Each showing had its own window, gone once closed.

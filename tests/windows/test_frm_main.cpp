@@ -96,7 +96,7 @@ class TestFrmMain : public QObject {
     int withPicker(const std::function<void(QDialog&)>& drive, QPointer<QDialog>* seen = nullptr) {
         int result = -1;
         bool exposed = false;
-        window->runModal = [&](QDialog& dialog) {
+        platform->dialogs.push_back([&](QDialog& dialog) {
             if (seen)
                 *seen = &dialog;
             dialog.show();
@@ -104,7 +104,7 @@ class TestFrmMain : public QObject {
             drive(dialog);
             result = dialog.result();
             return result;
-        };
+        });
         QTest::mouseClick(child<QLabel>("lblTZHelp"), Qt::LeftButton);
         return exposed ? result : -3;
     }
@@ -385,7 +385,8 @@ private slots:
     }
 
     void altOPressesOpenNotTheSwitchedOffMenu() {
-        platform->fileNames.push_back(QString()); // cancel the dialog
+        platform->fileNames.push_back(QString()); // cancel the dialog, twice
+        platform->fileNames.push_back(QString());
         QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
         QTRY_COMPARE(platform->fileRequests.size(), 1);
         QCOMPARE(platform->fileRequests[0].request.title, QStringLiteral("Select the source file"));
@@ -860,6 +861,7 @@ private slots:
         }
         // Cancel: nothing at all.
         platform->messages.clear();
+        platform->fileNames.push_back(QString());
         click("cmdOpen");
         QVERIFY(platform->messages.isEmpty());
         QCOMPARE(box("txtName")->text(), QStringLiteral("Unchanged"));

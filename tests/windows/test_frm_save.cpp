@@ -260,6 +260,7 @@ private slots:
 
     void cancelledSaveDoesNothing() {
         Window w;
+        w.platform.fileNames.push_back(QString()); // the user cancels
         QTest::mouseClick(w.find<QPushButton>("cmdSave"), Qt::LeftButton);
         QCOMPARE(w.platform.fileRequests.size(), 1);
         QVERIFY(w.platform.messages.isEmpty());
@@ -286,7 +287,8 @@ private slots:
         FakePlatform platform;
         const BirthEntry before = test::EntryBeforeOpen();
         BirthEntry entry = before;
-        QVERIFY(!OpenReadingCommand(platform, nullptr, entry)); // cancelled
+        platform.fileNames.push_back(QString()); // the user cancels
+        QVERIFY(!OpenReadingCommand(platform, nullptr, entry));
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.fileRequests.size(), 1);
         QVERIFY(!platform.fileRequests[0].save);
