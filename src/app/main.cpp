@@ -34,6 +34,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tivora"));
     QApplication::setApplicationName(QStringLiteral("Tivora"));
+    // Lets the desktop match the windows to the launcher entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(TIVORA_APP_ID));
     QApplication::setWindowIcon(tivora::ProgramIcon());
     // The program ends through Application::quitApplication only: between
     // Calculate and the result window, or Back and the main window, no window

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tivora_version.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -12,7 +14,7 @@ class QWidget;
 namespace tivora {
 
 inline constexpr const char* kProgramTitle = "Tivora";
-inline constexpr const char* kWindowCaption = "Tivora v2.05";
+inline constexpr const char* kWindowCaption = "Tivora v" TIVORA_VERSION;
 
 // Everything modal or outside the program goes through here, so windows can
 // be driven by tests without a dialog blocking and with every request seen.
