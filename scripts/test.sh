@@ -24,5 +24,6 @@ grep -E '^(#[0-9]+\s+DONE|Done )' "$ROOT/build-fuzz/fuzz.log" | tail -n 1 || tru
 
 cmake -S "$ROOT" -B "$ROOT/build-test" -DCMAKE_BUILD_TYPE=Debug -DTIVORA_SANITIZE=ON >/dev/null
 cmake --build "$ROOT/build-test" -j"$JOBS"
+bash "$ROOT/scripts/check-package.sh"
 cd "$ROOT/build-test"
 ctest --output-on-failure -j"$JOBS"
