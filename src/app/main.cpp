@@ -26,9 +26,12 @@ bool DisplayAvailable() {
 
 int main(int argc, char* argv[]) {
     if (!DisplayAvailable()) {
-        std::fputs("tivora: no display found. Run it on a desktop, or under a virtual display: "
-                   "xvfb-run -a ./build/tivora\n",
-                   stderr);
+        // Named as it was started: ./build/tivora from the build, tivora
+        // when installed.
+        std::fprintf(stderr,
+                     "tivora: no display found. Run it on a desktop, or under a virtual display: "
+                     "xvfb-run -a %s\n",
+                     argc > 0 && argv[0] && *argv[0] ? argv[0] : "tivora");
         return 1;
     }
     QApplication app(argc, argv);
