@@ -46,15 +46,15 @@ lintian_out=$(lintian --fail-on error "$deb" 2>&1) ||
 lintian_out=$(printf '%s\n' "$lintian_out" | grep -v 'running with root privileges' || true)
 [ -z "$lintian_out" ] || printf 'lintian:\n%s\n' "$lintian_out"
 
-root=$scratch/root
-dpkg -x "$deb" "$root"
-appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$scratch/as.log" 2>&1 ||
+unpacked=$scratch/root
+dpkg -x "$deb" "$unpacked"
+appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$id.metainfo.xml" >"$scratch/as.log" 2>&1 ||
     fail "appstreamcli validate:"$'\n'"$(cat "$scratch/as.log")"
-desktop-file-validate "$root$desktop" || fail "desktop-file-validate $desktop"
+desktop-file-validate "$unpacked$desktop" || fail "desktop-file-validate $desktop"
 
 # The manual pages render without a single groff warning.
 for page in tivora tivora-cli; do
-    zcat "$root/usr/share/man/man1/$page.1.gz" >"$scratch/$page.1"
+    zcat "$unpacked/usr/share/man/man1/$page.1.gz" >"$scratch/$page.1"
     warnings=$(groff -ww -man -Tutf8 -z "$scratch/$page.1" 2>&1)
     [ -z "$warnings" ] || fail "$page.1: $warnings"
     MANWIDTH=80 man -l "$scratch/$page.1" 2>&1 >/dev/null | grep . && fail "man -l $page.1 warns"
@@ -65,13 +65,13 @@ offered=$(bash -c 'source /usr/share/bash-completion/bash_completion
     source "$1"
     COMP_WORDS=(tivora-cli re) COMP_CWORD=1 COMP_LINE="tivora-cli re" COMP_POINT=13
     _tivora_cli tivora-cli re tivora-cli
-    echo "${COMPREPLY[*]}"' - "$root/usr/share/bash-completion/completions/tivora-cli")
+    echo "${COMPREPLY[*]}"' - "$unpacked/usr/share/bash-completion/completions/tivora-cli")
 [ "$offered" = "reading report" ] || fail "completion of 're' gives '$offered'"
 
 # The programs run from the unpacked tree (nothing of the build folder), and
 # the atlas comes from the unpacked /usr/share/tivora/.
-cli=$root/usr/bin/tivora-cli
-for program in "$root/usr/bin/tivora" "$cli"; do
+cli=$unpacked/usr/bin/tivora-cli
+for program in "$unpacked/usr/bin/tivora" "$cli"; do
     ldd "$program" | grep 'not found' && fail "$program misses libraries"
 done
 cd "$scratch"
@@ -84,7 +84,7 @@ if [ -f "$ROOT/data/places.tsv.gz" ]; then
     strace -f -qq -e trace=openat -o "$scratch/open.log" "$cli" reading --name Asha \
         --date 2000-01-01 --time 12:00 --place 'New Delhi, IN' >/dev/null ||
         fail "tivora-cli reading --place"
-    grep -F "\"$root/usr/" "$scratch/open.log" | grep -q 'share/tivora/places\.tsv\.gz"' ||
+    grep -F "\"$unpacked/usr/" "$scratch/open.log" | grep -q 'share/tivora/places\.tsv\.gz"' ||
         fail "tivora-cli did not read the atlas from the unpacked package"
 fi
 echo "Package $(basename "$deb"): contents, lintian, AppStream, desktop entry, manual pages," \
