@@ -1,10 +1,10 @@
 #include "app/application.h"
 
-#include "app/frm_main.h"
-#include "links/quit_application.h"
-#include "reading/frm_result.h"
-#include "reading/sign_tables.h"
-#include "report/frm_save.h"
+#include "app/quit_application.h"
+#include "signs/sign_tables.h"
+#include "windows/frm_main.h"
+#include "windows/frm_result.h"
+#include "windows/frm_save.h"
 
 #include <QApplication>
 #include <QCoreApplication>

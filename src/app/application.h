@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/frm_main.h"
-#include "app/modal.h"
 #include "engine/chart_record.h"
-#include "reading/frm_result.h"
+#include "ui/modal.h"
+#include "windows/frm_main.h"
+#include "windows/frm_result.h"
 
 #include <QObject>
 #include <QPointer>

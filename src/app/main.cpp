@@ -1,10 +1,10 @@
 #include "app/application.h"
-#include "app/platform.h"
+#include "app/qt_platform.h"
 #include "links/advert_draw.h"
-#include "links/frm_about.h"
 #include "links/single_instance.h"
 #include "links/update_reminder.h"
 #include "reading/sign_pictures.h"
+#include "windows/frm_about.h"
 
 #include <QApplication>
 #include <cstdio>

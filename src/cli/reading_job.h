@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/birth_entry.h"
 #include "engine/chart_record.h"
-#include "reading/sign_tables.h"
+#include "entry/birth_entry.h"
+#include "signs/sign_tables.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "links/page_openers.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 namespace tivora {
 

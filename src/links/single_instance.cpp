@@ -1,6 +1,6 @@
 #include "links/single_instance.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,8 +1,8 @@
 #include "links/update_reminder.h"
 
-#include "app/platform.h"
 #include "links/page_openers.h"
 #include "links/scramble.h"
+#include "platform/platform.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/birth_entry.h"
-#include "app/platform.h"
 #include "engine/chart_record.h"
+#include "entry/birth_entry.h"
+#include "platform/platform.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/birth_entry.h"
 #include "engine/chart_record.h"
+#include "entry/birth_entry.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reading/sign_tables.h"
+#include "signs/sign_tables.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "cli/cli.h"
 #include "cli/csv.h"
-#include "reading/sign_tables.h"
+#include "signs/sign_tables.h"
 
 #include <QFile>
 #include <QJsonDocument>

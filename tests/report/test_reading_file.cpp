@@ -1,8 +1,8 @@
 #include "engine/ephemeris.h"
-#include "reading/sign_tables.h"
 #include "report/file_size_limit.h"
 #include "report/reading_file.h"
 #include "report/reading_file_checks.h"
+#include "signs/sign_tables.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/birth_entry.h"
+#include "entry/birth_entry.h"
 
 namespace tivora::test {
 

@@ -1,0 +1,105 @@
+#include "app/qt_platform.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <memory>
+
+namespace tivora {
+
+namespace {
+
+QMessageBox::Icon ToQt(Platform::Icon icon) {
+    switch (icon) {
+    case Platform::Icon::Information:
+        return QMessageBox::Information;
+    case Platform::Icon::Error:
+        return QMessageBox::Critical;
+    case Platform::Icon::Question:
+        return QMessageBox::Question;
+    case Platform::Icon::Warning:
+        break;
+    }
+    return QMessageBox::Warning;
+}
+
+QString RunFileDialog(QWidget* parent, const Platform::FileRequest& request,
+                      QFileDialog::AcceptMode mode) {
+    // Start where people keep their papers, not in the program's folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(parent, request.title, folder, request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+Platform::Answer QtPlatform::message(QWidget* parent, const QString& text, Icon icon,
+                                     Buttons buttons) {
+    QMessageBox box(
+        ToQt(icon), QString::fromLatin1(kProgramTitle), text,
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const int result = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtPlatform::openFileName(QWidget* parent, const FileRequest& request) {
+    return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const FileRequest& request) {
+    return RunFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+bool QtPlatform::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::print(QTextDocument& document, const QString& jobName) {
+    // Without a default queue Qt silently falls back to a nameless PDF.
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return false;
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(jobName);
+    printer.setPrintRange(QPrinter::AllPages);
+    // Laid out on the page first, the copy prints as it stands; left to
+    // itself, print() would add a page number under every page.
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(&printer);
+    copy->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    copy->print(&printer);
+    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+}
+
+QVariant QtPlatform::setting(const QString& key) {
+    return QSettings().value(key);
+}
+
+void QtPlatform::setSetting(const QString& key, const QVariant& value) {
+    QSettings settings;
+    settings.setValue(key, value);
+    settings.sync();
+}
+
+QDateTime QtPlatform::now() {
+    return QDateTime::currentDateTime();
+}
+
+} // namespace tivora

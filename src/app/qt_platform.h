@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace tivora {
+
+// Production: Qt's dialogs, default printer, browser and QSettings.
+class QtPlatform final : public Platform {
+public:
+    Answer message(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
+    QString openFileName(QWidget* parent, const FileRequest& request) override;
+    QString saveFileName(QWidget* parent, const FileRequest& request) override;
+    bool openUrl(const QUrl& url) override;
+    bool print(QTextDocument& document, const QString& jobName) override;
+    QVariant setting(const QString& key) override;
+    void setSetting(const QString& key, const QVariant& value) override;
+    QDateTime now() override;
+};
+
+} // namespace tivora

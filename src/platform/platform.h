@@ -1,0 +1,55 @@
+#pragma once
+
+#include "tivora_version.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+#include <QVariant>
+
+class QTextDocument;
+class QWidget;
+
+namespace tivora {
+
+inline constexpr const char* kProgramTitle = "Tivora";
+inline constexpr const char* kWindowCaption = "Tivora v" TIVORA_VERSION;
+
+// Everything modal or outside the program goes through here, so windows can
+// be driven by tests without a dialog blocking and with every request seen.
+class Platform {
+public:
+    enum class Icon { Information, Error, Question, Warning };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    struct FileRequest {
+        QString title;
+        QString filter;        // Qt filter text, e.g. "Tivora (*.tvr)"
+        QString defaultSuffix; // appended when the user types no extension
+    };
+
+    virtual ~Platform() = default;
+
+    // A message box titled "Tivora".
+    virtual Answer message(QWidget* parent, const QString& text, Icon icon,
+                           Buttons buttons = Buttons::Ok) = 0;
+    // The chosen path, or an empty text when the user cancels. The save
+    // dialog asks before overwriting; the open dialog accepts existing files.
+    virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
+    // Hands the address to the user's browser without waiting for it.
+    virtual bool openUrl(const QUrl& url) = 0;
+    // Prints the whole document on the default printer, no dialog. False
+    // when there is no default printer or the job fails.
+    virtual bool print(QTextDocument& document, const QString& jobName) = 0;
+    // The per-user settings store.
+    virtual QVariant setting(const QString& key) = 0;
+    virtual void setSetting(const QString& key, const QVariant& value) = 0;
+    // The clock.
+    virtual QDateTime now() = 0;
+    QDate today() { return now().date(); }
+};
+
+} // namespace tivora

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "entry/birth_entry.h"
+#include "ui/modal.h"
+#include "ui/widgets.h"
+
+#include <string>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLineEdit;
+class QPushButton;
+class QStackedLayout;
+
+namespace tivora {
+
+class Platform;
+struct ChartRecord;
+struct SignInformation;
+
+// The birth-data entry window. Its controls carry their documented names;
+// the checks and the mapping into the chart record live in birth_entry.h.
+class frmMain final : public ProgramWindow {
+    Q_OBJECT
+public:
+    frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
+            QWidget* parent = nullptr);
+
+    BirthEntry entry() const;
+    void setEntry(const BirthEntry& entry);
+
+    void cmdCalculate_Click();
+    void cmdBrowser_Click();
+    void cmdOpen_Click();
+    void lblTZHelp_Click();
+
+    // The advertising band shows one of its two labels.
+    void bringCobrandToFront();
+    void bringFullBrandToFront();
+    bool cobrandInFront() const;
+
+    const std::string& lagnaSign() const { return lagnaSign_; }
+
+    // How the time-zone picker is run; tests replace it.
+    ModalRunner runModal = ExecModal;
+
+signals:
+    // Calculate succeeded: the chart record and the sign texts are current.
+    void calculated();
+    void aboutRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildEntryFrame();
+    QWidget* buildAdvertisingBand();
+    void setTabOrder();
+    void loadDefaults();
+    void showEntryMessage(const EntryMessage& message);
+    QWidget* controlFor(EntryField field) const;
+    bool filterDigitKey(QLineEdit* box, QKeyEvent* event);
+    void limitPastedText(QLineEdit* box, int limit);
+
+    Platform& platform_;
+    ChartRecord& chart_;
+    SignInformation& signs_;
+    std::string lagnaSign_;
+
+    QLineEdit* txtName = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHH = nullptr;
+    QComboBox* cboMM = nullptr;
+    QComboBox* cboSS = nullptr;
+    QLineEdit* txtLonD = nullptr;
+    QLineEdit* txtLonM = nullptr;
+    QButtonGroup* optLong = nullptr;
+    QLineEdit* txtLatD = nullptr;
+    QLineEdit* txtLatM = nullptr;
+    QButtonGroup* optLat = nullptr;
+    QLineEdit* txtMCity = nullptr;
+    QLineEdit* txtMState = nullptr;
+    QLineEdit* txtMCountry = nullptr;
+    QPushButton* cmdBrowser = nullptr;
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QFrame* fraZone = nullptr;
+    QLineEdit* txtZoneHour = nullptr;
+    QLineEdit* txtZoneMinute = nullptr;
+    QCheckBox* chkDST = nullptr;
+    LinkLabel* lblTZHelp = nullptr;
+    QStackedLayout* advertising_ = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+};
+
+} // namespace tivora

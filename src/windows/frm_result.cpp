@@ -1,0 +1,486 @@
+#include "windows/frm_result.h"
+
+#include "links/page_openers.h"
+#include "links/vendor_captions.h"
+#include "links/vendor_pages.h"
+#include "platform/platform.h"
+#include "reading/result_fields.h"
+#include "reading/sign_pictures.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace tivora {
+namespace {
+
+// Client area as designed; layouts may grow it when a font needs more room.
+constexpr int kDesignWidth = 705;
+constexpr int kDesignHeight = 448;
+constexpr int kPictureBoxSide = 202;
+constexpr int kAboutIconSide = 32;
+constexpr qreal kBaseFontSize = 8.25;
+
+const QColor kBannerGreen(0, 128, 0);
+const QColor kLinkBlue(0, 0, 255);
+const QColor kLightYellow(255, 255, 192);
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor()) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+// setFont replaces the underline LinkLabel sets up, so links get it back here.
+void SetLinkFont(QLabel* label, QFont font) {
+    font.setUnderline(true);
+    label->setFont(font);
+}
+
+LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QColor& colour,
+                    bool bold) {
+    auto* link = new LinkLabel(text, parent);
+    link->setObjectName(QString::fromLatin1(name));
+    SetLinkFont(link, VerdanaFont(kBaseFontSize, bold));
+    SetColours(link, colour);
+    link->setWordWrap(true);
+    return link;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget* MakeBox(QWidget* parent, const ResultField& field) {
+    QWidget* box;
+    if (field.multiLine) {
+        auto* text = new QPlainTextEdit(parent);
+        text->setReadOnly(true);
+        text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        text->setTabChangesFocus(true);
+        box = text;
+    } else {
+        auto* line = new QLineEdit(parent);
+        line->setReadOnly(true);
+        box = line;
+    }
+    box->setObjectName(QString::fromLatin1(field.boxName));
+    return box;
+}
+
+QLabel* MakeCaption(QWidget* parent, const ResultField& field, bool bold) {
+    auto* caption = new QLabel(QString::fromUtf8(field.caption), parent);
+    caption->setObjectName(QString::fromLatin1(field.captionName));
+    caption->setTextFormat(Qt::PlainText);
+    caption->setToolTip(QString::fromUtf8(field.hoverText));
+    if (bold)
+        caption->setFont(VerdanaFont(kBaseFontSize, true));
+    return caption;
+}
+
+} // namespace
+
+frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* parent)
+    : ProgramWindow(parent), platform_(platform) {
+    setObjectName(QStringLiteral("frmResult"));
+    setFont(VerdanaFont(kBaseFontSize));
+    setWindowIcon(ProgramIcon());
+
+    // Installed first: the builders below hang their parts on it.
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(6, 6, 6, 6);
+    columns->setSpacing(8);
+    columns->addWidget(buildLeftPanel());
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(buildTopBanner());
+    right->addWidget(buildPages(), 1);
+    right->addWidget(buildBottomBanner());
+    columns->addLayout(right, 1);
+    buildMenus();
+    // Until a reading is loaded the first picture of the list shows.
+    renderPictures();
+
+    // Loading, in its designed order.
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    arrangeFocus();
+    ShowPage(1);
+    load(info);
+
+    const QSize design(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
+    resize(design.expandedTo(minimumSizeHint()));
+}
+
+void frmResult::ShowPage(int k) {
+    if (!IsResultPage(k))
+        return;
+    tabs_->setCurrentIndex(k - 1);
+    pages_->setCurrentIndex(k - 1);
+}
+
+int frmResult::currentPage() const {
+    return pages_->currentIndex() + 1;
+}
+
+void frmResult::showEvent(QShowEvent* event) {
+    ProgramWindow::showEvent(event);
+    if (!screenWatched_ && windowHandle()) {
+        screenWatched_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { renderPictures(); });
+    }
+    if (devicePixelRatioF() != renderedRatio_)
+        renderPictures();
+}
+
+void frmResult::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuBack"));
+    file->addSeparator();
+    QAction* save = file->addAction(QStringLiteral("&Save"));
+    save->setObjectName(QStringLiteral("mnuSave"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    help->addSeparator();
+    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    help->addSeparator();
+    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+
+    // Switched off by design: shown greyed so the offer stays visible.
+    QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    money->setObjectName(QStringLiteral("mnuMakeMoney"));
+    money->setEnabled(false);
+
+    connect(back, &QAction::triggered, this, &frmResult::backRequested);
+    connect(save, &QAction::triggered, this, &frmResult::saveRequested);
+    connect(online, &QAction::triggered, this, [this] { OpenHelpPage(platform_); });
+    connect(visit, &QAction::triggered, this, [this] { OpenHomePage(platform_); });
+    connect(update, &QAction::triggered, this, [this] { OpenDownloadPage(platform_); });
+    connect(about, &QAction::triggered, this, [this] { ShowPage(kResultAboutPage); });
+    connect(money, &QAction::triggered, this, [this] { OpenFullyBrandedPage(platform_); });
+}
+
+QWidget* frmResult::buildLeftPanel() {
+    auto* panel = new QWidget(centralWidget());
+    panel->setObjectName(QStringLiteral("fraLeftPanel"));
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+
+    picture_ = new QLabel(panel);
+    picture_->setObjectName(QStringLiteral("picRashi"));
+    picture_->setFixedSize(kPictureBoxSide, kPictureBoxSide);
+    picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture_->setLineWidth(1);
+    picture_->setAlignment(Qt::AlignCenter);
+    column->addWidget(picture_, 0, Qt::AlignHCenter);
+
+    auto* vedicName = new QLabel(QStringLiteral("Rashi"), panel);
+    vedicName->setObjectName(QStringLiteral("lblVedicName"));
+    vedicName->setTextFormat(Qt::PlainText);
+    vedicName->setFont(VerdanaFont(12, true));
+    vedicName->setAlignment(Qt::AlignCenter);
+    column->addWidget(vedicName);
+
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(4);
+    rows->setVerticalSpacing(4);
+    int row = 0;
+    for (const ResultField* field : ResultFieldsOnPage(kResultLeftPanel)) {
+        QLabel* caption = MakeCaption(panel, *field, false);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rows->addWidget(caption, row, 0);
+        rows->addWidget(MakeBox(panel, *field), row, 1);
+        ++row;
+    }
+    rows->setColumnStretch(1, 1);
+    column->addLayout(rows);
+    column->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* back = MakeButton(panel, QStringLiteral("cmdBack"), QStringLiteral("&Back"));
+    QPushButton* save = MakeButton(panel, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
+    buttons->addWidget(back);
+    buttons->addWidget(save);
+    column->addLayout(buttons);
+    connect(back, &QPushButton::clicked, this, &frmResult::backRequested);
+    connect(save, &QPushButton::clicked, this, &frmResult::saveRequested);
+    return panel;
+}
+
+QWidget* frmResult::buildTopBanner() {
+    auto* frame = new QGroupBox(VendorSiteAddress(), centralWidget());
+    frame->setObjectName(QStringLiteral("Frame9"));
+    frame->setFont(VerdanaFont(kBaseFontSize, true));
+    SetColours(frame, kBannerGreen);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 2, 6, 6);
+
+    LinkLabel* board = MakeLink(
+        frame, "Label61",
+        QStringLiteral("Join our astrology discussion board: ask questions and share your reading"),
+        Qt::white, false);
+    SetColours(board, Qt::white, kBannerGreen);
+    board->setAlignment(Qt::AlignCenter);
+    board->setMargin(3);
+    layout->addWidget(board);
+    connect(board, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
+    return frame;
+}
+
+QWidget* frmResult::buildPages() {
+    auto* area = new QWidget(centralWidget());
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tabs_ = new QTabBar(area);
+    tabs_->setObjectName(QStringLiteral("TS"));
+    tabs_->setExpanding(false);
+    tabs_->setElideMode(Qt::ElideNone);
+    // Eight captions are wider than the strip; scroll rather than cut them.
+    tabs_->setUsesScrollButtons(true);
+    for (const QString& caption : ResultTabCaptions())
+        tabs_->addTab(caption);
+    layout->addWidget(tabs_);
+
+    pages_ = new QStackedWidget(area);
+    pages_->setObjectName(QStringLiteral("fraPages"));
+    pages_->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    for (int page = 1; page < kResultAboutPage; ++page)
+        pages_->addWidget(buildFieldPage(page));
+    pages_->addWidget(buildAboutPage());
+    layout->addWidget(pages_, 1);
+
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index + 1); });
+    return area;
+}
+
+QWidget* frmResult::buildFieldPage(int page) {
+    auto* frame = new QFrame(pages_);
+    frame->setObjectName(QStringLiteral("Frame%1").arg(page));
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(8, 8, 8, 8);
+    column->setSpacing(4);
+
+    const std::vector<const ResultField*> fields = ResultFieldsOnPage(page);
+    bool growing = false;
+    if (page == 1 || page == 7) {
+        // Short values: captions right-aligned against their boxes.
+        auto* rows = new QGridLayout;
+        rows->setHorizontalSpacing(6);
+        rows->setVerticalSpacing(6);
+        int row = 0;
+        for (const ResultField* field : fields) {
+            QLabel* caption = MakeCaption(frame, *field, false);
+            caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            rows->addWidget(caption, row, 0);
+            rows->addWidget(MakeBox(frame, *field), row, 1);
+            ++row;
+        }
+        rows->setColumnStretch(1, 1);
+        column->addLayout(rows);
+    } else {
+        for (const ResultField* field : fields) {
+            if (field != fields.front())
+                column->addSpacing(4);
+            column->addWidget(MakeCaption(frame, *field, true));
+            column->addWidget(MakeBox(frame, *field), field->multiLine ? 1 : 0);
+            growing = growing || field->multiLine;
+        }
+    }
+    if (!growing)
+        column->addStretch(1);
+    column->addSpacing(4);
+    column->addWidget(buildPageButtons(frame, page));
+    return frame;
+}
+
+QWidget* frmResult::buildPageButtons(QWidget* frame, int page) {
+    auto* strip = new QWidget(frame);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch(1);
+    // Back stands left of Next; page 8's Back takes Next's place.
+    if (page > 1) {
+        QPushButton* back =
+            MakeButton(strip, QStringLiteral("cmdBack%1").arg(page), QStringLiteral("Back"));
+        row->addWidget(back);
+        connect(back, &QPushButton::clicked, this, [this, page] { ShowPage(page - 1); });
+    }
+    if (page < kResultPageCount) {
+        QPushButton* next =
+            MakeButton(strip, QStringLiteral("cmdNext%1").arg(page), QStringLiteral("Next"));
+        row->addWidget(next);
+        connect(next, &QPushButton::clicked, this, [this, page] { ShowPage(page + 1); });
+    }
+    return strip;
+}
+
+QWidget* frmResult::buildAboutPage() {
+    auto* frame = new QFrame(pages_);
+    frame->setObjectName(QStringLiteral("Frame8"));
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(8, 8, 8, 8);
+    column->setSpacing(6);
+
+    auto* header = new QFrame(frame);
+    header->setObjectName(QStringLiteral("fraAboutTitle"));
+    SetColours(header, Qt::black, Qt::white);
+    auto* headerRow = new QHBoxLayout(header);
+    headerRow->setContentsMargins(4, 4, 4, 4);
+    aboutIcon_ = new QLabel(header);
+    aboutIcon_->setObjectName(QStringLiteral("picIcon"));
+    aboutIcon_->setFixedSize(kAboutIconSide, kAboutIconSide);
+    headerRow->addWidget(aboutIcon_);
+    auto* title = new QLabel(QString::fromLatin1(kProgramTitle), header);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setFont(VerdanaFont(9.75, true));
+    SetColours(title, Qt::black, Qt::white);
+    headerRow->addWidget(title, 1);
+    column->addWidget(header);
+
+    auto* description = new QLabel(QString::fromLatin1(kAboutDescription), frame);
+    description->setObjectName(QStringLiteral("lblDescription"));
+    description->setTextFormat(Qt::PlainText);
+    description->setWordWrap(true);
+    description->setMargin(6);
+    SetColours(description, Qt::black, kLightYellow);
+    column->addWidget(description);
+
+    auto* offer = new QLabel(QString::fromLatin1(kAboutOffer), frame);
+    offer->setObjectName(QStringLiteral("lblOffer"));
+    offer->setTextFormat(Qt::PlainText);
+    offer->setWordWrap(true);
+    offer->setFont(VerdanaFont(kBaseFontSize, true));
+    SetColours(offer, kLinkBlue);
+    column->addWidget(offer);
+
+    // Short one-line links, kept to their text's width so only the words
+    // react to the mouse.
+    LinkLabel* details = MakeLink(frame, "lblCoBrand",
+                                  QStringLiteral("Click here for more details"), kLinkBlue, false);
+    LinkLabel* home = MakeLink(
+        frame, "lblHomePage",
+        QStringLiteral("Visit us at %1 for more astrology software").arg(VendorSiteAddress()),
+        kLinkBlue, false);
+    for (LinkLabel* link : {details, home}) {
+        link->setWordWrap(false);
+        column->addWidget(link, 0, Qt::AlignLeft);
+    }
+    connect(details, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
+    connect(home, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
+
+    column->addStretch(1);
+    column->addWidget(buildPageButtons(frame, kResultAboutPage));
+    return frame;
+}
+
+QWidget* frmResult::buildBottomBanner() {
+    auto* frame = new QFrame(centralWidget());
+    frame->setObjectName(QStringLiteral("fraFullBrand"));
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    auto* cell = new QGridLayout(frame);
+    cell->setContentsMargins(6, 4, 6, 4);
+
+    LinkLabel* fullBrand =
+        MakeLink(frame, "lblFullBrand", QString::fromLatin1(kFullBrandCaption), kLinkBlue, true);
+    LinkLabel* coBrand = MakeLink(
+        frame, "lblCobrand1",
+        QStringLiteral("Own a website? Get this software co-branded with your name and "
+                       "logo, and offer it to your visitors. Click here for more details."),
+        kLinkBlue, true);
+    for (LinkLabel* label : {fullBrand, coBrand}) {
+        label->setAlignment(Qt::AlignCenter);
+        cell->addWidget(label, 0, 0);
+    }
+    // Both share one place; the co-branding offer covers the other.
+    SetColours(coBrand, kLinkBlue, frame->palette().color(QPalette::Window));
+    coBrand->raise();
+    connect(fullBrand, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
+    connect(coBrand, &LinkLabel::clicked, this, [this] { OpenCoBrandPage(platform_); });
+    return frame;
+}
+
+void frmResult::arrangeFocus() {
+    // The tab strip comes first; then each page's controls, then the panel.
+    QList<QWidget*> order{tabs_};
+    for (int page = 0; page < pages_->count(); ++page)
+        for (QWidget* child : pages_->widget(page)->findChildren<QWidget*>())
+            if (child->focusPolicy() & Qt::TabFocus)
+                order.append(child);
+    for (const char* name : {"txtRullingPlanet", "txtEnglishName", "txtInbornNature", "txtSymbol",
+                             "txtSignColor", "cmdBack", "cmdSave"})
+        order.append(findChild<QWidget*>(QString::fromLatin1(name)));
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    tabs_->setFocus();
+}
+
+void frmResult::load(const SignInformation& info) {
+    findChild<QLabel*>(QStringLiteral("lblVedicName"))
+        ->setText(QString::fromStdString(info.VedicName));
+    tabs_->setTabText(6, LuckyTabCaption(info));
+    for (const ResultField& field : ResultFields()) {
+        if (field.namesRashi)
+            findChild<QLabel*>(QString::fromLatin1(field.captionName))
+                ->setText(LoadedCaption(field, info));
+        QWidget* box = findChild<QWidget*>(QString::fromLatin1(field.boxName));
+        if (auto* line = qobject_cast<QLineEdit*>(box)) {
+            line->setText(LoadedValue(field, info));
+            // Show a long value from its start, not its end.
+            line->setCursorPosition(0);
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(box)) {
+            text->setPlainText(LoadedValue(field, info));
+        }
+    }
+    const int index = ResultPictureIndex(SignPictureKeys(),
+                                         QString::fromStdString(info.EnglishName), pictureIndex_);
+    if (index != pictureIndex_) {
+        pictureIndex_ = index;
+        renderPictures();
+    }
+}
+
+void frmResult::renderPictures() {
+    const qreal ratio = devicePixelRatioF();
+    renderedRatio_ = ratio;
+    if (picture_)
+        picture_->setPixmap(SignPicture(pictureIndex_, ratio));
+    if (aboutIcon_)
+        aboutIcon_->setPixmap(ProgramIcon().pixmap(QSize(kAboutIconSide, kAboutIconSide), ratio));
+}
+
+} // namespace tivora

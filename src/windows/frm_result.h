@@ -1,0 +1,60 @@
+#pragma once
+
+#include "signs/sign_tables.h"
+#include "ui/widgets.h"
+
+class QLabel;
+class QStackedWidget;
+class QTabBar;
+class QWidget;
+
+namespace tivora {
+
+class Platform;
+
+// The reading of the current sign: a fixed panel with the sign's name,
+// picture and basic attributes, and eight pages chosen by the tab strip or
+// by each page's Next and Back buttons.
+class frmResult final : public ProgramWindow {
+    Q_OBJECT
+public:
+    frmResult(Platform& platform, const SignInformation& info, QWidget* parent = nullptr);
+
+    // Selects tab k and brings page k to the front; k runs from 1 to 8 and
+    // any other value is ignored.
+    void ShowPage(int k);
+    int currentPage() const;
+
+signals:
+    // Back: the application shows a fresh main window and unloads this one.
+    void backRequested();
+    // Save: the application opens the report window modally.
+    void saveRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildLeftPanel();
+    QWidget* buildTopBanner();
+    QWidget* buildPages();
+    QWidget* buildBottomBanner();
+    QWidget* buildFieldPage(int page);
+    QWidget* buildAboutPage();
+    QWidget* buildPageButtons(QWidget* frame, int page);
+    void arrangeFocus();
+    void load(const SignInformation& info);
+    void renderPictures();
+
+    Platform& platform_;
+    QTabBar* tabs_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* aboutIcon_ = nullptr;
+    int pictureIndex_ = 0;
+    qreal renderedRatio_ = 0;
+    bool screenWatched_ = false;
+};
+
+} // namespace tivora

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "engine/chart_record.h"
+#include "links/vendor_captions.h"
+#include "platform/platform.h"
+#include "signs/sign_tables.h"
+
+#include <QDialog>
+#include <QTextEdit>
+
+class QFrame;
+class QPushButton;
+
+namespace tivora {
+
+class LinkLabel;
+
+inline constexpr const char* kCouldNotPrintMessage = "Could Not Print The Report.";
+
+inline constexpr const char* kDiscussionBoardCaption =
+    "The Most Popular Online Kestrune Discussion Board";
+QString VisitSiteCaption();
+
+// Opens a link of the report in the browser; anything but a web page is
+// ignored.
+void OpenReportLink(Platform& platform, const QString& href);
+
+// The read-only report box. A left-button press on a link announces it;
+// every press still gets the box's own handling (selection, focus).
+class ReportBox final : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit ReportBox(QWidget* parent = nullptr);
+
+signals:
+    void linkPressed(const QString& href);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The report window: the current sign's report, composed anew for every
+// showing, with commands to print it and to save the birth data.
+class frmSave final : public QDialog {
+    Q_OBJECT
+public:
+    frmSave(Platform& platform, const ChartRecord& chart, const SignInformation& info,
+            QWidget* parent = nullptr);
+
+    // The report box's text with CR LF line breaks.
+    QString reportText() const;
+
+    // The print job's name (cups-pdf and print queues show it).
+    QString printJobName() const { return printJobName_; }
+    void setPrintJobName(const QString& name) { printJobName_ = name; }
+
+    void cmdSave_Click();
+    void cmdPrint_Click();
+
+private:
+    Platform& platform_;
+    const ChartRecord& chart_;
+    QString printJobName_;
+
+    QFrame* fraFullBrand_ = nullptr;
+    LinkLabel* lblFullBrand_ = nullptr;
+    LinkLabel* lblCobrand_ = nullptr;
+    QPushButton* cmdSave_ = nullptr;
+    QPushButton* cmdPrint_ = nullptr;
+    ReportBox* RTB_ = nullptr;
+    LinkLabel* Label3_ = nullptr;
+    LinkLabel* Label14_ = nullptr;
+};
+
+} // namespace tivora

@@ -1,0 +1,59 @@
+#include "windows/frm_time_zone.h"
+
+#include "entry/zone_table.h"
+#include "platform/platform.h"
+#include "ui/widgets.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tivora {
+
+frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* parent)
+    : QDialog(parent), zoneHour_(zoneHour), zoneMinute_(zoneMinute) {
+    setObjectName(QStringLiteral("frmTimeZone"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setModal(true);
+
+    lstTimeZone = new QListWidget;
+    lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
+    lstTimeZone->setFont(VerdanaFont(8.25, true));
+    lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const ZoneRow& row : ZoneTable())
+        lstTimeZone->addItem(QString::fromStdString(row.text));
+
+    cmdQuit = new QPushButton(QStringLiteral("&Quit"));
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit->setFont(VerdanaFont(8.25, true));
+    cmdQuit->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lstTimeZone, 1);
+    layout->addWidget(cmdQuit);
+    setTabOrder(lstTimeZone, cmdQuit);
+    lstTimeZone->setFocus();
+
+    connect(lstTimeZone, &QListWidget::itemDoubleClicked, this, &frmTimeZone::lstTimeZone_DblClick);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
+    resize(329, 232);
+}
+
+void frmTimeZone::lstTimeZone_DblClick() {
+    const int row = lstTimeZone->currentRow();
+    const auto& table = ZoneTable();
+    if (row < 0 || row >= static_cast<int>(table.size()))
+        return;
+    zoneHour_.setText(QString::fromStdString(table[static_cast<std::size_t>(row)].hour));
+    zoneMinute_.setText(QString::fromStdString(table[static_cast<std::size_t>(row)].minute));
+    accept();
+}
+
+void frmTimeZone::cmdQuit_Click() {
+    reject();
+}
+
+} // namespace tivora

@@ -1,0 +1,95 @@
+// Writes screenshots of the main window, the time-zone picker and the result
+// window into a folder, for looking at layout and clipping by eye.
+// Usage: tivora_screenshots DIR   (run with QT_QPA_PLATFORM=offscreen)
+#include "app/application.h"
+#include "signs/sign_tables.h"
+#include "support/fake_platform.h"
+#include "support/sample_births.h"
+#include "windows/frm_main.h"
+#include "windows/frm_result.h"
+#include "windows/frm_time_zone.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <cstdio>
+
+using namespace tivora;
+
+namespace {
+
+bool Save(QWidget& widget, const QString& dir, const QString& name) {
+    widget.show();
+    QApplication::processEvents();
+    const QString path = QDir(dir).filePath(name + QStringLiteral(".png"));
+    const bool saved = widget.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+BirthEntry Delhi() {
+    BirthEntry e = test::DelhiEntry();
+    e.name = "Asha Verma";
+    e.zoneHour = "-5"; // as the zone picker writes India
+    e.zoneMinute = "-30";
+    return e;
+}
+
+// The sign whose Nature text is longest, to see the page's scrolling.
+std::string LongestNatureSign() {
+    const auto& tables = SignTables();
+    for (const auto& field : tables) {
+        if (std::string(field.name) != "Nature")
+            continue;
+        std::size_t best = 0;
+        for (std::size_t i = 1; i < field.table->size(); ++i)
+            if (std::string((*field.table)[i]).size() > std::string((*field.table)[best]).size())
+                best = i;
+        for (const auto& english : tables)
+            if (std::string(english.name) == "EnglishName")
+                return std::string((*english.table)[best]).substr(0, 3);
+    }
+    return "Ari";
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: tivora_screenshots DIR\n", stderr);
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+    test::FakePlatform platform;
+    bool ok = true;
+
+    ChartRecord chart;
+    SignInformation signs;
+    {
+        frmMain window(platform, chart, signs);
+        ok &= Save(window, dir, QStringLiteral("main"));
+        window.setEntry(Delhi());
+        window.bringCobrandToFront();
+        ok &= Save(window, dir, QStringLiteral("main-filled-cobrand"));
+
+        auto* hour = window.findChild<QLineEdit*>(QStringLiteral("txtZoneHour"));
+        auto* minute = window.findChild<QLineEdit*>(QStringLiteral("txtZoneMinute"));
+        frmTimeZone picker(*hour, *minute, &window);
+        ok &= Save(picker, dir, QStringLiteral("time-zone"));
+        auto* list = picker.findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
+        list->setCurrentRow(34);
+        ok &= Save(picker, dir, QStringLiteral("time-zone-row"));
+    }
+
+    SelectSignInformation(LongestNatureSign(), signs);
+    {
+        frmResult result(platform, signs);
+        result.ShowPage(3);
+        ok &= Save(result, dir, QStringLiteral("result-nature"));
+    }
+    return ok ? 0 : 1;
+}
