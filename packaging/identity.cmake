@@ -19,6 +19,8 @@ list(JOIN _tivora_labels "." _tivora_reversed)
 set(TIVORA_VENDOR_HOST "${_tivora_host}")
 set(TIVORA_APP_ID "${_tivora_reversed}.Tivora")
 
+# tivora_version.h; the platform library, whose captions use it, shows it to
+# those that link it.
+set(TIVORA_GENERATED_INCLUDE_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in
-    ${PROJECT_BINARY_DIR}/generated/tivora_version.h @ONLY)
-include_directories(${PROJECT_BINARY_DIR}/generated)
+    ${TIVORA_GENERATED_INCLUDE_DIR}/tivora_version.h @ONLY)

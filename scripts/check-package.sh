@@ -25,9 +25,8 @@ expected=(/usr/bin/tivora /usr/bin/tivora-cli "$desktop"
     "/usr/share/icons/hicolor/scalable/apps/$id.svg" "/usr/share/metainfo/$id.metainfo.xml"
     /usr/share/man/man1/tivora.1.gz /usr/share/man/man1/tivora-cli.1.gz
     /usr/share/bash-completion/completions/tivora-cli
-    /usr/share/doc/tivora/copyright /usr/share/doc/tivora/changelog.gz)
-atlas=/usr/share/tivora/places.tsv.gz
-[ -f "$ROOT/data/places.tsv.gz" ] && expected+=("$atlas")
+    /usr/share/doc/tivora/copyright /usr/share/doc/tivora/changelog.gz
+    /usr/share/tivora/places.tsv.gz)
 for file in "${expected[@]}"; do
     printf '%s\n' "$listing" | grep -qxF "$file" || fail "$deb lacks $file"
 done
@@ -76,16 +75,18 @@ for program in "$unpacked/usr/bin/tivora" "$cli"; do
 done
 cd "$scratch"
 unset TIVORA_DATA_DIR
-"$cli" --help >/dev/null || fail "tivora-cli --help"
+help=$("$cli" --help) || fail "tivora-cli --help"
 reading=$("$cli" reading --name Asha --date 2000-01-01 --time 12:00 --lon 77:13E --lat 28:37N \
     --zone +5:30) || fail "tivora-cli reading"
 grep -q '^LagnaSign: ' <<<"$reading" || fail "tivora-cli reading printed no sign"
-if [ -f "$ROOT/data/places.tsv.gz" ]; then
+if grep -q -- '--place' <<<"$help"; then
     strace -f -qq -e trace=openat -o "$scratch/open.log" "$cli" reading --name Asha \
         --date 2000-01-01 --time 12:00 --place 'New Delhi, IN' >/dev/null ||
         fail "tivora-cli reading --place"
     grep -F "\"$unpacked/usr/" "$scratch/open.log" | grep -q 'share/tivora/places\.tsv\.gz"' ||
         fail "tivora-cli did not read the atlas from the unpacked package"
+else
+    echo "tivora-cli has no --place: the atlas of the unpacked package is not tried."
 fi
 echo "Package $(basename "$deb"): contents, lintian, AppStream, desktop entry, manual pages," \
     "completion and the unpacked tivora-cli are fine."

@@ -4,6 +4,7 @@
 #include "links/single_instance.h"
 #include "links/update_reminder.h"
 #include "reading/sign_pictures.h"
+#include "tivora_version.h"
 #include "windows/frm_about.h"
 
 #include <QApplication>
