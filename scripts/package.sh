@@ -25,7 +25,7 @@ cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS="$CXXFLAGS" \
     -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" "${launcher[@]}" >/dev/null
-cmake --build "$BUILD" -j"$JOBS" --target tivora tivora-cli
+cmake --build "$BUILD" -j"$JOBS" --target tivora_programs
 rm -f "$BUILD"/tivora_*.deb
 (cd "$BUILD" && cpack -G DEB >cpack.log 2>&1) || {
     cat "$BUILD/cpack.log" >&2
