@@ -10,9 +10,9 @@ install_packages "${BUILD_PACKAGES[@]}" dpkg-dev file ccache
 
 BUILD=$ROOT/build-package
 cd "$ROOT"
-# Debian's hardening flags (stack protector, fortified calls, read-only
-# relocations, immediate binding), without debugging information: the
-# package strips it anyway.
+# Debian's flags: -O2 (Release's -O3 is dropped) and hardening (stack
+# protector, fortified calls, read-only relocations, immediate binding),
+# without debugging information: the package strips it anyway.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
@@ -23,7 +23,7 @@ fi
 # Only the two programs are built (below); CPack builds nothing more.
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS="$CXXFLAGS" \
+    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS="$CXXFLAGS" -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
     -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" "${launcher[@]}" >/dev/null
 cmake --build "$BUILD" -j"$JOBS" --target tivora_programs
 rm -f "$BUILD"/tivora_*.deb
