@@ -35,6 +35,7 @@ trap 'kill "$fuzz" 2>/dev/null || true' EXIT
 cmake -S "$ROOT" -B "$ROOT/build-test" "${BUILD[@]}" -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DTIVORA_SANITIZE=ON >/dev/null
 cmake --build "$ROOT/build-test" -j"$JOBS"
+bash "$ROOT/scripts/check-package.sh"
 status=0
 (cd "$ROOT/build-test" && ctest --output-on-failure -j"$JOBS") || status=$?
 

@@ -4,6 +4,7 @@
 #include "links/advert_draw.h"
 #include "links/single_instance.h"
 #include "reading/sign_pictures.h"
+#include "tivora_version.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -25,14 +26,19 @@ bool DisplayAvailable() {
 
 int main(int argc, char* argv[]) {
     if (!DisplayAvailable()) {
-        std::fputs("tivora: no display found. Run it on a desktop, or under a virtual display: "
-                   "xvfb-run -a ./build/tivora\n",
-                   stderr);
+        // Named as it was started: ./build/tivora from the build, tivora
+        // when installed.
+        std::fprintf(stderr,
+                     "tivora: no display found. Run it on a desktop, or under a virtual display: "
+                     "xvfb-run -a %s\n",
+                     argc > 0 && argv[0] && *argv[0] ? argv[0] : "tivora");
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tivora"));
     QApplication::setApplicationName(QStringLiteral("Tivora"));
+    // Lets the desktop match the windows to the launcher entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(TIVORA_APP_ID));
     QApplication::setWindowIcon(tivora::ProgramIcon());
     // The program ends through Application::quitApplication only: between
     // Calculate and the result window, or Back and the main window, no window

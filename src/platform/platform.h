@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tivora_version.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -13,7 +15,7 @@ class QWidget;
 namespace tivora {
 
 inline constexpr const char* kProgramTitle = "Tivora";
-inline constexpr const char* kWindowCaption = "Tivora v2.05";
+inline constexpr const char* kWindowCaption = "Tivora v" TIVORA_VERSION;
 
 // The title of every message box.
 inline QString ProgramTitle() {
