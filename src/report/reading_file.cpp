@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <cmath>
 
@@ -14,6 +15,9 @@ namespace tivora {
 namespace {
 
 constexpr int kLineCount = 15;
+// Line 16 holds the full name when line 1 cannot: this mark, then the UTF-8
+// bytes in base64, so every byte stays below 171 and scrambles to 85 or more.
+constexpr char kFullNameMark[] = "UTF-8:";
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 
@@ -80,6 +84,28 @@ void SelectListItem(EntryList list, const std::string& text, int& position) {
         position = found;
 }
 
+// What line 1 keeps of a name: Windows-1252 codes up to 170.
+QByteArray ReducedName(const QString& name) {
+    return UnscrambleText(ScrambleText(ToWindows1252(name)));
+}
+
+// The name of a well-formed line 16 (the mark, strict base64, valid UTF-8,
+// and the name reduces to line 1), or nothing.
+std::optional<std::string> FullName(const QList<QByteArray>& lines) {
+    if (lines.size() <= kLineCount || !lines[kLineCount].startsWith(kFullNameMark))
+        return std::nullopt;
+    const auto decoded =
+        QByteArray::fromBase64Encoding(lines[kLineCount].mid(qsizetype(sizeof kFullNameMark - 1)),
+                                       QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.isEmpty())
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString name = utf8.decode(decoded.decoded);
+    if (utf8.hasError() || ReducedName(name) != lines[0])
+        return std::nullopt;
+    return decoded.decoded.toStdString();
+}
+
 } // namespace
 
 QByteArray ReadingFileBytes(const ChartRecord& chart) {
@@ -103,11 +129,19 @@ QByteArray ReadingFileBytes(const ChartRecord& chart) {
     QByteArray bytes;
     for (const QByteArray& field : fields)
         bytes += ScrambleText(field) + "\r\n";
+    // Readers that stop at line 15 never see line 16; it is written only
+    // when line 1 loses part of the name.
+    const QString name = QString::fromStdString(chart.BirthName);
+    if (FromWindows1252(ReducedName(name)) != name)
+        bytes += ScrambleText(kFullNameMark + name.toUtf8().toBase64()) + "\r\n";
     return bytes;
 }
 
 bool WriteReadingFile(const ChartRecord& chart, QIODevice& device) {
     const QByteArray bytes = ReadingFileBytes(chart);
+    // Never write a file that Open would refuse.
+    if (bytes.size() > kMaxReadingFileSize)
+        return false;
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = device.write(bytes.constData() + written, bytes.size() - written);
@@ -137,7 +171,7 @@ QList<QByteArray> ReadingFileLines(const QByteArray& content) {
     QList<QByteArray> lines;
     qsizetype start = 0;
     const qsizetype size = content.size();
-    while (start < size && lines.size() < kLineCount) {
+    while (start < size && lines.size() < kLineCount + 1) {
         qsizetype end = content.indexOf(kCr, start);
         if (end < 0)
             end = size;
@@ -150,7 +184,8 @@ QList<QByteArray> ReadingFileLines(const QByteArray& content) {
 }
 
 void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry) {
-    entry.name = LineText(lines, 0);
+    const std::optional<std::string> fullName = FullName(lines);
+    entry.name = fullName ? *fullName : LineText(lines, 0);
 
     if (const auto month = DecimalNumber(LineText(lines, 1))) {
         const double position = RoundHalfToEven(*month - 1);

@@ -15,23 +15,26 @@ inline constexpr const char* kCheckTheFileMessage = "Please Check The File.";
 inline constexpr const char* kCouldNotSaveMessage = "Could Not Save The File.";
 inline constexpr qint64 kMaxReadingFileSize = 64 * 1024;
 
-// The fifteen scrambled lines, each ending CR LF, from the chart record.
+// The fifteen scrambled lines, each ending CR LF, from the chart record; a
+// sixteenth line carries the full name in UTF-8 when line 1 cannot hold it.
 QByteArray ReadingFileBytes(const ChartRecord& chart);
 
-// Writes the file's bytes to a device; false when the device fails.
+// Writes the file's bytes to a device; false when the device fails or the
+// file would be larger than Open accepts.
 bool WriteReadingFile(const ChartRecord& chart, QIODevice& device);
 
 // Writes to a temporary file beside path and replaces path only when every
 // byte is written, so a failed save leaves an earlier file intact.
 bool SaveReadingFile(const ChartRecord& chart, const QString& path);
 
-// Splits file content into at most fifteen unscrambled lines (CR LF, a lone
+// Splits file content into at most sixteen unscrambled lines (CR LF, a lone
 // CR or the end ends a line).
 QList<QByteArray> ReadingFileLines(const QByteArray& content);
 
 // Applies the lines to the entry as the Open command does: lists keep their
 // selection on unknown texts, month "0" clears it, flags compare with "1",
-// missing lines count as empty text.
+// missing lines count as empty text. A well-formed line 16 gives the name,
+// otherwise line 1 does.
 void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry);
 
 enum class OpenResult {
