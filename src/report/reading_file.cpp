@@ -8,7 +8,9 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
 #include <cmath>
+#include <unistd.h>
 
 namespace tivora {
 
@@ -106,6 +108,14 @@ std::optional<std::string> FullName(const QList<QByteArray>& lines) {
     return decoded.decoded.toStdString();
 }
 
+bool Synced(SyncFunction sync, int fd) {
+    int result;
+    do
+        result = sync(fd);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
 } // namespace
 
 QByteArray ReadingFileBytes(const ChartRecord& chart) {
@@ -153,14 +163,23 @@ bool WriteReadingFile(const ChartRecord& chart, QIODevice& device) {
 }
 
 bool SaveReadingFile(const ChartRecord& chart, const QString& path) {
+    return SaveReadingFile(chart, path, ::fdatasync);
+}
+
+bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync) {
     if (path.isEmpty())
+        return false;
+    // A FIFO or a device in the file's place is not replaced by a file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    // commit() overlooks a failure of its own final flush and would put a
-    // cut-off file in place, so the flush is checked first.
-    if (!WriteReadingFile(chart, file) || !file.flush()) {
+    // commit() overlooks failures of its own final flush and of the sync
+    // to disk, and would put a cut-off file in place, so both are checked
+    // first.
+    if (!WriteReadingFile(chart, file) || !file.flush() || !Synced(sync, file.handle())) {
         file.cancelWriting();
         return false;
     }

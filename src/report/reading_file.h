@@ -25,7 +25,12 @@ bool WriteReadingFile(const ChartRecord& chart, QIODevice& device);
 
 // Writes to a temporary file beside path and replaces path only when every
 // byte is written, so a failed save leaves an earlier file intact.
+// An existing target that is not a regular file (a FIFO, a device, a link
+// to one) is refused; a failed fdatasync fails the save.
 bool SaveReadingFile(const ChartRecord& chart, const QString& path);
+// The same with the call that syncs the written file to disk (fdatasync).
+using SyncFunction = int (*)(int fd);
+bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync);
 
 // Splits file content into at most sixteen unscrambled lines (CR LF, a lone
 // CR or the end ends a line).

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace tivora;
 
@@ -278,6 +279,62 @@ private slots:
         QFile report(pdf);
         QVERIFY(report.open(QIODevice::ReadOnly));
         QVERIFY(report.read(5) == "%PDF-");
+    }
+
+    void namesAreLimitedAndOptionsGivenOnce() {
+        const QString hundred = QString::fromUtf8("\xE6\x9D\x8E").repeated(100);
+        auto withName = [](const QString& name) {
+            QStringList args = Reading("2000-01-01", "12:00", "5:30");
+            args[2] = name;
+            return args;
+        };
+        QCOMPARE(Cli(withName(hundred)).status, 0);
+        Run run = Cli(withName(hundred + "a"));
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains("--name is longer than 100 characters"));
+        QTemporaryDir dir;
+        run = Cli(QStringList{"save", dir.filePath("long.tvr")} + withName(hundred + "a").mid(1));
+        QCOMPARE(run.status, 2);
+        QVERIFY(!QFile::exists(dir.filePath("long.tvr")));
+        const std::string row = ",1,1,2000,12,0,5,30,77,13,28,37,1,0,0\n";
+        const auto rows =
+            ParseCsv(Cli({"batch", "-"}, std::string(kHeader) + "\n" + std::string(101, 'a') + row +
+                                             std::string(100, 'a') + row)
+                         .out.toStdString());
+        QCOMPARE(rows[1][18], std::string("BirthName is longer than 100 characters"));
+        QCOMPARE(rows[2][18], std::string());
+
+        for (const char* option : {"--date", "--json", "--dst"}) {
+            QStringList args = Reading("2000-01-01", "12:00", "5:30") << "--json"
+                                                                      << "--dst";
+            args << option;
+            if (QString(option) == "--date")
+                args << "2001-01-01";
+            run = Cli(args);
+            QCOMPARE(run.status, 2);
+            QVERIFY(run.err.contains("given more than once"));
+        }
+    }
+
+    void saveRefusesSpecialTargetsAndUnencodableNames() {
+        QTemporaryDir dir;
+        const QStringList options = Reading("2000-01-01", "12:00", "5:30").mid(1);
+        const QString fifo = dir.filePath("pipe.tvr");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        Run run = Cli(QStringList{"save", fifo} + options);
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("is not a regular file"));
+        QVERIFY(!QFileInfo(fifo).isFile());
+
+        // Bytes that are not UTF-8 in a file name.
+        std::vector<std::string> args = {"save", dir.filePath("bad").toStdString() + "\xff.tvr"};
+        for (const QString& o : options)
+            args.push_back(o.toStdString());
+        std::istringstream in;
+        std::ostringstream out, err;
+        QCOMPARE(cli::RunCli(args, in, out, err), 1);
+        QVERIFY(err.str().find("not valid text") != std::string::npos);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
     }
 
     void batchCarriesColumnsAndWritesResults() {

@@ -7,6 +7,8 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <sys/stat.h>
 
 using namespace tivora;
 
@@ -595,6 +597,32 @@ private slots:
         }
         QCOMPARE(ReadFile(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"r.tvr"});
+    }
+
+    void failedSyncOrSpecialTargetFailsTheSave() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("r.tvr");
+        ChartRecord earlier = DelhiChart();
+        earlier.BirthName = "Earlier";
+        QVERIFY(SaveReadingFile(earlier, path));
+        const QByteArray before = ReadFile(path);
+        const auto failingSync = [](int) {
+            errno = EIO;
+            return -1;
+        };
+        QVERIFY(!SaveReadingFile(DelhiChart(), path, failingSync));
+        QCOMPARE(ReadFile(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"r.tvr"});
+
+        // A FIFO, and a link to it, stay as they are.
+        const QString fifo = dir.filePath("pipe.tvr");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, dir.filePath("link.tvr")));
+        for (const QString& target : {fifo, dir.filePath("link.tvr")}) {
+            QVERIFY(!SaveReadingFile(DelhiChart(), target));
+            QVERIFY(!QFileInfo(fifo).isFile());
+        }
+        QVERIFY(QFileInfo(dir.filePath("link.tvr")).isSymLink());
     }
 
     void saveIntoAMissingOrUnwritableFolderFails() {
