@@ -163,12 +163,35 @@ int RunOpen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     else if (args.size() != 2)
         return Usage(err, "open takes FILE and optionally --json");
     ReadingJob job;
-    if (OpenReadingFile(PathArgument(args[1]), job.entry) != OpenResult::Applied)
+    std::vector<ReadingFileNote> notes;
+    if (OpenReadingFile(PathArgument(args[1]), job.entry, &notes) != OpenResult::Applied)
         return Refuse(err, kCheckTheFileMessage);
+    // The reading is still made from what the file gave, but a reading from
+    // defaults must not pass for the saved one.
+    static const char* const kLineNames[] = {"name",
+                                             "month",
+                                             "day",
+                                             "year",
+                                             "hour",
+                                             "minute",
+                                             "longitude degrees",
+                                             "longitude minutes",
+                                             "latitude degrees",
+                                             "latitude minutes",
+                                             "time-zone hours",
+                                             "time-zone minutes",
+                                             "East or West",
+                                             "North or South",
+                                             "daylight saving",
+                                             "full name"};
+    for (const ReadingFileNote& note : notes)
+        err << "tivora-cli: warning: line " << note.line << " (" << kLineNames[note.line - 1]
+            << (note.missing ? ") is missing" : ") is not a value it can take and was ignored")
+            << "\n";
     if (!job.run())
         return Refuse(err, job.message->text);
     out << (json ? ReadingJson(job) : ReadingText(job));
-    return kDone;
+    return notes.empty() ? kDone : kRefused;
 }
 
 // save FILE and report FILE.pdf take the reading's options after the file.

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <unistd.h>
@@ -80,10 +81,11 @@ double RoundHalfToEven(double value) {
     return floor;
 }
 
-void SelectListItem(EntryList list, const std::string& text, int& position) {
+bool SelectListItem(EntryList list, const std::string& text, int& position) {
     const int found = FindListItem(list, text);
     if (found >= 0)
         position = found;
+    return found >= 0;
 }
 
 // What line 1 keeps of a name: Windows-1252 codes up to 170.
@@ -202,19 +204,32 @@ QList<QByteArray> ReadingFileLines(const QByteArray& content) {
     return lines;
 }
 
-void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry) {
+std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& lines,
+                                                   BirthEntry& entry) {
+    std::vector<ReadingFileNote> notes;
+    for (int line = static_cast<int>(lines.size()); line < kLineCount; ++line)
+        notes.push_back({line + 1, true});
+    auto ignored = [&](int index) {
+        if (index < lines.size())
+            notes.push_back({index + 1, false});
+    };
+
     const std::optional<std::string> fullName = FullName(lines);
     entry.name = fullName ? *fullName : LineText(lines, 0);
+    if (!fullName)
+        ignored(kLineCount);
 
-    if (const auto month = DecimalNumber(LineText(lines, 1))) {
-        const double position = RoundHalfToEven(*month - 1);
-        if (position >= -1 && position <= 11)
-            entry.month = static_cast<int>(position);
-    }
-    SelectListItem(EntryList::Day, LineText(lines, 2), entry.day);
-    SelectListItem(EntryList::Year, LineText(lines, 3), entry.year);
-    SelectListItem(EntryList::Hour, LineText(lines, 4), entry.hour);
-    SelectListItem(EntryList::Minute, LineText(lines, 5), entry.minute);
+    const auto month = DecimalNumber(LineText(lines, 1));
+    const double position = month ? RoundHalfToEven(*month - 1) : -2;
+    if (position >= -1 && position <= 11)
+        entry.month = static_cast<int>(position);
+    else
+        ignored(1);
+    const EntryList lists[] = {EntryList::Day, EntryList::Year, EntryList::Hour, EntryList::Minute};
+    int* positions[] = {&entry.day, &entry.year, &entry.hour, &entry.minute};
+    for (int k = 0; k < 4; ++k)
+        if (!SelectListItem(lists[k], LineText(lines, 2 + k), *positions[k]))
+            ignored(2 + k);
 
     entry.lonDegrees = LineText(lines, 6);
     entry.lonMinutes = LineText(lines, 7);
@@ -223,12 +238,20 @@ void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry) {
     entry.zoneHour = LineText(lines, 10);
     entry.zoneMinute = LineText(lines, 11);
 
-    entry.east = LineText(lines, 12) == "1";
-    entry.south = LineText(lines, 13) == "1";
-    entry.dst = LineText(lines, 14) == "1";
+    bool* flags[] = {&entry.east, &entry.south, &entry.dst};
+    for (int k = 0; k < 3; ++k) {
+        const std::string text = LineText(lines, 12 + k);
+        *flags[k] = text == "1";
+        if (text != "1" && text != "0")
+            ignored(12 + k);
+    }
+    std::sort(notes.begin(), notes.end(),
+              [](const ReadingFileNote& a, const ReadingFileNote& b) { return a.line < b.line; });
+    return notes;
 }
 
-OpenResult OpenReadingFile(const QString& path, BirthEntry& entry) {
+OpenResult OpenReadingFile(const QString& path, BirthEntry& entry,
+                           std::vector<ReadingFileNote>* notes) {
     if (!path.endsWith(QLatin1String("tvr"), Qt::CaseSensitive))
         return OpenResult::WrongExtension;
 
@@ -243,7 +266,9 @@ OpenResult OpenReadingFile(const QString& path, BirthEntry& entry) {
     if (content.size() > kMaxReadingFileSize || file.error() != QFileDevice::NoError)
         return OpenResult::Unreadable;
 
-    ApplyReadingFileLines(ReadingFileLines(content), entry);
+    std::vector<ReadingFileNote> found = ApplyReadingFileLines(ReadingFileLines(content), entry);
+    if (notes)
+        *notes = std::move(found);
     return OpenResult::Applied;
 }
 

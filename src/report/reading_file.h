@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <vector>
+
 class QIODevice;
 
 namespace tivora {
@@ -40,7 +42,14 @@ QList<QByteArray> ReadingFileLines(const QByteArray& content);
 // selection on unknown texts, month "0" clears it, flags compare with "1",
 // missing lines count as empty text. A well-formed line 16 gives the name,
 // otherwise line 1 does.
-void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry);
+// Returns the lines (1-based) that were missing or whose text was passed
+// over, leaving a list's selection or a flag at what it was or fell to.
+struct ReadingFileNote {
+    int line;
+    bool missing; // else present but ignored
+};
+std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& lines,
+                                                   BirthEntry& entry);
 
 enum class OpenResult {
     Applied,        // the entry was filled; Calculate runs next
@@ -50,6 +59,7 @@ enum class OpenResult {
 
 // The Open command's file part: checks the path, reads and applies the file.
 // On anything but Applied the entry is left exactly as it was.
-OpenResult OpenReadingFile(const QString& path, BirthEntry& entry);
+OpenResult OpenReadingFile(const QString& path, BirthEntry& entry,
+                           std::vector<ReadingFileNote>* notes = nullptr);
 
 } // namespace tivora

@@ -337,6 +337,33 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
     }
 
+    void openWarnsOfMissingAndIgnoredLines() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("short.tvr");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // Name, month, day, year "1850" (not in the list), hour, minute,
+        // the coordinates and zone, then East "yes"; South and DST missing.
+        QByteArray bytes;
+        for (const char* text :
+             {"Asha", "1", "1", "1850", "12", "0", "77", "13", "28", "37", "5", "30", "yes"}) {
+            for (const char c : QByteArray(text))
+                bytes += char(c + 85);
+            bytes += "\r\n";
+        }
+        file.write(bytes);
+        file.close();
+        const Run run = Cli({"open", path});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.startsWith("AscendantText"));
+        const QStringList warnings = run.err.trimmed().split('\n');
+        QCOMPARE(warnings.size(), 4);
+        QVERIFY(warnings[0].contains("line 4 (year) is not a value"));
+        QVERIFY(warnings[1].contains("line 13 (East or West) is not a value"));
+        QVERIFY(warnings[2].contains("line 14 (North or South) is missing"));
+        QVERIFY(warnings[3].contains("line 15 (daylight saving) is missing"));
+    }
+
     void batchCarriesColumnsAndWritesResults() {
         // Columns in another order, an unknown column, the picker's "-1".
         const std::string input =
