@@ -13,6 +13,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <set>
 
 namespace tivora::cli {
 
@@ -55,6 +56,16 @@ int Usage(std::ostream& err, const std::string& problem) {
 
 int Refuse(std::ostream& err, const std::string& message);
 
+// The name as saved (trimmed), counted in UTF-16 units as the Name box
+// counts them, so every name the tool takes fits the box and the file.
+constexpr int kMaxNameLength = 100;
+constexpr const char* kNameTooLong = "longer than 100 characters";
+bool NameTooLong(const std::string& name) {
+    if (name.size() <= static_cast<std::size_t>(kMaxNameLength))
+        return false;
+    return QString::fromStdString(Trimmed(name)).size() > kMaxNameLength;
+}
+
 // Options shared by the commands that compute a reading.
 int ParseReading(const std::vector<std::string>& args, std::size_t from, ReadingJob& job,
                  bool& json, std::ostream& err) {
@@ -62,8 +73,12 @@ int ParseReading(const std::vector<std::string>& args, std::size_t from, Reading
     const char* required[] = {"--date", "--time", "--lon", "--lat", "--zone"};
     PlaceOptions place;
     bool dst = false;
+    std::set<std::string> given;
     for (std::size_t i = from; i < args.size(); ++i) {
         const std::string& option = args[i];
+        // "The last one wins" would hide a typing slip.
+        if (option.rfind("--", 0) == 0 && !given.insert(option).second)
+            return Usage(err, option + " is given more than once");
         if (option == "--json") {
             json = true;
             continue;
@@ -88,6 +103,8 @@ int ParseReading(const std::vector<std::string>& args, std::size_t from, Reading
         std::string error;
         if (!ParseReadingOption(option, value, job, error))
             return Usage(err, error);
+        if (option == "--name" && NameTooLong(job.entry.name))
+            return Usage(err, std::string("--name is ") + kNameTooLong);
         for (int k = 0; k < 5; ++k)
             if (option == required[k])
                 seen[k] = true;
@@ -146,12 +163,35 @@ int RunOpen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     else if (args.size() != 2)
         return Usage(err, "open takes FILE and optionally --json");
     ReadingJob job;
-    if (OpenReadingFile(PathArgument(args[1]), job.entry) != OpenResult::Applied)
+    std::vector<ReadingFileNote> notes;
+    if (OpenReadingFile(PathArgument(args[1]), job.entry, &notes) != OpenResult::Applied)
         return Refuse(err, kCheckTheFileMessage);
+    // The reading is still made from what the file gave, but a reading from
+    // defaults must not pass for the saved one.
+    static const char* const kLineNames[] = {"name",
+                                             "month",
+                                             "day",
+                                             "year",
+                                             "hour",
+                                             "minute",
+                                             "longitude degrees",
+                                             "longitude minutes",
+                                             "latitude degrees",
+                                             "latitude minutes",
+                                             "time-zone hours",
+                                             "time-zone minutes",
+                                             "East or West",
+                                             "North or South",
+                                             "daylight saving",
+                                             "full name"};
+    for (const ReadingFileNote& note : notes)
+        err << "tivora-cli: warning: line " << note.line << " (" << kLineNames[note.line - 1]
+            << (note.missing ? ") is missing" : ") is not a value it can take and was ignored")
+            << "\n";
     if (!job.run())
         return Refuse(err, job.message->text);
     out << (json ? ReadingJson(job) : ReadingText(job));
-    return kDone;
+    return notes.empty() ? kDone : kRefused;
 }
 
 // save FILE and report FILE.pdf take the reading's options after the file.
@@ -166,6 +206,10 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
     if (!job.run())
         return Refuse(err, job.message->text);
     QString path = PathArgument(args[1]);
+    // A name the system's encoding cannot hold would be written under a
+    // mangled name.
+    if (path.toLocal8Bit() != QByteArray::fromStdString(args[1]))
+        return Refuse(err, "the file name is not valid text in this system's encoding");
     if (save) {
         // Lines 11 and 12 can say "ahead" (a leading "-") or "as the
         // longitude says", never "behind" east of Greenwich.
@@ -175,6 +219,10 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
         // As the save dialog does when no extension is typed.
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".tvr");
+        // A FIFO or a device (or a link to one) must not be replaced by a file.
+        const QFileInfo target(path);
+        if (target.exists() && !target.isFile())
+            return Refuse(err, path.toStdString() + " exists and is not a regular file");
         if (!SaveReadingFile(job.chart, path))
             return Refuse(err, kCouldNotSaveMessage);
     } else {
@@ -204,6 +252,10 @@ bool EntryFromRow(const std::vector<std::string>& row, const int (&at)[kColumnCo
     auto cell = [&](Column c) -> const std::string& { return row[at[static_cast<int>(c)]]; };
     BirthEntry& e = job.entry;
     e.name = cell(Column::BirthName);
+    if (NameTooLong(e.name)) {
+        message = std::string("BirthName is ") + kNameTooLong;
+        return false;
+    }
     const auto month = ToWholeNumber(cell(Column::BirthMonth));
     e.month = month && *month >= 1 && *month <= 12 ? *month - 1 : -1;
     struct ListColumn {

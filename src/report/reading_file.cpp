@@ -6,14 +6,21 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <QStringDecoder>
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <unistd.h>
 
 namespace tivora {
 
 namespace {
 
 constexpr int kLineCount = 15;
+// Line 16 holds the full name when line 1 cannot: this mark, then the UTF-8
+// bytes in base64, so every byte stays below 171 and scrambles to 85 or more.
+constexpr char kFullNameMark[] = "UTF-8:";
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 
@@ -74,10 +81,41 @@ double RoundHalfToEven(double value) {
     return floor;
 }
 
-void SelectListItem(EntryList list, const std::string& text, int& position) {
+bool SelectListItem(EntryList list, const std::string& text, int& position) {
     const int found = FindListItem(list, text);
     if (found >= 0)
         position = found;
+    return found >= 0;
+}
+
+// What line 1 keeps of a name: Windows-1252 codes up to 170.
+QByteArray ReducedName(const QString& name) {
+    return UnscrambleText(ScrambleText(ToWindows1252(name)));
+}
+
+// The name of a well-formed line 16 (the mark, strict base64, valid UTF-8,
+// and the name reduces to line 1), or nothing.
+std::optional<std::string> FullName(const QList<QByteArray>& lines) {
+    if (lines.size() <= kLineCount || !lines[kLineCount].startsWith(kFullNameMark))
+        return std::nullopt;
+    const auto decoded =
+        QByteArray::fromBase64Encoding(lines[kLineCount].mid(qsizetype(sizeof kFullNameMark - 1)),
+                                       QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.isEmpty())
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString name = utf8.decode(decoded.decoded);
+    if (utf8.hasError() || ReducedName(name) != lines[0])
+        return std::nullopt;
+    return decoded.decoded.toStdString();
+}
+
+bool Synced(SyncFunction sync, int fd) {
+    int result;
+    do
+        result = sync(fd);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
 }
 
 } // namespace
@@ -103,11 +141,19 @@ QByteArray ReadingFileBytes(const ChartRecord& chart) {
     QByteArray bytes;
     for (const QByteArray& field : fields)
         bytes += ScrambleText(field) + "\r\n";
+    // Readers that stop at line 15 never see line 16; it is written only
+    // when line 1 loses part of the name.
+    const QString name = QString::fromStdString(chart.BirthName);
+    if (FromWindows1252(ReducedName(name)) != name)
+        bytes += ScrambleText(kFullNameMark + name.toUtf8().toBase64()) + "\r\n";
     return bytes;
 }
 
 bool WriteReadingFile(const ChartRecord& chart, QIODevice& device) {
     const QByteArray bytes = ReadingFileBytes(chart);
+    // Never write a file that Open would refuse.
+    if (bytes.size() > kMaxReadingFileSize)
+        return false;
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = device.write(bytes.constData() + written, bytes.size() - written);
@@ -119,14 +165,23 @@ bool WriteReadingFile(const ChartRecord& chart, QIODevice& device) {
 }
 
 bool SaveReadingFile(const ChartRecord& chart, const QString& path) {
+    return SaveReadingFile(chart, path, ::fdatasync);
+}
+
+bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync) {
     if (path.isEmpty())
+        return false;
+    // A FIFO or a device in the file's place is not replaced by a file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    // commit() overlooks a failure of its own final flush and would put a
-    // cut-off file in place, so the flush is checked first.
-    if (!WriteReadingFile(chart, file) || !file.flush()) {
+    // commit() overlooks failures of its own final flush and of the sync
+    // to disk, and would put a cut-off file in place, so both are checked
+    // first.
+    if (!WriteReadingFile(chart, file) || !file.flush() || !Synced(sync, file.handle())) {
         file.cancelWriting();
         return false;
     }
@@ -137,7 +192,7 @@ QList<QByteArray> ReadingFileLines(const QByteArray& content) {
     QList<QByteArray> lines;
     qsizetype start = 0;
     const qsizetype size = content.size();
-    while (start < size && lines.size() < kLineCount) {
+    while (start < size && lines.size() < kLineCount + 1) {
         qsizetype end = content.indexOf(kCr, start);
         if (end < 0)
             end = size;
@@ -149,18 +204,32 @@ QList<QByteArray> ReadingFileLines(const QByteArray& content) {
     return lines;
 }
 
-void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry) {
-    entry.name = LineText(lines, 0);
+std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& lines,
+                                                   BirthEntry& entry) {
+    std::vector<ReadingFileNote> notes;
+    for (int line = static_cast<int>(lines.size()); line < kLineCount; ++line)
+        notes.push_back({line + 1, true});
+    auto ignored = [&](int index) {
+        if (index < lines.size())
+            notes.push_back({index + 1, false});
+    };
 
-    if (const auto month = DecimalNumber(LineText(lines, 1))) {
-        const double position = RoundHalfToEven(*month - 1);
-        if (position >= -1 && position <= 11)
-            entry.month = static_cast<int>(position);
-    }
-    SelectListItem(EntryList::Day, LineText(lines, 2), entry.day);
-    SelectListItem(EntryList::Year, LineText(lines, 3), entry.year);
-    SelectListItem(EntryList::Hour, LineText(lines, 4), entry.hour);
-    SelectListItem(EntryList::Minute, LineText(lines, 5), entry.minute);
+    const std::optional<std::string> fullName = FullName(lines);
+    entry.name = fullName ? *fullName : LineText(lines, 0);
+    if (!fullName)
+        ignored(kLineCount);
+
+    const auto month = DecimalNumber(LineText(lines, 1));
+    const double position = month ? RoundHalfToEven(*month - 1) : -2;
+    if (position >= -1 && position <= 11)
+        entry.month = static_cast<int>(position);
+    else
+        ignored(1);
+    const EntryList lists[] = {EntryList::Day, EntryList::Year, EntryList::Hour, EntryList::Minute};
+    int* positions[] = {&entry.day, &entry.year, &entry.hour, &entry.minute};
+    for (int k = 0; k < 4; ++k)
+        if (!SelectListItem(lists[k], LineText(lines, 2 + k), *positions[k]))
+            ignored(2 + k);
 
     entry.lonDegrees = LineText(lines, 6);
     entry.lonMinutes = LineText(lines, 7);
@@ -169,12 +238,20 @@ void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry) {
     entry.zoneHour = LineText(lines, 10);
     entry.zoneMinute = LineText(lines, 11);
 
-    entry.east = LineText(lines, 12) == "1";
-    entry.south = LineText(lines, 13) == "1";
-    entry.dst = LineText(lines, 14) == "1";
+    bool* flags[] = {&entry.east, &entry.south, &entry.dst};
+    for (int k = 0; k < 3; ++k) {
+        const std::string text = LineText(lines, 12 + k);
+        *flags[k] = text == "1";
+        if (text != "1" && text != "0")
+            ignored(12 + k);
+    }
+    std::sort(notes.begin(), notes.end(),
+              [](const ReadingFileNote& a, const ReadingFileNote& b) { return a.line < b.line; });
+    return notes;
 }
 
-OpenResult OpenReadingFile(const QString& path, BirthEntry& entry) {
+OpenResult OpenReadingFile(const QString& path, BirthEntry& entry,
+                           std::vector<ReadingFileNote>* notes) {
     if (!path.endsWith(QLatin1String("tvr"), Qt::CaseSensitive))
         return OpenResult::WrongExtension;
 
@@ -189,7 +266,9 @@ OpenResult OpenReadingFile(const QString& path, BirthEntry& entry) {
     if (content.size() > kMaxReadingFileSize || file.error() != QFileDevice::NoError)
         return OpenResult::Unreadable;
 
-    ApplyReadingFileLines(ReadingFileLines(content), entry);
+    std::vector<ReadingFileNote> found = ApplyReadingFileLines(ReadingFileLines(content), entry);
+    if (notes)
+        *notes = std::move(found);
     return OpenResult::Applied;
 }
 

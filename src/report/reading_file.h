@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <vector>
+
 class QIODevice;
 
 namespace tivora {
@@ -15,24 +17,39 @@ inline constexpr const char* kCheckTheFileMessage = "Please Check The File.";
 inline constexpr const char* kCouldNotSaveMessage = "Could Not Save The File.";
 inline constexpr qint64 kMaxReadingFileSize = 64 * 1024;
 
-// The fifteen scrambled lines, each ending CR LF, from the chart record.
+// The fifteen scrambled lines, each ending CR LF, from the chart record; a
+// sixteenth line carries the full name in UTF-8 when line 1 cannot hold it.
 QByteArray ReadingFileBytes(const ChartRecord& chart);
 
-// Writes the file's bytes to a device; false when the device fails.
+// Writes the file's bytes to a device; false when the device fails or the
+// file would be larger than Open accepts.
 bool WriteReadingFile(const ChartRecord& chart, QIODevice& device);
 
 // Writes to a temporary file beside path and replaces path only when every
 // byte is written, so a failed save leaves an earlier file intact.
+// An existing target that is not a regular file (a FIFO, a device, a link
+// to one) is refused; a failed fdatasync fails the save.
 bool SaveReadingFile(const ChartRecord& chart, const QString& path);
+// The same with the call that syncs the written file to disk (fdatasync).
+using SyncFunction = int (*)(int fd);
+bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync);
 
-// Splits file content into at most fifteen unscrambled lines (CR LF, a lone
+// Splits file content into at most sixteen unscrambled lines (CR LF, a lone
 // CR or the end ends a line).
 QList<QByteArray> ReadingFileLines(const QByteArray& content);
 
 // Applies the lines to the entry as the Open command does: lists keep their
 // selection on unknown texts, month "0" clears it, flags compare with "1",
-// missing lines count as empty text.
-void ApplyReadingFileLines(const QList<QByteArray>& lines, BirthEntry& entry);
+// missing lines count as empty text. A well-formed line 16 gives the name,
+// otherwise line 1 does.
+// Returns the lines (1-based) that were missing or whose text was passed
+// over, leaving a list's selection or a flag at what it was or fell to.
+struct ReadingFileNote {
+    int line;
+    bool missing; // else present but ignored
+};
+std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& lines,
+                                                   BirthEntry& entry);
 
 enum class OpenResult {
     Applied,        // the entry was filled; Calculate runs next
@@ -42,6 +59,7 @@ enum class OpenResult {
 
 // The Open command's file part: checks the path, reads and applies the file.
 // On anything but Applied the entry is left exactly as it was.
-OpenResult OpenReadingFile(const QString& path, BirthEntry& entry);
+OpenResult OpenReadingFile(const QString& path, BirthEntry& entry,
+                           std::vector<ReadingFileNote>* notes = nullptr);
 
 } // namespace tivora

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace tivora;
 
@@ -252,15 +253,15 @@ private slots:
         QFile saved(base + ".tvr");
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = saved.readAll().split('\n');
-        QCOMPARE(lines.size(), 16);                    // fifteen lines, each ending CR LF
+        QCOMPARE(lines.size(), 17); // sixteen lines, each ending CR LF: line 1 loses the ë
         QCOMPARE(lines[10], QByteArray("\x82\x86\r")); // "-1": east by its sign
 
         const Run reading = Cli(QStringList{"reading", "--json"} + options);
         run = Cli({"open", base + ".tvr", "--json"});
         QCOMPARE(run.status, 0);
         QCOMPARE(Json(run)["AscendantText"], Json(reading)["AscendantText"]);
-        // "\u00eb" is code 235 in the file's code page: above 170, so it is left out.
-        QCOMPARE(Json(run)["BirthName"].toString(), QString("Zo"));
+        // Line 1 cannot hold "\u00eb" (235, above 170); line 16 brings it back.
+        QCOMPARE(Json(run)["BirthName"].toString(), QString::fromUtf8("Zo\xC3\xAB"));
         QCOMPARE(Json(run)["UniversalHours"].toDouble(), 12.0);
 
         run = Cli({"open", base + ".TVR"});
@@ -284,6 +285,89 @@ private slots:
         QFile report(pdf);
         QVERIFY(report.open(QIODevice::ReadOnly));
         QVERIFY(report.read(5) == "%PDF-");
+    }
+
+    void namesAreLimitedAndOptionsGivenOnce() {
+        const QString hundred = QString::fromUtf8("\xE6\x9D\x8E").repeated(100);
+        auto withName = [](const QString& name) {
+            QStringList args = Reading("2000-01-01", "12:00", "5:30");
+            args[2] = name;
+            return args;
+        };
+        QCOMPARE(Cli(withName(hundred)).status, 0);
+        Run run = Cli(withName(hundred + "a"));
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains("--name is longer than 100 characters"));
+        QTemporaryDir dir;
+        run = Cli(QStringList{"save", dir.filePath("long.tvr")} + withName(hundred + "a").mid(1));
+        QCOMPARE(run.status, 2);
+        QVERIFY(!QFile::exists(dir.filePath("long.tvr")));
+        const std::string row = ",1,1,2000,12,0,5,30,77,13,28,37,1,0,0\n";
+        const auto rows =
+            ParseCsv(Cli({"batch", "-"}, std::string(kHeader) + "\n" + std::string(101, 'a') + row +
+                                             std::string(100, 'a') + row)
+                         .out.toStdString());
+        QCOMPARE(rows[1][18], std::string("BirthName is longer than 100 characters"));
+        QCOMPARE(rows[2][18], std::string());
+
+        for (const char* option : {"--date", "--json", "--dst"}) {
+            QStringList args = Reading("2000-01-01", "12:00", "5:30") << "--json"
+                                                                      << "--dst";
+            args << option;
+            if (QString(option) == "--date")
+                args << "2001-01-01";
+            run = Cli(args);
+            QCOMPARE(run.status, 2);
+            QVERIFY(run.err.contains("given more than once"));
+        }
+    }
+
+    void saveRefusesSpecialTargetsAndUnencodableNames() {
+        QTemporaryDir dir;
+        const QStringList options = Reading("2000-01-01", "12:00", "5:30").mid(1);
+        const QString fifo = dir.filePath("pipe.tvr");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        Run run = Cli(QStringList{"save", fifo} + options);
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("is not a regular file"));
+        QVERIFY(!QFileInfo(fifo).isFile());
+
+        // Bytes that are not UTF-8 in a file name.
+        std::vector<std::string> args = {"save", dir.filePath("bad").toStdString() + "\xff.tvr"};
+        for (const QString& o : options)
+            args.push_back(o.toStdString());
+        std::istringstream in;
+        std::ostringstream out, err;
+        QCOMPARE(cli::RunCli(args, in, out, err), 1);
+        QVERIFY(err.str().find("not valid text") != std::string::npos);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+    }
+
+    void openWarnsOfMissingAndIgnoredLines() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("short.tvr");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // Name, month, day, year "1850" (not in the list), hour, minute,
+        // the coordinates and zone, then East "yes"; South and DST missing.
+        QByteArray bytes;
+        for (const char* text :
+             {"Asha", "1", "1", "1850", "12", "0", "77", "13", "28", "37", "5", "30", "yes"}) {
+            for (const char c : QByteArray(text))
+                bytes += char(c + 85);
+            bytes += "\r\n";
+        }
+        file.write(bytes);
+        file.close();
+        const Run run = Cli({"open", path});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.startsWith("AscendantText"));
+        const QStringList warnings = run.err.trimmed().split('\n');
+        QCOMPARE(warnings.size(), 4);
+        QVERIFY(warnings[0].contains("line 4 (year) is not a value"));
+        QVERIFY(warnings[1].contains("line 13 (East or West) is not a value"));
+        QVERIFY(warnings[2].contains("line 14 (North or South) is missing"));
+        QVERIFY(warnings[3].contains("line 15 (daylight saving) is missing"));
     }
 
     void batchCarriesColumnsAndWritesResults() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/birth_entry.h"
+#include "links/scramble.h"
 #include "report/reading_file.h"
 
 #include <string>
@@ -44,8 +45,8 @@ inline QByteArray SaveAndReopen(const BirthEntry& entry) {
 // an empty text.
 inline std::string CheckReadingFileContent(const QByteArray& content) {
     const QList<QByteArray> lines = ReadingFileLines(content);
-    if (lines.size() > 15)
-        return "more than fifteen lines read";
+    if (lines.size() > 16)
+        return "more than sixteen lines read";
     qsizetype total = 0;
     for (const QByteArray& line : lines) {
         total += line.size();
@@ -76,9 +77,10 @@ inline std::string CheckReadingFileContent(const QByteArray& content) {
     // Saving what was opened writes a well-formed file, and after one round
     // of normalising, saving and reopening changes nothing.
     const QByteArray first = SaveAndReopen(entry);
-    if (first.count("\r\n") != 15 || first.count('\r') != 15 || first.count('\n') != 15 ||
+    const qsizetype ends = first.count("\r\n");
+    if ((ends != 15 && ends != 16) || first.count('\r') != ends || first.count('\n') != ends ||
         !first.endsWith("\r\n"))
-        return "a saved file that is not fifteen CR LF lines";
+        return "a saved file that is not fifteen or sixteen CR LF lines";
     BirthEntry second = before;
     ApplyReadingFileLines(ReadingFileLines(first), second);
     const QByteArray secondBytes = SaveAndReopen(second);
@@ -86,6 +88,34 @@ inline std::string CheckReadingFileContent(const QByteArray& content) {
     ApplyReadingFileLines(ReadingFileLines(secondBytes), third);
     if (SaveAndReopen(third) != secondBytes)
         return "save and reopen do not settle";
+    return {};
+}
+
+// Any text as a name: the saved bytes keep the format's properties (every
+// line byte 85 or more, CR LF ends, a sixteenth line only when line 1 loses
+// part of the name) and reopening gives the name back exactly.
+inline std::string CheckNameRoundTrip(const QByteArray& text) {
+    ChartRecord chart;
+    chart.BirthName = QString::fromUtf8(text).toStdString();
+    const QByteArray bytes = ReadingFileBytes(chart);
+    const QList<QByteArray> raw = bytes.split('\n');
+    if (raw.size() != 16 && raw.size() != 17)
+        return "a name gives a file that is not fifteen or sixteen lines";
+    for (qsizetype i = 0; i + 1 < raw.size(); ++i) {
+        if (!raw[i].endsWith('\r'))
+            return "a line that does not end CR LF";
+        for (qsizetype k = 0; k + 1 < raw[i].size(); ++k)
+            if (static_cast<unsigned char>(raw[i][k]) < 85)
+                return "a line byte below 85";
+    }
+    const bool carried = QString::fromStdString(chart.BirthName) ==
+                         FromWindows1252(UnscrambleText(raw[0].chopped(1)));
+    if (carried != (raw.size() == 16))
+        return "line 16 written when line 1 holds the name, or missing when it does not";
+    BirthEntry entry;
+    ApplyReadingFileLines(ReadingFileLines(bytes), entry);
+    if (entry.name != chart.BirthName)
+        return "the name does not come back exactly";
     return {};
 }
 

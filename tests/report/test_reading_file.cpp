@@ -8,6 +8,8 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <sys/stat.h>
 
 using namespace tivora;
 
@@ -144,10 +146,102 @@ private slots:
         c.BirthName = "Ren\xC3\xA9\xCE\xA9x \xE2\x82\xAC\xC2\xAA\xC2\xAB";
         QCOMPARE(Line(ReadingFileBytes(c), 0), Hex("a7bac3cd75d5ff"));
 
+        // Line 16 brings the whole name back.
         const QList<QByteArray> lines = ReadingFileLines(ReadingFileBytes(c));
+        QCOMPARE(lines.size(), 16);
         BirthEntry e;
         ApplyReadingFileLines(lines, e);
-        QCOMPARE(QString::fromStdString(e.name), QString::fromUtf8("Renx \xE2\x82\xAC\xC2\xAA"));
+        QCOMPARE(e.name, c.BirthName);
+        // Without it, line 1 gives what it holds.
+        BirthEntry fromLineOne;
+        ApplyReadingFileLines(lines.mid(0, 15), fromLineOne);
+        QCOMPARE(QString::fromStdString(fromLineOne.name),
+                 QString::fromUtf8("Renx \xE2\x82\xAC\xC2\xAA"));
+    }
+
+    void everyNameSurvivesSaveAndOpen_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("lineOneHoldsIt");
+        QTest::newRow("ascii") << "Asha Rao" << true;
+        QTest::newRow("euro, a-ordinal") << QString::fromUtf8("\xE2\x82\xAC \xC2\xAA") << true;
+        QTest::newRow("Zoe Muller") << QString::fromUtf8("Zo\xC3\xAB M\xC3\xBCller") << false;
+        QTest::newRow("Jose") << QString::fromUtf8("Jos\xC3\xA9") << false;
+        QTest::newRow("Lukasz") << QString::fromUtf8(
+                                       "\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82\xC4\x87")
+                                << false;
+        QTest::newRow("Devanagari")
+            << QString::fromUtf8("\xE0\xA4\x86\xE0\xA4\xB6\xE0\xA4\xBE "
+                                 "\xE0\xA4\xA6\xE0\xA5\x87\xE0\xA4\xB5\xE0\xA5\x80")
+            << false;
+        QTest::newRow("Chinese") << QString::fromUtf8("\xE6\x9D\x8E\xE6\x98\x8E") << false;
+        QTest::newRow("100 characters")
+            << QString::fromUtf8("\xE0\xA4\x86").repeated(50) + QString(50, 'a') << false;
+    }
+    void everyNameSurvivesSaveAndOpen() {
+        QFETCH(QString, name);
+        QFETCH(bool, lineOneHoldsIt);
+        ChartRecord c = DelhiChart();
+        c.BirthName = name.toStdString();
+        const QByteArray bytes = ReadingFileBytes(c);
+        QCOMPARE(bytes.count("\r\n"), lineOneHoldsIt ? 15 : 16);
+        // Every line byte stays at 85 or more, so no line holds CR or LF.
+        for (const QByteArray& line : bytes.split('\n'))
+            for (const char b : line.chopped(line.isEmpty() ? 0 : 1))
+                QVERIFY(static_cast<unsigned char>(b) >= 85);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("name.tvr");
+        QVERIFY(SaveReadingFile(c, path));
+        BirthEntry e = SomeEntry();
+        QCOMPARE(OpenReadingFile(path, e), OpenResult::Applied);
+        QCOMPARE(QString::fromStdString(e.name), name);
+        QCOMPARE(test::CheckNameRoundTrip(name.toUtf8()), std::string());
+    }
+
+    void malformedLineSixteenFallsBackToLineOne() {
+        ChartRecord c = DelhiChart();
+        c.BirthName = "Jos\xC3\xA9";
+        const QByteArray good = ReadingFileBytes(c);
+        const QByteArray sixteen = good.split('\n')[15].chopped(1);
+        const QByteArray fifteen = good.left(good.size() - sixteen.size() - 2);
+        // Broken base64, no mark, and a name that does not reduce to line 1.
+        ChartRecord other = DelhiChart();
+        other.BirthName = "Li \xC3\xA9";
+        const QByteArray foreign = ReadingFileBytes(other).split('\n')[15];
+        for (const QByteArray& bad : {QByteArray(sixteen).append(ScrambleTextForTest("!")),
+                                      sixteen.mid(3), foreign.chopped(1)}) {
+            BirthEntry e;
+            ApplyReadingFileLines(ReadingFileLines(fifteen + bad + "\r\n"), e);
+            QCOMPARE(e.name, std::string("Jos"));
+        }
+    }
+
+    void oldFifteenLineFileOpensAsBefore() {
+        const QString path = QFINDTESTDATA("data/fifteen_lines.tvr");
+        QVERIFY(!path.isEmpty());
+        BirthEntry e = SomeEntry();
+        QCOMPARE(OpenReadingFile(path, e), OpenResult::Applied);
+        QCOMPARE(QString::fromStdString(e.name), QString::fromUtf8("Asha \xE2\x82\xAC Rao"));
+        QCOMPARE(e.month, 2);
+        QCOMPARE(e.day, 16);
+        QCOMPARE(e.year, FindListItem(EntryList::Year, "1999"));
+        QCOMPARE(e.lonDegrees, std::string("77"));
+        QCOMPARE(e.zoneMinute, std::string("30"));
+        QVERIFY(e.east && !e.south && !e.dst);
+        // Saving it again gives the very same bytes: no sixteenth line.
+        ChartRecord c;
+        WriteBirthData(e, c);
+        QCOMPARE(ReadingFileBytes(c), ReadFile(path));
+    }
+
+    void noFileLargerThanOpenAcceptsIsWritten() {
+        ChartRecord c = DelhiChart();
+        c.BirthName = std::string(kMaxReadingFileSize, 'a');
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(!WriteReadingFile(c, buffer));
+        QTemporaryDir dir;
+        QVERIFY(!SaveReadingFile(c, dir.filePath("big.tvr")));
+        QVERIFY(!QFile::exists(dir.filePath("big.tvr")));
     }
 
     void zoneHoursKeepTheirDirection_data() {
@@ -205,8 +299,9 @@ private slots:
         for (int i = 0; i < 20; ++i)
             texts << QByteArray::number(i);
         const QList<QByteArray> lines = ReadingFileLines(FileOf(texts));
-        QCOMPARE(lines.size(), 15);
-        QCOMPARE(lines.last(), QByteArray("14"));
+        // Line 16 is read for the name; later lines are not read.
+        QCOMPARE(lines.size(), 16);
+        QCOMPARE(lines.last(), QByteArray("15"));
     }
 
     void readerFillsEveryControl() {
@@ -496,6 +591,32 @@ private slots:
         }
         QCOMPARE(ReadFile(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"r.tvr"});
+    }
+
+    void failedSyncOrSpecialTargetFailsTheSave() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("r.tvr");
+        ChartRecord earlier = DelhiChart();
+        earlier.BirthName = "Earlier";
+        QVERIFY(SaveReadingFile(earlier, path));
+        const QByteArray before = ReadFile(path);
+        const auto failingSync = [](int) {
+            errno = EIO;
+            return -1;
+        };
+        QVERIFY(!SaveReadingFile(DelhiChart(), path, failingSync));
+        QCOMPARE(ReadFile(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"r.tvr"});
+
+        // A FIFO, and a link to it, stay as they are.
+        const QString fifo = dir.filePath("pipe.tvr");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, dir.filePath("link.tvr")));
+        for (const QString& target : {fifo, dir.filePath("link.tvr")}) {
+            QVERIFY(!SaveReadingFile(DelhiChart(), target));
+            QVERIFY(!QFileInfo(fifo).isFile());
+        }
+        QVERIFY(QFileInfo(dir.filePath("link.tvr")).isSymLink());
     }
 
     void saveIntoAMissingOrUnwritableFolderFails() {

@@ -93,7 +93,9 @@ private slots:
         QRandomGenerator random(seed);
         for (int runs = 0; runs < kInputs; ++runs) {
             const QByteArray content = RandomContent(random);
-            const std::string broken = CheckReadingFileContent(content);
+            std::string broken = CheckReadingFileContent(content);
+            if (broken.empty())
+                broken = CheckNameRoundTrip(content);
             if (!broken.empty())
                 QFAIL(qPrintable(QStringLiteral("%1 after %2 inputs, content %3")
                                      .arg(QString::fromStdString(broken))
