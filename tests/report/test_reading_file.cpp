@@ -207,8 +207,8 @@ private slots:
         ChartRecord other = DelhiChart();
         other.BirthName = "Li \xC3\xA9";
         const QByteArray foreign = ReadingFileBytes(other).split('\n')[15];
-        for (const QByteArray& bad : {QByteArray(sixteen).append(ScrambleTextForTest("!")),
-                                      sixteen.mid(3), foreign.chopped(1)}) {
+        for (const QByteArray& bad :
+             {QByteArray(sixteen).append(ScrambleText("!")), sixteen.mid(3), foreign.chopped(1)}) {
             BirthEntry e;
             ApplyReadingFileLines(ReadingFileLines(fifteen + bad + "\r\n"), e);
             QCOMPARE(e.name, std::string("Jos"));
@@ -216,7 +216,7 @@ private slots:
     }
 
     void oldFifteenLineFileOpensAsBefore() {
-        const QString path = QFINDTESTDATA("data/fifteen_lines.tvr");
+        const QString path = QStringLiteral(TIVORA_REPORT_TEST_DATA "/fifteen_lines.tvr");
         QVERIFY(!path.isEmpty());
         BirthEntry e = SomeEntry();
         QCOMPARE(OpenReadingFile(path, e), OpenResult::Applied);
