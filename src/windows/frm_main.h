@@ -11,6 +11,8 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStackedLayout;
@@ -58,6 +60,13 @@ protected:
 private:
     void buildMenus();
     QWidget* buildEntryFrame();
+    QWidget* buildPicture();
+    void addNameRow(QGridLayout& rows, int row);
+    void addDateRow(QGridLayout& rows, int row);
+    void addTimeRow(QGridLayout& rows, int row);
+    void addZoneRow(QGridLayout& rows, int row);
+    QLayout* buildPlaceRows();
+    QWidget* buildCalculateButton();
     QWidget* buildAdvertisingBand();
     void setTabOrder();
     void loadDefaults();

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "reading/result_fields.h"
 #include "reading/sign_pictures.h"
+#include "windows/program_menus.h"
 
 #include <QAction>
 #include <QFrame>
@@ -138,12 +139,12 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
 void frmResult::ShowPage(int k) {
     if (!IsResultPage(k))
         return;
-    tabs_->setCurrentIndex(k - 1);
-    pages_->setCurrentIndex(k - 1);
+    TS->setCurrentIndex(k - 1);
+    fraPages->setCurrentIndex(k - 1);
 }
 
 int frmResult::currentPage() const {
-    return pages_->currentIndex() + 1;
+    return fraPages->currentIndex() + 1;
 }
 
 void frmResult::showEvent(QShowEvent* event) {
@@ -165,31 +166,9 @@ void frmResult::buildMenus() {
     QAction* save = file->addAction(QStringLiteral("&Save"));
     save->setObjectName(QStringLiteral("mnuSave"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
-    help->addSeparator();
-    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
-    help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-
-    // Switched off by design: shown greyed so the offer stays visible.
-    QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    money->setObjectName(QStringLiteral("mnuMakeMoney"));
-    money->setEnabled(false);
-
     connect(back, &QAction::triggered, this, &frmResult::backRequested);
     connect(save, &QAction::triggered, this, &frmResult::saveRequested);
-    connect(online, &QAction::triggered, this, [this] { OpenHelpPage(platform_); });
-    connect(visit, &QAction::triggered, this, [this] { OpenHomePage(platform_); });
-    connect(update, &QAction::triggered, this, [this] { OpenDownloadPage(platform_); });
-    connect(about, &QAction::triggered, this, [this] { ShowPage(kResultAboutPage); });
-    connect(money, &QAction::triggered, this, [this] { OpenFullyBrandedPage(platform_); });
+    AddHelpMenus(*menuBar(), *this, platform_, [this] { ShowPage(kResultAboutPage); });
 }
 
 QWidget* frmResult::buildLeftPanel() {
@@ -199,13 +178,13 @@ QWidget* frmResult::buildLeftPanel() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
 
-    picture_ = new QLabel(panel);
-    picture_->setObjectName(QStringLiteral("picRashi"));
-    picture_->setFixedSize(kPictureBoxSide, kPictureBoxSide);
-    picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture_->setLineWidth(1);
-    picture_->setAlignment(Qt::AlignCenter);
-    column->addWidget(picture_, 0, Qt::AlignHCenter);
+    picRashi = new QLabel(panel);
+    picRashi->setObjectName(QStringLiteral("picRashi"));
+    picRashi->setFixedSize(kPictureBoxSide, kPictureBoxSide);
+    picRashi->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picRashi->setLineWidth(1);
+    picRashi->setAlignment(Qt::AlignCenter);
+    column->addWidget(picRashi, 0, Qt::AlignHCenter);
 
     auto* vedicName = new QLabel(QStringLiteral("Rashi"), panel);
     vedicName->setObjectName(QStringLiteral("lblVedicName"));
@@ -266,30 +245,30 @@ QWidget* frmResult::buildPages() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    tabs_ = new QTabBar(area);
-    tabs_->setObjectName(QStringLiteral("TS"));
-    tabs_->setExpanding(false);
-    tabs_->setElideMode(Qt::ElideNone);
+    TS = new QTabBar(area);
+    TS->setObjectName(QStringLiteral("TS"));
+    TS->setExpanding(false);
+    TS->setElideMode(Qt::ElideNone);
     // Eight captions are wider than the strip; scroll rather than cut them.
-    tabs_->setUsesScrollButtons(true);
+    TS->setUsesScrollButtons(true);
     for (const QString& caption : ResultTabCaptions())
-        tabs_->addTab(caption);
-    layout->addWidget(tabs_);
+        TS->addTab(caption);
+    layout->addWidget(TS);
 
-    pages_ = new QStackedWidget(area);
-    pages_->setObjectName(QStringLiteral("fraPages"));
-    pages_->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    fraPages = new QStackedWidget(area);
+    fraPages->setObjectName(QStringLiteral("fraPages"));
+    fraPages->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     for (int page = 1; page < kResultAboutPage; ++page)
-        pages_->addWidget(buildFieldPage(page));
-    pages_->addWidget(buildAboutPage());
-    layout->addWidget(pages_, 1);
+        fraPages->addWidget(buildFieldPage(page));
+    fraPages->addWidget(buildAboutPage());
+    layout->addWidget(fraPages, 1);
 
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index + 1); });
+    connect(TS, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index + 1); });
     return area;
 }
 
 QWidget* frmResult::buildFieldPage(int page) {
-    auto* frame = new QFrame(pages_);
+    auto* frame = new QFrame(fraPages);
     frame->setObjectName(QStringLiteral("Frame%1").arg(page));
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(8, 8, 8, 8);
@@ -350,7 +329,7 @@ QWidget* frmResult::buildPageButtons(QWidget* frame, int page) {
 }
 
 QWidget* frmResult::buildAboutPage() {
-    auto* frame = new QFrame(pages_);
+    auto* frame = new QFrame(fraPages);
     frame->setObjectName(QStringLiteral("Frame8"));
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(8, 8, 8, 8);
@@ -361,10 +340,10 @@ QWidget* frmResult::buildAboutPage() {
     SetColours(header, Qt::black, Qt::white);
     auto* headerRow = new QHBoxLayout(header);
     headerRow->setContentsMargins(4, 4, 4, 4);
-    aboutIcon_ = new QLabel(header);
-    aboutIcon_->setObjectName(QStringLiteral("picIcon"));
-    aboutIcon_->setFixedSize(kAboutIconSide, kAboutIconSide);
-    headerRow->addWidget(aboutIcon_);
+    picIcon = new QLabel(header);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setFixedSize(kAboutIconSide, kAboutIconSide);
+    headerRow->addWidget(picIcon);
     auto* title = new QLabel(QString::fromLatin1(kProgramTitle), header);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setFont(VerdanaFont(9.75, true));
@@ -436,9 +415,9 @@ QWidget* frmResult::buildBottomBanner() {
 
 void frmResult::arrangeFocus() {
     // The tab strip comes first; then each page's controls, then the panel.
-    QList<QWidget*> order{tabs_};
-    for (int page = 0; page < pages_->count(); ++page)
-        for (QWidget* child : pages_->widget(page)->findChildren<QWidget*>())
+    QList<QWidget*> order{TS};
+    for (int page = 0; page < fraPages->count(); ++page)
+        for (QWidget* child : fraPages->widget(page)->findChildren<QWidget*>())
             if (child->focusPolicy() & Qt::TabFocus)
                 order.append(child);
     for (const char* name : {"txtRullingPlanet", "txtEnglishName", "txtInbornNature", "txtSymbol",
@@ -446,13 +425,13 @@ void frmResult::arrangeFocus() {
         order.append(findChild<QWidget*>(QString::fromLatin1(name)));
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    tabs_->setFocus();
+    TS->setFocus();
 }
 
 void frmResult::load(const SignInformation& info) {
     findChild<QLabel*>(QStringLiteral("lblVedicName"))
         ->setText(QString::fromStdString(info.VedicName));
-    tabs_->setTabText(6, LuckyTabCaption(info));
+    TS->setTabText(6, LuckyTabCaption(info));
     for (const ResultField& field : ResultFields()) {
         if (field.namesRashi)
             findChild<QLabel*>(QString::fromLatin1(field.captionName))
@@ -477,10 +456,10 @@ void frmResult::load(const SignInformation& info) {
 void frmResult::renderPictures() {
     const qreal ratio = devicePixelRatioF();
     renderedRatio_ = ratio;
-    if (picture_)
-        picture_->setPixmap(SignPicture(pictureIndex_, ratio));
-    if (aboutIcon_)
-        aboutIcon_->setPixmap(ProgramIcon().pixmap(QSize(kAboutIconSide, kAboutIconSide), ratio));
+    if (picRashi)
+        picRashi->setPixmap(SignPicture(pictureIndex_, ratio));
+    if (picIcon)
+        picIcon->setPixmap(ProgramIcon().pixmap(QSize(kAboutIconSide, kAboutIconSide), ratio));
 }
 
 } // namespace tivora

@@ -48,10 +48,10 @@ private:
     void renderPictures();
 
     Platform& platform_;
-    QTabBar* tabs_ = nullptr;
-    QStackedWidget* pages_ = nullptr;
-    QLabel* picture_ = nullptr;
-    QLabel* aboutIcon_ = nullptr;
+    QTabBar* TS = nullptr;
+    QStackedWidget* fraPages = nullptr;
+    QLabel* picRashi = nullptr;
+    QLabel* picIcon = nullptr;
     int pictureIndex_ = 0;
     qreal renderedRatio_ = 0;
     bool screenWatched_ = false;

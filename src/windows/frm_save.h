@@ -62,14 +62,14 @@ private:
     const ChartRecord& chart_;
     QString printJobName_;
 
-    QFrame* fraFullBrand_ = nullptr;
-    LinkLabel* lblFullBrand_ = nullptr;
-    LinkLabel* lblCobrand_ = nullptr;
-    QPushButton* cmdSave_ = nullptr;
-    QPushButton* cmdPrint_ = nullptr;
-    ReportBox* RTB_ = nullptr;
-    LinkLabel* Label3_ = nullptr;
-    LinkLabel* Label14_ = nullptr;
+    QFrame* fraFullBrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    ReportBox* RTB = nullptr;
+    LinkLabel* Label3 = nullptr;
+    LinkLabel* Label14 = nullptr;
 };
 
 } // namespace tivora

@@ -366,6 +366,15 @@ private slots:
         QCOMPARE(box("txtZoneHour")->text(), QStringLiteral("-10"));
     }
 
+    void zoneMinuteBoxSizedForItsOwnLength() {
+        // Narrower than the three-character hour box, yet the picker's "-30"
+        // still shows whole.
+        QLineEdit* minute = box("txtZoneMinute");
+        QVERIFY(minute->minimumWidth() < box("txtZoneHour")->minimumWidth());
+        QVERIFY(minute->fontMetrics().horizontalAdvance(QStringLiteral("-30")) + 8 <=
+                minute->minimumWidth());
+    }
+
     void zoneBoxesLimitPastedText() {
         QApplication::clipboard()->setText(QStringLiteral("12345"));
         box("txtZoneHour")->paste();
