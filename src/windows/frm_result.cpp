@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "reading/result_fields.h"
 #include "reading/sign_pictures.h"
+#include "ui/tab_strip.h"
 #include "windows/program_menus.h"
 
 #include <QAction>
@@ -19,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -245,12 +245,9 @@ QWidget* frmResult::buildPages() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    TS = new QTabBar(area);
+    // Eight captions are wider than the strip: two rows show them all.
+    TS = new TabStrip(area);
     TS->setObjectName(QStringLiteral("TS"));
-    TS->setExpanding(false);
-    TS->setElideMode(Qt::ElideNone);
-    // Eight captions are wider than the strip; scroll rather than cut them.
-    TS->setUsesScrollButtons(true);
     for (const QString& caption : ResultTabCaptions())
         TS->addTab(caption);
     layout->addWidget(TS);
@@ -263,7 +260,7 @@ QWidget* frmResult::buildPages() {
     fraPages->addWidget(buildAboutPage());
     layout->addWidget(fraPages, 1);
 
-    connect(TS, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index + 1); });
+    connect(TS, &TabStrip::currentChanged, this, [this](int index) { ShowPage(index + 1); });
     return area;
 }
 

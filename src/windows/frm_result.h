@@ -5,12 +5,12 @@
 
 class QLabel;
 class QStackedWidget;
-class QTabBar;
 class QWidget;
 
 namespace tivora {
 
 class Platform;
+class TabStrip;
 
 // The reading of the current sign: a fixed panel with the sign's name,
 // picture and basic attributes, and eight pages chosen by the tab strip or
@@ -48,7 +48,7 @@ private:
     void renderPictures();
 
     Platform& platform_;
-    QTabBar* TS = nullptr;
+    TabStrip* TS = nullptr;
     QStackedWidget* fraPages = nullptr;
     QLabel* picRashi = nullptr;
     QLabel* picIcon = nullptr;

@@ -3,6 +3,7 @@
 #include "reading/sign_pictures.h"
 #include "signs/sign_tables.h"
 #include "support/fake_platform.h"
+#include "ui/tab_strip.h"
 #include "windows/frm_result.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -18,7 +19,6 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QTabBar>
 #include <QtTest>
 
 #include <algorithm>
@@ -189,7 +189,7 @@ private:
     }
 
     void checkOnPage(const frmResult& window, int page) {
-        auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TS"));
+        auto* tabs = window.findChild<tivora::TabStrip*>(QStringLiteral("TS"));
         auto* front = window.findChild<QFrame*>(QStringLiteral("Frame%1").arg(page));
         QVERIFY(tabs && front);
         QCOMPARE(window.currentPage(), page);
@@ -221,7 +221,7 @@ private slots:
             QCOMPARE(boxText(*window, box.box), QString::fromStdString(leo.*box.member));
         checkOnPage(*window, 1);
 
-        auto* tabs = child<QTabBar>(*window, "TS");
+        auto* tabs = child<tivora::TabStrip>(*window, "TS");
         QCOMPARE(tabs->tabText(6), QStringLiteral("Lucky for Simha"));
         for (const LuckyCaption& caption : kLuckyCaptions) {
             const QString loaded = QString::fromLatin1(caption.prefix) + QStringLiteral("Simha");
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(child<QLabel>(*window, "lblVedicName")->text(), QString());
         for (const ExpectedBox& box : kBoxes)
             QCOMPARE(boxText(*window, box.box), QString());
-        QCOMPARE(child<QTabBar>(*window, "TS")->tabText(6), QStringLiteral("Lucky for "));
+        QCOMPARE(child<tivora::TabStrip>(*window, "TS")->tabText(6), QStringLiteral("Lucky for "));
         for (const LuckyCaption& caption : kLuckyCaptions)
             QCOMPARE(LabelsSaying(*window, QString::fromLatin1(caption.prefix)).size(), 1);
         QCOMPARE(PictureOf(child<QLabel>(*window, "picRashi")),
@@ -308,7 +308,7 @@ private slots:
 
     void tabCaptions() {
         auto window = open(Reading("Ari"));
-        auto* tabs = child<QTabBar>(*window, "TS");
+        auto* tabs = child<tivora::TabStrip>(*window, "TS");
         const QStringList expected{
             QStringLiteral("Sign Characteristics"),   QStringLiteral("Physique And Looks"),
             QStringLiteral("Human Nature"),           QStringLiteral("Career And Finance"),
@@ -376,22 +376,65 @@ private slots:
     void tabClicksBringTheirPage() {
         auto window = open(Reading("Sco"));
         showAndSettle(*window);
-        auto* tabs = child<QTabBar>(*window, "TS");
-        int clicked = 0;
-        for (int index : {2, 1, 0, 3, 0}) {
-            const QRect tab = tabs->tabRect(index);
-            if (!tabs->rect().contains(tab))
-                continue;
-            QTest::mouseClick(tabs, Qt::LeftButton, {}, tab.center());
+        auto* tabs = child<tivora::TabStrip>(*window, "TS");
+        for (int index : {2, 1, 0, 3, 0, 7, 5, 6, 4}) {
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
             checkOnPage(*window, index + 1);
-            ++clicked;
+            // The chosen tab's row lies against the pages.
+            QCOMPARE(tabs->rowOf(index), 1);
         }
-        QVERIFY(clicked >= 3);
-        // Tabs scrolled out of sight are reached through the strip itself.
-        for (int index : {7, 5, 6, 4}) {
-            tabs->setCurrentIndex(index);
-            checkOnPage(*window, index + 1);
+    }
+
+    // All eight captions at once, whole, in two rows across the page area;
+    // no scroll arrows.
+    void tabStripShowsEveryCaption() {
+        auto window = open(Reading("Sco"));
+        showAndSettle(*window);
+        auto* tabs = child<tivora::TabStrip>(*window, "TS");
+        auto* pages = child<QWidget>(*window, "fraPages");
+        QCOMPARE(tabs->width(), pages->width());
+        QCOMPARE(tabs->mapTo(window.get(), QPoint(0, tabs->height())).y(),
+                 pages->mapTo(window.get(), QPoint(0, 0)).y());
+        QVERIFY(tabs->findChildren<QAbstractButton*>().isEmpty());
+        QSet<int> rows;
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            const QRect rect = tabs->tabRect(tab);
+            QVERIFY(tabs->rect().contains(rect));
+            QVERIFY2(tabs->fontMetrics().horizontalAdvance(tabs->tabText(tab)) + 8 <= rect.width(),
+                     qPrintable(tabs->tabText(tab)));
+            for (int other = 0; other < tab; ++other)
+                QVERIFY(!rect.intersects(tabs->tabRect(other)));
+            rows.insert(tabs->rowOf(tab));
         }
+        QCOMPARE(rows, QSet<int>({0, 1}));
+    }
+
+    void tabStripKeysAndFocusMark() {
+        auto window = open(Reading("Sco"));
+        showAndSettle(*window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* tabs = child<tivora::TabStrip>(*window, "TS");
+        QVERIFY(tabs->hasFocus());
+        const QImage focused = tabs->grab().toImage();
+        child<QWidget>(*window, "cmdSave")->setFocus();
+        const QImage unfocused = tabs->grab().toImage();
+        const QRect current = tabs->tabRect(0);
+        const qreal ratio = focused.devicePixelRatio();
+        const QRect pixels(current.topLeft() * ratio, current.size() * ratio);
+        QVERIFY2(focused.copy(pixels) != unfocused.copy(pixels), "no focus mark on the tab");
+
+        tabs->setFocus();
+        const QList<QPair<int, int>> steps{
+            {Qt::Key_Right, 2}, {Qt::Key_Right, 3}, {Qt::Key_Left, 2}, {Qt::Key_End, 8},
+            {Qt::Key_Right, 8}, {Qt::Key_Home, 1},  {Qt::Key_Left, 1}, {Qt::Key_Down, 2}};
+        for (const auto& [key, page] : steps) {
+            QTest::keyClick(tabs, Qt::Key(key));
+            checkOnPage(*window, page);
+        }
+        // Next on a page moves the strip along.
+        QTest::mouseClick(child<QPushButton>(*window, "cmdNext2"), Qt::LeftButton);
+        QCOMPARE(tabs->currentIndex(), 2);
     }
 
     void showPageIgnoresOtherNumbersAndRepeats() {
@@ -725,7 +768,7 @@ private slots:
 
     void tabStripComesFirstInFocus() {
         auto window = open(Reading("Leo"));
-        auto* tabs = child<QTabBar>(*window, "TS");
+        auto* tabs = child<tivora::TabStrip>(*window, "TS");
         QCOMPARE(window->focusWidget(), tabs);
         showAndSettle(*window);
         window->activateWindow();
@@ -781,9 +824,9 @@ private slots:
                     QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(name));
                 }
             }
-            auto* tabs = child<QTabBar>(*window, "TS");
-            QCOMPARE(tabs->elideMode(), Qt::ElideNone);
-            QVERIFY(tabs->tabRect(page - 1).intersects(tabs->rect()));
+            auto* tabs = child<tivora::TabStrip>(*window, "TS");
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                QVERIFY(tabs->rect().contains(tabs->tabRect(tab)));
         }
     }
 
