@@ -11,8 +11,8 @@
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
-#include <QTextLayout>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <cmath>
 #include <memory>
@@ -140,8 +140,7 @@ void HideBlankLinesAtPageTops(QTextDocument& document) {
     const auto lineTop = [layout](const QTextBlock& block) -> qreal {
         layout->blockBoundingRect(block);
         const QTextLayout* lines = block.layout();
-        return lines && lines->lineCount() > 0 ? lines->position().y() + lines->lineAt(0).y()
-                                               : -1;
+        return lines && lines->lineCount() > 0 ? lines->position().y() + lines->lineAt(0).y() : -1;
     };
     // Every page's first line stands where the first page's does, below the
     // page's margin (in the paint device's units).
