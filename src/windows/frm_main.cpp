@@ -40,6 +40,11 @@ namespace {
 constexpr int kPictureSide = 96;
 constexpr int kZoneHourLength = 3;
 constexpr int kZoneMinuteLength = 2;
+// Long enough for any real name; a saved file then stays within what Open
+// accepts.
+constexpr int kNameLength = 100;
+// Rows a drop-down list shows at once before it scrolls.
+constexpr int kDropDownRows = 12;
 
 // A push button whose caption wraps over several lines, for the tall lookup
 // button; text() keeps the caption exactly as given.
@@ -131,6 +136,10 @@ QComboBox* DropDown(const char* name, EntryList list) {
     for (const auto& item : ListItems(list))
         box->addItem(QString::fromStdString(item));
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A list under the box, a dozen rows high and scrolled to the chosen
+    // item; the style's own popup would cover the screen for the 150 years.
+    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    box->setMaxVisibleItems(kDropDownRows);
     return box;
 }
 
@@ -230,6 +239,9 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
+    connect(chkDST, &QCheckBox::toggled, this, &frmMain::showDaylightNote);
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
+        connect(box, &QLineEdit::textEdited, this, [this] { setZoneFromDaylightRow(false); });
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { OpenCoBrandPage(platform_); });
     connect(lblFullBrand, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
 
@@ -299,6 +311,7 @@ QWidget* frmMain::buildPicture() {
 
 void frmMain::addNameRow(QGridLayout& rows, int row) {
     txtName = Named(new QLineEdit, "txtName");
+    txtName->setMaxLength(kNameLength);
     rows.addWidget(Caption(QStringLiteral("Name"), txtName), row, 0);
     rows.addWidget(txtName, row, 1);
 }
@@ -332,6 +345,7 @@ void frmMain::addZoneRow(QGridLayout& rows, int row) {
     QPalette linkPalette = lblTZHelp->palette();
     linkPalette.setColor(QPalette::WindowText, Qt::blue);
     lblTZHelp->setPalette(linkPalette);
+    lblTZHelp->setFocusPolicy(Qt::StrongFocus);
     chkDST = Named(new QCheckBox(QStringLiteral("DST")), "chkDST");
     zone->addWidget(txtZoneHour);
     zone->addWidget(txtZoneMinute);
@@ -342,6 +356,18 @@ void frmMain::addZoneRow(QGridLayout& rows, int row) {
     zone->addStretch();
     rows.addWidget(Caption(QStringLiteral("Time Zone"), txtZoneHour), row, 0);
     rows.addWidget(fraZone, row, 1);
+
+    // Under the zone row, its room kept so nothing moves when it shows.
+    lblDSTNote = Named(new QLabel(QString::fromLatin1(kDaylightTwiceNote)), "lblDSTNote");
+    lblDSTNote->setWordWrap(true);
+    QPalette notePalette = lblDSTNote->palette();
+    notePalette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    lblDSTNote->setPalette(notePalette);
+    QSizePolicy notePolicy = lblDSTNote->sizePolicy();
+    notePolicy.setRetainSizeWhenHidden(true);
+    lblDSTNote->setSizePolicy(notePolicy);
+    lblDSTNote->hide();
+    rows.addWidget(lblDSTNote, row + 1, 1);
 }
 
 QLayout* frmMain::buildPlaceRows() {
@@ -427,6 +453,7 @@ void frmMain::setTabOrder() {
         cmdOpen,
         txtZoneHour,
         txtZoneMinute,
+        lblTZHelp,
         chkDST,
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -439,6 +466,7 @@ void frmMain::loadDefaults() {
     optLong->button(0)->setChecked(true);
     optLat->button(0)->setChecked(true);
     chkDST->setChecked(false);
+    setZoneFromDaylightRow(false);
 }
 
 BirthEntry frmMain::entry() const {
@@ -485,6 +513,7 @@ void frmMain::setEntry(const BirthEntry& e) {
     optLong->button(e.east ? 0 : 1)->setChecked(true);
     optLat->button(e.south ? 1 : 0)->setChecked(true);
     chkDST->setChecked(e.dst);
+    setZoneFromDaylightRow(false);
 }
 
 void frmMain::cmdCalculate_Click() {
@@ -522,7 +551,19 @@ void frmMain::cmdOpen_Click() {
 
 void frmMain::lblTZHelp_Click() {
     frmTimeZone picker(*txtZoneHour, *txtZoneMinute, this);
+    connect(&picker, &frmTimeZone::zoneChosen, this,
+            [this](const QString& row) { setZoneFromDaylightRow(ZoneRowIncludesDaylight(row)); });
     runModal(picker);
+}
+
+void frmMain::setZoneFromDaylightRow(bool daylight) {
+    zoneFromDaylightRow_ = daylight;
+    showDaylightNote();
+}
+
+void frmMain::showDaylightNote() {
+    // Says so only; the boxes stay as the user set them.
+    lblDSTNote->setVisible(zoneFromDaylightRow_ && chkDST->isChecked());
 }
 
 void frmMain::bringCobrandToFront() {

@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGridLayout;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +26,11 @@ struct SignInformation;
 
 // The birth-data entry window. Its controls carry their documented names;
 // the checks and the mapping into the chart record live in birth_entry.h.
+// Shown beside the zone row when a summer or daylight row was picked and DST
+// is ticked as well.
+inline constexpr const char* kDaylightTwiceNote =
+    "The chosen zone row already includes the extra hour; with DST ticked it counts twice.";
+
 class frmMain final : public ProgramWindow {
     Q_OBJECT
 public:
@@ -74,11 +80,15 @@ private:
     QWidget* controlFor(EntryField field) const;
     bool filterDigitKey(QLineEdit* box, QKeyEvent* event);
     void limitPastedText(QLineEdit* box, int limit);
+    void setZoneFromDaylightRow(bool daylight);
+    void showDaylightNote();
 
     Platform& platform_;
     ChartRecord& chart_;
     SignInformation& signs_;
     std::string lagnaSign_;
+    // The zone boxes hold a picked row whose offset includes a summer hour.
+    bool zoneFromDaylightRow_ = false;
 
     QLineEdit* txtName = nullptr;
     QComboBox* cboMonth = nullptr;
@@ -104,6 +114,7 @@ private:
     QLineEdit* txtZoneMinute = nullptr;
     QCheckBox* chkDST = nullptr;
     LinkLabel* lblTZHelp = nullptr;
+    QLabel* lblDSTNote = nullptr;
     QStackedLayout* advertising_ = nullptr;
     LinkLabel* lblCobrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;
