@@ -131,6 +131,7 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
     arrangeFocus();
     ShowPage(1);
     load(info);
+    WrapToolTips(*this);
 
     const QSize design(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
     resize(design.expandedTo(minimumSizeHint()));

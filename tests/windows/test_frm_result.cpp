@@ -19,6 +19,8 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QtTest>
 
 #include <algorithm>
@@ -764,6 +766,31 @@ private slots:
         QVERIFY(!icon->pixmap().isNull());
         QCOMPARE(icon->pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
         QVERIFY(icon->mapTo(frame, QPoint(0, 0)).x() < title->mapTo(frame, QPoint(0, 0)).x());
+    }
+
+    // The longest hover text wraps to a readable width, and reads as given.
+    void hoverTextsWrap() {
+        auto window = open(Reading("Leo"));
+        showAndSettle(*window);
+        window->ShowPage(1);
+        const QList<QLabel*> captions = LabelsSaying(*window, QStringLiteral("Sign Caste"));
+        QCOMPARE(captions.size(), 1);
+        QLabel* caption = captions.front();
+        const QString hover = caption->toolTip();
+        QVERIFY(hover.size() > 150);
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), caption->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(caption, &event);
+        QLabel* tip = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->inherits("QTipLabel") && widget->isVisible())
+                tip = qobject_cast<QLabel*>(widget);
+        QVERIFY(tip);
+        QVERIFY2(tip->width() <= 560, qPrintable(QString::number(tip->width())));
+        QVERIFY(tip->height() >= 3 * tip->fontMetrics().height());
+        QTextDocument shown;
+        shown.setHtml(tip->text());
+        QCOMPARE(shown.toPlainText(), hover);
+        QToolTip::hideText();
     }
 
     void tabStripComesFirstInFocus() {
