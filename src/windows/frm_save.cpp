@@ -59,7 +59,7 @@ void ReportBox::mousePressEvent(QMouseEvent* event) {
 
 frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInformation& info,
                  QWidget* parent)
-    : QDialog(parent), platform_(platform), chart_(chart),
+    : QDialog(parent), platform_(platform), chart_(chart), info_(info),
       printJobName_(QStringLiteral("Tivora Report")) {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
@@ -84,10 +84,14 @@ frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInforma
     cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdPrint->setAutoDefault(false);
+    cmdSavePDF = new QPushButton(QStringLiteral("Save &as PDF"), this);
+    cmdSavePDF->setObjectName(QStringLiteral("cmdSavePDF"));
+    cmdSavePDF->setAutoDefault(false);
 
     RTB = new ReportBox(this);
     RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->document()->setDefaultFont(VerdanaFont(9.75));
+    // The font the PDF and the printout use, so all three look alike.
+    RTB->document()->setDefaultFont(ReportBaseFont());
     RTB->document()->setDocumentMargin(8);
     ComposeReportDocument(*RTB->document(), info);
     RTB->moveCursor(QTextCursor::Start);
@@ -102,6 +106,7 @@ frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInforma
     bottom->addLayout(linkColumn, 1);
     bottom->addWidget(cmdSave, 0, Qt::AlignBottom);
     bottom->addWidget(cmdPrint, 0, Qt::AlignBottom);
+    bottom->addWidget(cmdSavePDF, 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(10);
@@ -110,11 +115,13 @@ frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInforma
     layout->addLayout(bottom);
 
     setTabOrder(cmdSave, cmdPrint);
-    setTabOrder(cmdPrint, RTB);
+    setTabOrder(cmdPrint, cmdSavePDF);
+    setTabOrder(cmdSavePDF, RTB);
     resize(640, 560);
 
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+    connect(cmdSavePDF, &QPushButton::clicked, this, &frmSave::cmdSavePDF_Click);
     connect(RTB, &ReportBox::linkPressed, this,
             [this](const QString& href) { OpenReportLink(platform_, href); });
     connect(lblFullBrand, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
@@ -137,7 +144,21 @@ void frmSave::cmdPrint_Click() {
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
     if (!platform_.print(*RTB->document(), printJobName_))
-        platform_.message(this, QString::fromLatin1(kCouldNotPrintMessage), Platform::Icon::Error);
+        platform_.message(this,
+                          QString::fromLatin1(kCouldNotPrintMessage) + QStringLiteral("\n\n") +
+                              QString::fromLatin1(kPrinterSetupHint),
+                          Platform::Icon::Error);
+}
+
+void frmSave::cmdSavePDF_Click() {
+    const QString path =
+        platform_.saveFileName(this, {QStringLiteral("Save as PDF"), QStringLiteral("PDF (*.pdf)"),
+                                      QStringLiteral("pdf")});
+    if (path.isEmpty())
+        return;
+    if (!WriteReportPdf(info_, path))
+        platform_.message(this, QString::fromLatin1(kCouldNotSavePdfMessage),
+                          Platform::Icon::Error);
 }
 
 } // namespace tivora
