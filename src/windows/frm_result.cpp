@@ -123,8 +123,6 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
     right->addWidget(buildBottomBanner());
     columns->addLayout(right, 1);
     buildMenus();
-    // Until a reading is loaded the first picture of the list shows.
-    renderPictures();
 
     // Loading, in its designed order.
     setWindowTitle(QString::fromLatin1(kWindowCaption));
@@ -132,6 +130,9 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
     ShowPage(1);
     load(info);
     WrapToolTips(*this);
+    // Drawn once, after loading: until then the picture would be the list's
+    // first, never seen.
+    renderPictures();
 
     const QSize design(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
     resize(design.expandedTo(minimumSizeHint()));
@@ -142,6 +143,8 @@ void frmResult::ShowPage(int k) {
         return;
     TS->setCurrentIndex(k - 1);
     fraPages->setCurrentIndex(k - 1);
+    if (k == kResultAboutPage)
+        drawAboutIcon();
 }
 
 int frmResult::currentPage() const {
@@ -443,20 +446,22 @@ void frmResult::load(const SignInformation& info) {
             text->setPlainText(LoadedValue(field, info));
         }
     }
-    const int index = ResultPictureIndex(SignPictureKeys(),
-                                         QString::fromStdString(info.EnglishName), pictureIndex_);
-    if (index != pictureIndex_) {
-        pictureIndex_ = index;
-        renderPictures();
-    }
+    pictureIndex_ = ResultPictureIndex(SignPictureKeys(), QString::fromStdString(info.EnglishName),
+                                       pictureIndex_);
 }
 
 void frmResult::renderPictures() {
     const qreal ratio = devicePixelRatioF();
     renderedRatio_ = ratio;
-    if (picRashi)
-        picRashi->setPixmap(SignPicture(pictureIndex_, ratio));
-    if (picIcon)
+    picRashi->setPixmap(SignPicture(pictureIndex_, ratio));
+    if (currentPage() == kResultAboutPage)
+        drawAboutIcon();
+}
+
+void frmResult::drawAboutIcon() {
+    // Drawn when its page first shows, and again after a change of screen.
+    const qreal ratio = devicePixelRatioF();
+    if (picIcon->pixmap().isNull() || picIcon->pixmap().devicePixelRatio() != ratio)
         picIcon->setPixmap(ProgramIcon().pixmap(QSize(kAboutIconSide, kAboutIconSide), ratio));
 }
 

@@ -46,6 +46,7 @@ private:
     void arrangeFocus();
     void load(const SignInformation& info);
     void renderPictures();
+    void drawAboutIcon();
 
     Platform& platform_;
     TabStrip* TS = nullptr;

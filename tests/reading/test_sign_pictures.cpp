@@ -91,6 +91,7 @@ private slots:
     void backgroundsAreTintedByElement();
     void indexOutsideTheListGivesNoPicture();
     void programIconRendersAtSmallAndLargeSizes();
+    void eachPictureIsDrawnOnce();
 };
 
 void TestSignPictures::keysFollowTheImageListOrder() {
@@ -229,6 +230,21 @@ void TestSignPictures::programIconRendersAtSmallAndLargeSizes() {
         QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
         QVERIFY2(OpaqueShare(image) > 0.65, qPrintable(QString::number(size)));
         QVERIFY2(DistinctColours(image) > size * 4, qPrintable(QString::number(size)));
+    }
+}
+
+void TestSignPictures::eachPictureIsDrawnOnce() {
+    // A second call hands out the same pixels instead of drawing anew.
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QPixmap first = SignPicture(3, ratio);
+        QCOMPARE(SignPicture(3, ratio).cacheKey(), first.cacheKey());
+        QCOMPARE(first.devicePixelRatio(), ratio);
+        QVERIFY(SignPicture(4, ratio).cacheKey() != first.cacheKey());
+        const QPixmap icon = ProgramIcon().pixmap(QSize(48, 48), ratio);
+        QCOMPARE(ProgramIcon().pixmap(QSize(48, 48), ratio).toImage(), icon.toImage());
+        if (ratio == 1.0)
+            QCOMPARE(ProgramIcon().pixmap(QSize(48, 48), ratio).cacheKey(), icon.cacheKey());
+        QCOMPARE(icon.size(), QSize(48, 48) * ratio);
     }
 }
 
