@@ -24,18 +24,17 @@ TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
 
 void TabStrip::addTab(const QString& text) {
     texts_.append(text);
+    sizes_.append(QSize());
     if (current_ < 0)
         current_ = 0;
-    updateGeometry();
-    layoutTabs();
+    remeasure(count() - 1);
 }
 
 void TabStrip::setTabText(int index, const QString& text) {
     if (index < 0 || index >= count())
         return;
     texts_[index] = text;
-    updateGeometry();
-    layoutTabs();
+    remeasure(index);
 }
 
 QString TabStrip::tabText(int index) const {
@@ -56,10 +55,10 @@ QRect TabStrip::tabRect(int index) const {
 
 int TabStrip::rowOf(int index) const {
     const QRect rect = tabRect(index);
-    return rect.isNull() ? -1 : rect.top() / rowHeight();
+    return rect.isNull() || rowHeight_ <= 0 ? -1 : rect.top() / rowHeight_;
 }
 
-QSize TabStrip::tabSize(int index) const {
+QSize TabStrip::measureTab(int index) const {
     QStyleOptionTab option;
     option.initFrom(this);
     option.text = texts_.at(index);
@@ -72,37 +71,35 @@ QSize TabStrip::tabSize(int index) const {
     return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, content, this);
 }
 
-int TabStrip::rowHeight() const {
-    int height = fontMetrics().height();
-    for (int i = 0; i < count(); ++i)
-        height = std::max(height, tabSize(i).height());
-    return height;
-}
-
-int TabStrip::splitIndex() const {
+void TabStrip::remeasure(int index) {
+    sizes_.resize(count());
+    rowHeight_ = fontMetrics().height();
     int total = 0;
-    for (int i = 0; i < count(); ++i)
-        total += tabSize(i).width();
-    int best = (count() + 1) / 2;
-    int bestWidest = total;
+    for (int i = 0; i < count(); ++i) {
+        if (index < 0 || i == index)
+            sizes_[i] = measureTab(i);
+        rowHeight_ = std::max(rowHeight_, sizes_.at(i).height());
+        total += sizes_.at(i).width();
+    }
+    split_ = (count() + 1) / 2;
+    int widest = total;
     int first = 0;
     for (int split = 1; split < count(); ++split) {
-        first += tabSize(split - 1).width();
-        const int widest = std::max(first, total - first);
-        if (widest < bestWidest) {
-            bestWidest = widest;
-            best = split;
+        first += sizes_.at(split - 1).width();
+        if (std::max(first, total - first) < widest) {
+            widest = std::max(first, total - first);
+            split_ = split;
         }
     }
-    return best;
+    updateGeometry();
+    layoutTabs();
 }
 
 QSize TabStrip::sizeHint() const {
-    const int split = splitIndex();
     int rowWidths[kRows] = {0, 0};
     for (int i = 0; i < count(); ++i)
-        rowWidths[i < split ? 0 : 1] += tabSize(i).width();
-    return {std::max(rowWidths[0], rowWidths[1]), kRows * rowHeight()};
+        rowWidths[i < split_ ? 0 : 1] += sizes_.at(i).width();
+    return {std::max(rowWidths[0], rowWidths[1]), kRows * rowHeight_};
 }
 
 QSize TabStrip::minimumSizeHint() const {
@@ -113,8 +110,8 @@ void TabStrip::layoutTabs() {
     rects_.fill(QRect(), count());
     if (count() == 0)
         return;
-    const int split = splitIndex();
-    const int height = rowHeight();
+    const int split = split_;
+    const int height = rowHeight_;
     // The current tab's row sits at the bottom, against the pages.
     const bool currentInFirst = current_ < split;
     for (int row = 0; row < kRows; ++row) {
@@ -124,12 +121,12 @@ void TabStrip::layoutTabs() {
         const int y = bottom ? (kRows - 1) * height : 0;
         int natural = 0;
         for (int i = begin; i < end; ++i)
-            natural += tabSize(i).width();
+            natural += sizes_.at(i).width();
         // Stretch the row to the full width; the last tab takes the rest.
         const int extra = std::max(0, width() - natural);
         int x = 0;
         for (int i = begin; i < end; ++i) {
-            int w = tabSize(i).width() + extra / std::max(1, end - begin);
+            int w = sizes_.at(i).width() + extra / std::max(1, end - begin);
             if (i == end - 1)
                 w = std::max(w, width() - x);
             rects_[i] = QRect(x, y, w, height);
@@ -148,8 +145,7 @@ bool TabStrip::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::FontChange:
     case QEvent::StyleChange:
-        updateGeometry();
-        layoutTabs();
+        remeasure();
         break;
     case QEvent::HoverMove:
     case QEvent::HoverLeave:
@@ -163,7 +159,7 @@ bool TabStrip::event(QEvent* event) {
 
 void TabStrip::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
-    const int split = splitIndex();
+    const int split = split_;
     const QPoint mouse = mapFromGlobal(QCursor::pos());
     // The current tab last, so its raised edges lie over its neighbours.
     QVector<int> order;

@@ -46,14 +46,18 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QSize tabSize(int index) const;
-    int rowHeight() const;
-    // First index of the second row, splitting the widths as evenly as the
-    // order allows.
-    int splitIndex() const;
+    QSize measureTab(int index) const;
+    // Measures tab index again, or every tab when index is -1 (font or style
+    // changed), then lays them out.
+    void remeasure(int index = -1);
     void layoutTabs();
 
     QStringList texts_;
+    // Each tab's natural size, the common row height, and the first index of
+    // the second row (splitting the widths as evenly as the order allows).
+    QVector<QSize> sizes_;
+    int rowHeight_ = 0;
+    int split_ = 0;
     QVector<QRect> rects_;
     int current_ = -1;
 };
