@@ -3,6 +3,7 @@
 #include "report/report_sections.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
@@ -74,8 +75,11 @@ void InsertPiece(QTextCursor& cursor, const QString& text, const QTextCharFormat
 } // namespace
 
 QFont ReportBaseFont() {
+    // Verdana where it is installed; otherwise its stand-in by name, as a
+    // missing family sends every lookup on a search for a substitute.
+    static const bool haveVerdana = QFontDatabase::families().contains(QStringLiteral("Verdana"));
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({haveVerdana ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
     // No ligatures: a PDF drawn with the "fi" glyph gives "ﬁ" to a search or

@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,8 +11,11 @@
 namespace tivora {
 
 QFont VerdanaFont(qreal pointSize, bool bold) {
+    // Asked once: a missing family makes every font lookup search for a
+    // substitute, which costs more than the whole window.
+    static const bool haveVerdana = QFontDatabase::families().contains(QStringLiteral("Verdana"));
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({haveVerdana ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
