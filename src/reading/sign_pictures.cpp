@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QSvgRenderer>
 
+#include <memory>
 #include <utility>
 
 // Resources linked from a static library are registered only on request. The
@@ -30,9 +31,19 @@ qreal SaneRatio(qreal devicePixelRatio) {
     return devicePixelRatio > 0 ? qMin(devicePixelRatio, qreal(8)) : qreal(1);
 }
 
+// Each file is read and parsed once; only drawing depends on the size.
+QSvgRenderer& Renderer(const QString& path) {
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    auto& renderer = renderers[path];
+    if (!renderer) {
+        EnsurePictureResources();
+        renderer = std::make_shared<QSvgRenderer>(path);
+    }
+    return *renderer;
+}
+
 QPixmap RenderSvg(const QString& path, int side) {
-    EnsurePictureResources();
-    QSvgRenderer renderer(path);
+    QSvgRenderer& renderer = Renderer(path);
     if (!renderer.isValid() || side <= 0)
         return QPixmap();
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
@@ -83,7 +94,7 @@ public:
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+        for (const int side : {16, 24, 32, 48, 64})
             sizes.append(QSize(side, side));
         return sizes;
     }
