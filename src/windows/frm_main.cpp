@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
@@ -130,15 +131,27 @@ QLabel* Caption(const QString& caption, QWidget* buddy = nullptr) {
     return label;
 }
 
-QComboBox* DropDown(const char* name, EntryList list) {
+// Drop-down lists that open as a list under the box, a dozen rows high and
+// scrolled to the chosen item; the style's own popup would cover the screen
+// for the 150 years. A style rather than a style sheet, which would make
+// every list carry a style-sheet style of its own.
+class DropDownStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QComboBox* DropDown(const char* name, EntryList list, QStyle* style) {
     auto* box = Named(new QComboBox, name);
     box->setEditable(false);
     for (const auto& item : ListItems(list))
         box->addItem(QString::fromStdString(item));
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    // A list under the box, a dozen rows high and scrolled to the chosen
-    // item; the style's own popup would cover the screen for the 150 years.
-    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    box->setStyle(style);
     box->setMaxVisibleItems(kDropDownRows);
     return box;
 }
@@ -213,6 +226,10 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setFont(VerdanaFont(8));
+    // Owned by the window; with no base of its own it follows the
+    // application's style.
+    dropDownStyle_ = new DropDownStyle;
+    dropDownStyle_->setParent(this);
     buildMenus();
 
     auto* central = new QWidget;
@@ -317,17 +334,17 @@ void frmMain::addNameRow(QGridLayout& rows, int row) {
 }
 
 void frmMain::addDateRow(QGridLayout& rows, int row) {
-    cboMonth = DropDown("cboMonth", EntryList::Month);
-    cboDate = DropDown("cboDate", EntryList::Day);
-    cboYear = DropDown("cboYear", EntryList::Year);
+    cboMonth = DropDown("cboMonth", EntryList::Month, dropDownStyle_);
+    cboDate = DropDown("cboDate", EntryList::Day, dropDownStyle_);
+    cboYear = DropDown("cboYear", EntryList::Year, dropDownStyle_);
     rows.addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth), row, 0);
     rows.addLayout(Row({cboMonth, cboDate, cboYear}), row, 1);
 }
 
 void frmMain::addTimeRow(QGridLayout& rows, int row) {
-    cboHH = DropDown("cboHH", EntryList::Hour);
-    cboMM = DropDown("cboMM", EntryList::Minute);
-    cboSS = DropDown("cboSS", EntryList::Second);
+    cboHH = DropDown("cboHH", EntryList::Hour, dropDownStyle_);
+    cboMM = DropDown("cboMM", EntryList::Minute, dropDownStyle_);
+    cboSS = DropDown("cboSS", EntryList::Second, dropDownStyle_);
     rows.addWidget(Caption(QStringLiteral("Time of Birth"), cboHH), row, 0);
     rows.addLayout(
         Row({cboHH, cboMM, cboSS, Named(new QLabel(QStringLiteral("HH:MM:SS")), "lblHHMMSS")}), row,

@@ -17,6 +17,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStackedLayout;
+class QStyle;
 
 namespace tivora {
 
@@ -87,6 +88,7 @@ private:
     ChartRecord& chart_;
     SignInformation& signs_;
     std::string lagnaSign_;
+    QStyle* dropDownStyle_ = nullptr;
     // The zone boxes hold a picked row whose offset includes a summer hour.
     bool zoneFromDaylightRow_ = false;
 
