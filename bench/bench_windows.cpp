@@ -1,0 +1,151 @@
+// Figures for the windows, each beside its floor measured in the same run:
+// Calculate until the result window is seen, against a bare Qt program
+// switching to a second window; start-up until the main window is seen,
+// against a bare Qt window's start-up. The counters "floor_ms" and "ratio"
+// give the floor and the measurement divided by it.
+#include "app/application.h"
+#include "null_platform.h"
+#include "window_timing.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProcess>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using tivora::bench::SettleShown;
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "tivora-bench";
+    static char* argv[] = {name, nullptr};
+    tivora::bench::UseOffscreenWithoutDisplay();
+    // Lives until the process ends, as the benchmarks' windows need it.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+tivora::BirthEntry Delhi() {
+    tivora::BirthEntry e;
+    e.name = "Asha";
+    e.year = tivora::FindListItem(tivora::EntryList::Year, "2000");
+    e.hour = 12;
+    e.lonDegrees = "77";
+    e.lonMinutes = "13";
+    e.latDegrees = "28";
+    e.latMinutes = "37";
+    e.zoneHour = "5";
+    e.zoneMinute = "30";
+    return e;
+}
+
+QMainWindow* BareWindow(const QString& text) {
+    auto* window = new QMainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setCentralWidget(new QLabel(text));
+    return window;
+}
+
+// A bare Qt program going from one shown window to a second.
+double BareWindowSwitchSeconds() {
+    QMainWindow* first = BareWindow(QStringLiteral("First"));
+    first->show();
+    SettleShown(*first);
+    QElapsedTimer timer;
+    timer.start();
+    QMainWindow* second = BareWindow(QStringLiteral("Second"));
+    second->show();
+    SettleShown(*second);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const double seconds = timer.nsecsElapsed() * 1e-9;
+    second->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return seconds;
+}
+
+// Calculate in a shown main window until the result window is seen and the
+// main window is gone; then Back, as a user would, for the next round.
+double CalculateToResultSeconds(tivora::Application& application) {
+    tivora::frmMain* main = application.showMainWindow();
+    main->setEntry(Delhi());
+    SettleShown(*main);
+    QElapsedTimer timer;
+    timer.start();
+    main->cmdCalculate_Click();
+    tivora::frmResult* result = application.resultWindow();
+    SettleShown(*result);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const double seconds = timer.nsecsElapsed() * 1e-9;
+    result->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return seconds;
+}
+
+void ReportRatio(benchmark::State& state, double measured, double floor) {
+    const double rounds = double(state.iterations());
+    state.counters["floor_ms"] = floor * 1e3 / rounds;
+    state.counters["ratio"] = floor > 0 ? measured / floor : 0;
+}
+
+void BM_CalculateToResultShown(benchmark::State& state) {
+    App();
+    tivora::bench::NullPlatform platform;
+    tivora::Application application(platform);
+    // Fonts, styles and pictures are loaded once per run in both programs.
+    BareWindowSwitchSeconds();
+    CalculateToResultSeconds(application);
+    double measured = 0;
+    double floor = 0;
+    for (auto _ : state) {
+        floor += BareWindowSwitchSeconds();
+        const double seconds = CalculateToResultSeconds(application);
+        measured += seconds;
+        state.SetIterationTime(seconds);
+    }
+    ReportRatio(state, measured, floor);
+}
+BENCHMARK(BM_CalculateToResultShown)
+    ->UseManualTime()
+    ->Iterations(40)
+    ->Unit(benchmark::kMillisecond);
+
+double StartupSeconds(const QString& program, const QString& kind) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {kind});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return 0;
+    return timer.nsecsElapsed() * 1e-9;
+}
+
+void BM_StartupToMainWindowShown(benchmark::State& state) {
+    const QString child = App().applicationDirPath() + QStringLiteral("/tivora-bench-startup");
+    StartupSeconds(child, QStringLiteral("bare"));
+    StartupSeconds(child, QStringLiteral("program"));
+    double measured = 0;
+    double floor = 0;
+    for (auto _ : state) {
+        floor += StartupSeconds(child, QStringLiteral("bare"));
+        const double seconds = StartupSeconds(child, QStringLiteral("program"));
+        if (seconds == 0) {
+            state.SkipWithError("the start-up program failed");
+            break;
+        }
+        measured += seconds;
+        state.SetIterationTime(seconds);
+    }
+    ReportRatio(state, measured, floor);
+}
+BENCHMARK(BM_StartupToMainWindowShown)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
