@@ -145,11 +145,12 @@ public:
     }
 };
 
-QComboBox* DropDown(const char* name, EntryList list, QStyle* style) {
+// Empty until fillLists(): a list sized to its contents measures every item
+// again at each change of font or style, and building the window brings
+// several.
+QComboBox* DropDown(const char* name, QStyle* style) {
     auto* box = Named(new QComboBox, name);
     box->setEditable(false);
-    for (const auto& item : ListItems(list))
-        box->addItem(QString::fromStdString(item));
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     box->setStyle(style);
     box->setMaxVisibleItems(kDropDownRows);
@@ -263,6 +264,7 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     connect(lblFullBrand, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
 
     setTabOrder();
+    fillLists();
     loadDefaults();
     txtName->setFocus();
 
@@ -334,17 +336,17 @@ void frmMain::addNameRow(QGridLayout& rows, int row) {
 }
 
 void frmMain::addDateRow(QGridLayout& rows, int row) {
-    cboMonth = DropDown("cboMonth", EntryList::Month, dropDownStyle_);
-    cboDate = DropDown("cboDate", EntryList::Day, dropDownStyle_);
-    cboYear = DropDown("cboYear", EntryList::Year, dropDownStyle_);
+    cboMonth = DropDown("cboMonth", dropDownStyle_);
+    cboDate = DropDown("cboDate", dropDownStyle_);
+    cboYear = DropDown("cboYear", dropDownStyle_);
     rows.addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth), row, 0);
     rows.addLayout(Row({cboMonth, cboDate, cboYear}), row, 1);
 }
 
 void frmMain::addTimeRow(QGridLayout& rows, int row) {
-    cboHH = DropDown("cboHH", EntryList::Hour, dropDownStyle_);
-    cboMM = DropDown("cboMM", EntryList::Minute, dropDownStyle_);
-    cboSS = DropDown("cboSS", EntryList::Second, dropDownStyle_);
+    cboHH = DropDown("cboHH", dropDownStyle_);
+    cboMM = DropDown("cboMM", dropDownStyle_);
+    cboSS = DropDown("cboSS", dropDownStyle_);
     rows.addWidget(Caption(QStringLiteral("Time of Birth"), cboHH), row, 0);
     rows.addLayout(
         Row({cboHH, cboMM, cboSS, Named(new QLabel(QStringLiteral("HH:MM:SS")), "lblHHMMSS")}), row,
@@ -475,6 +477,18 @@ void frmMain::setTabOrder() {
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::fillLists() {
+    const std::pair<QComboBox*, EntryList> lists[] = {
+        {cboMonth, EntryList::Month}, {cboDate, EntryList::Day},  {cboYear, EntryList::Year},
+        {cboHH, EntryList::Hour},     {cboMM, EntryList::Minute}, {cboSS, EntryList::Second}};
+    for (const auto& [box, list] : lists) {
+        QStringList items;
+        for (const auto& item : ListItems(list))
+            items << QString::fromStdString(item);
+        box->addItems(items);
+    }
 }
 
 void frmMain::loadDefaults() {

@@ -76,6 +76,7 @@ private:
     QWidget* buildCalculateButton();
     QWidget* buildAdvertisingBand();
     void setTabOrder();
+    void fillLists();
     void loadDefaults();
     void showEntryMessage(const EntryMessage& message);
     QWidget* controlFor(EntryField field) const;
