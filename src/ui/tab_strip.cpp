@@ -107,6 +107,8 @@ QSize TabStrip::minimumSizeHint() const {
 }
 
 void TabStrip::layoutTabs() {
+    // Screen readers announce the strip by its current tab's caption.
+    setAccessibleName(tabText(current_));
     rects_.fill(QRect(), count());
     if (count() == 0)
         return;

@@ -437,6 +437,7 @@ private slots:
         // Next on a page moves the strip along.
         QTest::mouseClick(child<QPushButton>(*window, "cmdNext2"), Qt::LeftButton);
         QCOMPARE(tabs->currentIndex(), 2);
+        QCOMPARE(tabs->accessibleName(), QStringLiteral("Human Nature"));
     }
 
     void showPageIgnoresOtherNumbersAndRepeats() {
