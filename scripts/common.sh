@@ -30,4 +30,4 @@ install_packages() {
     fi
 }
 
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core procps)
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev fonts-dejavu-core procps)

@@ -1,0 +1,222 @@
+#include "atlas/zone_offset.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QTimeZone>
+
+#include <climits>
+#include <cmath>
+#include <set>
+
+namespace tivora::atlas {
+
+namespace {
+
+// Wide enough that the offsets on both sides of any clock change near a wall
+// time (which lies within 14 hours of its universal time) are seen.
+constexpr qint64 kSearchSpan = 36 * 3600;
+
+// The clocks at one instant, with local mean time already put in.
+struct ClockState {
+    int seconds = 0;
+    int standardSeconds = 0;
+    QString abbreviation;
+    bool meanTime = false;
+};
+
+class ZoneClock {
+public:
+    ZoneClock(const QTimeZone& zone, int meanTimeSeconds)
+        : zone_(zone), meanTimeSeconds_(meanTimeSeconds) {}
+
+    ClockState at(qint64 utcSeconds) const {
+        const auto d = zone_.offsetData(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC));
+        if (d.abbreviation == QLatin1String("LMT"))
+            return {meanTimeSeconds_, meanTimeSeconds_, d.abbreviation, true};
+        int standard = d.standardTimeOffset;
+        if (standard == INT_MIN)
+            standard = d.daylightTimeOffset == INT_MIN ? d.offsetFromUtc
+                                                       : d.offsetFromUtc - d.daylightTimeOffset;
+        return {d.offsetFromUtc, standard, d.abbreviation, false};
+    }
+
+    // The first instant in (from, to] whose offset differs from the one at from.
+    qint64 changeBetween(qint64 from, qint64 to) const {
+        const int before = at(from).seconds;
+        while (to - from > 1) {
+            const qint64 mid = from + (to - from) / 2;
+            if (at(mid).seconds == before)
+                from = mid;
+            else
+                to = mid;
+        }
+        return to;
+    }
+
+private:
+    QTimeZone zone_;
+    int meanTimeSeconds_;
+};
+
+int RoundToMinutes(int seconds) {
+    return static_cast<int>(std::lround(seconds / 60.0));
+}
+
+ZoneOffset ToOffset(const ClockState& s) {
+    ZoneOffset o;
+    o.totalMinutes = RoundToMinutes(s.seconds);
+    o.daylightMinutes = o.totalMinutes - RoundToMinutes(s.standardSeconds);
+    o.abbreviation = s.abbreviation;
+    o.isDaylightTime = o.daylightMinutes > 0;
+    o.source = s.meanTime ? OffsetSource::LocalMeanTime : OffsetSource::Tzdata;
+    return o;
+}
+
+QString NamedOffset(const ZoneOffset& o) {
+    if (o.abbreviation.isEmpty())
+        return OffsetText(o.totalMinutes);
+    return o.abbreviation + QStringLiteral(" = ") + OffsetText(o.totalMinutes);
+}
+
+QString WallClock(qint64 utcSeconds, int offsetSeconds) {
+    const QTime t = QDateTime::fromSecsSinceEpoch(utcSeconds + offsetSeconds, Qt::UTC).time();
+    return t.toString(t.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
+}
+
+} // namespace
+
+QString SourceText(OffsetSource source) {
+    return source == OffsetSource::LocalMeanTime ? QStringLiteral("local mean time")
+                                                 : QStringLiteral("tzdata");
+}
+
+int LocalMeanTimeMinutes(double longitude) {
+    return static_cast<int>(std::lround(longitude * 4.0));
+}
+
+LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, const QTime& time,
+                                  double longitude) {
+    LocalTimeOffsets result;
+    const QTimeZone zone(zoneId.toUtf8());
+    if (!zone.isValid()) {
+        result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
+        return result;
+    }
+    const ZoneClock clock(zone, LocalMeanTimeMinutes(longitude) * 60);
+    // The wall time read as if it were universal time.
+    const qint64 wall =
+        QDateTime(date, QTime(time.hour(), time.minute()), Qt::UTC).toSecsSinceEpoch();
+
+    // Every offset in force near the wall time is a candidate; it is the
+    // answer when the clocks showed it at the instant it gives.
+    std::set<int> candidates{clock.at(wall - kSearchSpan).seconds,
+                             clock.at(wall + kSearchSpan).seconds};
+    const auto transitions =
+        zone.transitions(QDateTime::fromSecsSinceEpoch(wall - kSearchSpan, Qt::UTC),
+                         QDateTime::fromSecsSinceEpoch(wall + kSearchSpan, Qt::UTC));
+    for (const auto& t : transitions)
+        candidates.insert(clock.at(t.atUtc.toSecsSinceEpoch()).seconds);
+    std::vector<ClockState> valid; // largest offset (earliest instant) first
+    for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
+        const ClockState s = clock.at(wall - *it);
+        if (s.seconds == *it)
+            valid.push_back(s);
+    }
+
+    const QString when = QLocale::c().toString(date, QStringLiteral("d MMM yyyy")) +
+                         QStringLiteral(" at ") + time.toString(QStringLiteral("HH:mm"));
+    if (valid.size() == 1) {
+        result.kind = LocalTimeKind::Unique;
+        result.offset = ToOffset(valid.front());
+        return result;
+    }
+    if (valid.size() >= 2) {
+        const ClockState& first = valid.front();
+        const ClockState& second = valid.back();
+        result.kind = LocalTimeKind::HappenedTwice;
+        result.earlier = ToOffset(first);
+        result.later = ToOffset(second);
+        const qint64 change = clock.changeBetween(wall - first.seconds, wall - second.seconds);
+        result.message =
+            QStringLiteral("%1 happened twice in %2: first at %3, then again at %4 "
+                           "after the clocks went back from %5 to %6")
+                .arg(when, zoneId, NamedOffset(result.earlier), NamedOffset(result.later),
+                     WallClock(change, first.seconds), WallClock(change, second.seconds));
+        return result;
+    }
+    // In a gap the larger offset lands before the change and the smaller after it.
+    const ClockState before = clock.at(wall - *candidates.rbegin());
+    const ClockState after = clock.at(wall - *candidates.begin());
+    result.kind = LocalTimeKind::NeverHappened;
+    result.earlier = ToOffset(before);
+    result.later = ToOffset(after);
+    const qint64 change =
+        clock.changeBetween(wall - *candidates.rbegin(), wall - *candidates.begin());
+    result.message =
+        QStringLiteral("%1 never happened in %2: the clocks jumped forward from %3 "
+                       "to %4, from %5 to %6")
+            .arg(when, zoneId, WallClock(change, before.seconds), WallClock(change, after.seconds),
+                 NamedOffset(result.earlier), NamedOffset(result.later));
+    return result;
+}
+
+QString OffsetText(int minutes) {
+    const int magnitude = std::abs(minutes);
+    return QStringLiteral("UT%1%2:%3")
+        .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(magnitude / 60)
+        .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString DescribeOffset(const ZoneOffset& o) {
+    const QString kind = o.source == OffsetSource::LocalMeanTime ? QStringLiteral("local mean time")
+                         : o.isDaylightTime                      ? QStringLiteral("daylight saving")
+                                                                 : QStringLiteral("standard time");
+    return NamedOffset(o) + QStringLiteral(" (") + kind + QLatin1Char(')');
+}
+
+DegreesMinutes ToDegreesMinutes(double value) {
+    const long totalMinutes = std::lround(std::fabs(value) * 60.0);
+    return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60), value >= 0};
+}
+
+ZoneBoxes ZoneBoxesFor(const ZoneOffset& offset, double longitude) {
+    // The boxes carry a magnitude. "-" marks it ahead of universal time;
+    // without it the longitude decides: ahead east of Greenwich, behind west
+    // of it, and behind at 0° 0'. DST adds an hour in the zone's direction.
+    const DegreesMinutes lon = ToDegreesMinutes(longitude);
+    const bool eastOfGreenwich = lon.positive && (lon.degrees != 0 || lon.minutes != 0);
+    auto fill = [&](int minutes, bool dst) {
+        ZoneBoxes boxes;
+        const int magnitude = std::abs(minutes);
+        if (magnitude > 14 * 60 || (minutes < 0 && eastOfGreenwich))
+            return boxes;
+        const QString h = QString::number(magnitude / 60);
+        const QString m = QString::number(magnitude % 60);
+        const bool ahead = minutes > 0;
+        boxes.expressible = true;
+        boxes.hour = ahead && magnitude >= 60 ? QLatin1Char('-') + h : h;
+        boxes.minute = ahead && magnitude % 60 ? QLatin1Char('-') + m : m;
+        boxes.dst = dst;
+        return boxes;
+    };
+    if (offset.daylightMinutes == 60) {
+        ZoneBoxes boxes = fill(offset.totalMinutes - 60, true);
+        if (boxes.expressible)
+            return boxes;
+    }
+    ZoneBoxes boxes = fill(offset.totalMinutes, false);
+    if (boxes.expressible)
+        return boxes;
+    if (std::abs(offset.totalMinutes) > 14 * 60)
+        boxes.message = QStringLiteral("The zone boxes cannot hold %1: they go up to 14 hours.")
+                            .arg(OffsetText(offset.totalMinutes));
+    else
+        boxes.message = QStringLiteral("The zone boxes cannot hold %1 at an east longitude: "
+                                       "they count a zone behind universal time only west of "
+                                       "Greenwich.")
+                            .arg(OffsetText(offset.totalMinutes));
+    return boxes;
+}
+
+} // namespace tivora::atlas

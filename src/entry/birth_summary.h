@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/chart_record.h"
+
+#include <string>
+
+namespace tivora {
+
+// Minutes ahead of universal time that a calculated chart used (negative
+// when behind), daylight saving included.
+int UtcOffsetMinutes(const ChartRecord& calculated);
+
+// "UT+5:30", "UT-4:00", "UT+0:00".
+std::string UtcOffsetText(int minutesAhead);
+
+// "28° 37' N, 77° 13' E" from the chart's degree and minute fields.
+std::string CoordinatesText(const ChartRecord& chart);
+
+// One line saying what a calculation used, read from the chart after
+// CalculateAscendant: name, local date and time, place (or the coordinates
+// alone when place is empty), offset from universal time with zoneNote
+// (e.g. "BST") when given, the universal time itself, and the ascendant.
+// "Asha, 15 Jul 1985 20:00, London, England, United Kingdom (51° 30' N,
+// 0° 7' W), UT+1:00 BST, 19:00 UT, Ascendant 13° 17' 55" Can"
+std::string BirthSummary(const ChartRecord& calculated, const std::string& place,
+                         const std::string& zoneNote);
+
+} // namespace tivora
