@@ -103,7 +103,7 @@ QLabel* MakeCaption(QWidget* parent, const ResultField& field, bool bold) {
 } // namespace
 
 frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* parent)
-    : ProgramWindow(parent), platform_(platform) {
+    : ProgramWindow(parent), platform_(platform), info_(info) {
     setObjectName(QStringLiteral("frmResult"));
     setFont(VerdanaFont(kBaseFontSize));
     setWindowIcon(ProgramIcon());
@@ -127,9 +127,8 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
     // Loading, in its designed order.
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     arrangeFocus();
+    loadPanel();
     ShowPage(1);
-    load(info);
-    WrapToolTips(*this);
     // Drawn once, after loading: until then the picture would be the list's
     // first, never seen.
     renderPictures();
@@ -141,6 +140,7 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
 void frmResult::ShowPage(int k) {
     if (!IsResultPage(k))
         return;
+    ensurePage(k);
     TS->setCurrentIndex(k - 1);
     fraPages->setCurrentIndex(k - 1);
     if (k == kResultAboutPage)
@@ -220,6 +220,7 @@ QWidget* frmResult::buildLeftPanel() {
     column->addLayout(buttons);
     connect(back, &QPushButton::clicked, this, &frmResult::backRequested);
     connect(save, &QPushButton::clicked, this, &frmResult::saveRequested);
+    WrapToolTips(*panel);
     return panel;
 }
 
@@ -259,18 +260,19 @@ QWidget* frmResult::buildPages() {
     fraPages = new QStackedWidget(area);
     fraPages->setObjectName(QStringLiteral("fraPages"));
     fraPages->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-    for (int page = 1; page < kResultAboutPage; ++page)
-        fraPages->addWidget(buildFieldPage(page));
-    fraPages->addWidget(buildAboutPage());
+    // Each page stays an empty frame until it is first shown.
+    for (int page = 1; page <= kResultPageCount; ++page) {
+        auto* frame = new QFrame(fraPages);
+        frame->setObjectName(QStringLiteral("Frame%1").arg(page));
+        fraPages->addWidget(frame);
+    }
     layout->addWidget(fraPages, 1);
 
     connect(TS, &TabStrip::currentChanged, this, [this](int index) { ShowPage(index + 1); });
     return area;
 }
 
-QWidget* frmResult::buildFieldPage(int page) {
-    auto* frame = new QFrame(fraPages);
-    frame->setObjectName(QStringLiteral("Frame%1").arg(page));
+void frmResult::buildFieldPage(QFrame* frame, int page) {
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(8, 8, 8, 8);
     column->setSpacing(4);
@@ -305,7 +307,6 @@ QWidget* frmResult::buildFieldPage(int page) {
         column->addStretch(1);
     column->addSpacing(4);
     column->addWidget(buildPageButtons(frame, page));
-    return frame;
 }
 
 QWidget* frmResult::buildPageButtons(QWidget* frame, int page) {
@@ -329,9 +330,7 @@ QWidget* frmResult::buildPageButtons(QWidget* frame, int page) {
     return strip;
 }
 
-QWidget* frmResult::buildAboutPage() {
-    auto* frame = new QFrame(fraPages);
-    frame->setObjectName(QStringLiteral("Frame8"));
+void frmResult::buildAboutPage(QFrame* frame) {
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(8, 8, 8, 8);
     column->setSpacing(6);
@@ -385,7 +384,6 @@ QWidget* frmResult::buildAboutPage() {
 
     column->addStretch(1);
     column->addWidget(buildPageButtons(frame, kResultAboutPage));
-    return frame;
 }
 
 QWidget* frmResult::buildBottomBanner() {
@@ -415,12 +413,9 @@ QWidget* frmResult::buildBottomBanner() {
 }
 
 void frmResult::arrangeFocus() {
-    // The tab strip comes first; then each page's controls, then the panel.
+    // The tab strip comes first, then the panel; each page's controls go
+    // between the two as the page is built.
     QList<QWidget*> order{TS};
-    for (int page = 0; page < fraPages->count(); ++page)
-        for (QWidget* child : fraPages->widget(page)->findChildren<QWidget*>())
-            if (child->focusPolicy() & Qt::TabFocus)
-                order.append(child);
     for (const char* name : {"txtRullingPlanet", "txtEnglishName", "txtInbornNature", "txtSymbol",
                              "txtSignColor", "cmdBack", "cmdSave"})
         order.append(findChild<QWidget*>(QString::fromLatin1(name)));
@@ -429,25 +424,49 @@ void frmResult::arrangeFocus() {
     TS->setFocus();
 }
 
-void frmResult::load(const SignInformation& info) {
+void frmResult::loadPanel() {
     findChild<QLabel*>(QStringLiteral("lblVedicName"))
-        ->setText(QString::fromStdString(info.VedicName));
-    TS->setTabText(6, LuckyTabCaption(info));
+        ->setText(QString::fromStdString(info_.VedicName));
+    TS->setTabText(6, LuckyTabCaption(info_));
+    loadFields(*findChild<QWidget*>(QStringLiteral("fraLeftPanel")));
+    pictureIndex_ = ResultPictureIndex(SignPictureKeys(), QString::fromStdString(info_.EnglishName),
+                                       pictureIndex_);
+}
+
+void frmResult::loadFields(QWidget& area) {
     for (const ResultField& field : ResultFields()) {
         if (field.namesRashi)
-            findChild<QLabel*>(QString::fromLatin1(field.captionName))
-                ->setText(LoadedCaption(field, info));
-        QWidget* box = findChild<QWidget*>(QString::fromLatin1(field.boxName));
+            if (auto* caption = area.findChild<QLabel*>(QString::fromLatin1(field.captionName)))
+                caption->setText(LoadedCaption(field, info_));
+        QWidget* box = area.findChild<QWidget*>(QString::fromLatin1(field.boxName));
         if (auto* line = qobject_cast<QLineEdit*>(box)) {
-            line->setText(LoadedValue(field, info));
+            line->setText(LoadedValue(field, info_));
             // Show a long value from its start, not its end.
             line->setCursorPosition(0);
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(box)) {
-            text->setPlainText(LoadedValue(field, info));
+            text->setPlainText(LoadedValue(field, info_));
         }
     }
-    pictureIndex_ = ResultPictureIndex(SignPictureKeys(), QString::fromStdString(info.EnglishName),
-                                       pictureIndex_);
+}
+
+void frmResult::ensurePage(int k) {
+    auto* frame = qobject_cast<QFrame*>(fraPages->widget(k - 1));
+    if (!frame || frame->layout())
+        return;
+    // Built while hidden, so its controls show with it.
+    if (k == kResultAboutPage)
+        buildAboutPage(frame);
+    else
+        buildFieldPage(frame, k);
+    loadFields(*frame);
+    WrapToolTips(*frame);
+    // Its controls follow the tab strip in the focus order.
+    QWidget* previous = TS;
+    for (QWidget* child : frame->findChildren<QWidget*>())
+        if (child->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, child);
+            previous = child;
+        }
 }
 
 void frmResult::renderPictures() {
@@ -461,6 +480,8 @@ void frmResult::renderPictures() {
 void frmResult::drawAboutIcon() {
     // Drawn when its page first shows, and again after a change of screen.
     const qreal ratio = devicePixelRatioF();
+    if (!picIcon)
+        return;
     if (picIcon->pixmap().isNull() || picIcon->pixmap().devicePixelRatio() != ratio)
         picIcon->setPixmap(ProgramIcon().pixmap(QSize(kAboutIconSide, kAboutIconSide), ratio));
 }
