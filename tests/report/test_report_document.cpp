@@ -286,9 +286,8 @@ private slots:
         for (const QChar ligature : {QChar(0xFB00), QChar(0xFB01), QChar(0xFB02), QChar(0xFB03)})
             QVERIFY(!text.contains(ligature));
         // Every page's first words stand as high as the first page's.
-        const QString boxes = QString::fromUtf8(
-            test::RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path,
-                                                        QStringLiteral("-")}));
+        const QString boxes = QString::fromUtf8(test::RunTool(
+            QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}));
         static const QRegularExpression firstWord(
             QStringLiteral(R"re(<page[^>]*>\s*<word xMin="[0-9.]+" yMin="([0-9.]+)")re"));
         QList<double> tops;
