@@ -102,6 +102,11 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
         result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
         return result;
     }
+    if (!date.isValid() || !time.isValid()) {
+        result.kind = LocalTimeKind::NoSuchDate;
+        result.message = QStringLiteral("The date or time of birth is not a valid one");
+        return result;
+    }
     const ZoneClock clock(zone, LocalMeanTimeMinutes(longitude) * 60);
     // The wall time read as if it were universal time.
     const qint64 wall =
@@ -173,6 +178,13 @@ QString DescribeOffset(const ZoneOffset& o) {
                          : o.isDaylightTime                      ? QStringLiteral("daylight saving")
                                                                  : QStringLiteral("standard time");
     return NamedOffset(o) + QStringLiteral(" (") + kind + QLatin1Char(')');
+}
+
+QString FilledText(const QString& placeText, const QString& zoneId, const QDate& date,
+                   const QTime& time, const ZoneOffset& offset) {
+    return QStringLiteral("%1: %2, on %3 at %4 %5")
+        .arg(placeText, zoneId, QLocale::c().toString(date, QStringLiteral("d MMM yyyy")),
+             time.toString(QStringLiteral("HH:mm")), DescribeOffset(offset));
 }
 
 DegreesMinutes ToDegreesMinutes(double value) {

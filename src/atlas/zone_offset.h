@@ -33,6 +33,7 @@ enum class LocalTimeKind {
     NeverHappened, // clocks jumped forward over it: earlier/later are the offsets before and after
     HappenedTwice, // clocks went back: earlier is the first occurrence's offset, later the second's
     UnknownZone,   // the zone id is not in the system's database
+    NoSuchDate,    // the date or time is not a valid one
 };
 
 struct LocalTimeOffsets {
@@ -59,6 +60,12 @@ QString OffsetText(int minutes);
 // "BST = UT+1:00 (daylight saving)", "IST = UT+5:30 (standard time)",
 // "LMT = UT+5:09 (local mean time)".
 QString DescribeOffset(const ZoneOffset& offset);
+
+// What a chosen place filled in, for the user to check:
+// "London, England, United Kingdom: Europe/London, on 15 Jul 1985 at 20:00
+// BST = UT+1:00 (daylight saving)".
+QString FilledText(const QString& placeText, const QString& zoneId, const QDate& date,
+                   const QTime& time, const ZoneOffset& offset);
 
 // A coordinate as the main window's degree and minute boxes hold it: rounded
 // to the nearest minute; positive is east or north (0° 0' counts as positive

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/csv.h"
+#include "cli/place_options.h"
 #include "cli/reading_job.h"
 
 #include "report/reading_file.h"
@@ -52,11 +53,15 @@ int Usage(std::ostream& err, const std::string& problem) {
     return kUsage;
 }
 
+int Refuse(std::ostream& err, const std::string& message);
+
 // Options shared by the commands that compute a reading.
 int ParseReading(const std::vector<std::string>& args, std::size_t from, ReadingJob& job,
                  bool& json, std::ostream& err) {
     bool seen[5] = {};
     const char* required[] = {"--date", "--time", "--lon", "--lat", "--zone"};
+    PlaceOptions place;
+    bool dst = false;
     for (std::size_t i = from; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option == "--json") {
@@ -64,22 +69,51 @@ int ParseReading(const std::vector<std::string>& args, std::size_t from, Reading
             continue;
         }
         if (option == "--dst") {
-            job.entry.dst = true;
+            job.entry.dst = dst = true;
             continue;
         }
         if (i + 1 >= args.size())
             return Usage(err, option + " needs a value");
+        const std::string& value = args[++i];
+        if (option == "--place" || option == "--tz" || option == "--fold") {
+            if (value.empty())
+                return Usage(err, option + " needs a value");
+            if (option == "--fold" && value != "earlier" && value != "later")
+                return Usage(err, "--fold takes earlier or later");
+            (option == "--place" ? place.place
+             : option == "--tz"  ? place.timeZone
+                                 : place.fold) = value;
+            continue;
+        }
         std::string error;
-        if (!ParseReadingOption(option, args[i + 1], job, error))
+        if (!ParseReadingOption(option, value, job, error))
             return Usage(err, error);
         for (int k = 0; k < 5; ++k)
             if (option == required[k])
                 seen[k] = true;
-        ++i;
     }
-    for (int k = 0; k < 5; ++k)
-        if (!seen[k])
-            return Usage(err, std::string("missing ") + required[k]);
+    place.lonGiven = seen[2];
+    place.latGiven = seen[3];
+    place.zoneGiven = seen[4];
+    const bool fromPlace = !place.place.empty();
+    const bool fromZone = fromPlace || !place.timeZone.empty();
+    for (int k = 0; k < 5; ++k) {
+        const bool filled = (k == 2 || k == 3) ? fromPlace : k == 4 && fromZone;
+        if (!seen[k] && !filled)
+            return Usage(err,
+                         std::string("missing ") + required[k] + (k >= 2 ? " (or --place)" : ""));
+    }
+    if (!fromZone) {
+        if (!place.fold.empty())
+            return Usage(err, "--fold goes with --place or --tz");
+        return kDone;
+    }
+    if (dst && !place.zoneGiven)
+        return Usage(err, "--dst goes with --zone: the offset from --place or --tz includes "
+                          "daylight saving");
+    std::string error;
+    if (!ApplyPlaceOptions(place, job, error))
+        return Refuse(err, error);
     return kDone;
 }
 
@@ -315,6 +349,11 @@ std::string UsageText() {
     return R"(Usage:
   tivora-cli reading --name TEXT --date YYYY-MM-DD --time HH:MM
                      --lon DEG:MIN(E|W) --lat DEG:MIN(N|S) --zone Z [--dst] [--json]
+  tivora-cli reading --name TEXT --date YYYY-MM-DD --time HH:MM
+                     --place QUERY [--fold earlier|later] [--json]
+  tivora-cli reading --name TEXT --date YYYY-MM-DD --time HH:MM
+                     --lon DEG:MIN(E|W) --lat DEG:MIN(N|S) --tz ZONE-ID [--json]
+  tivora-cli places QUERY [--limit N] [--json]
   tivora-cli batch FILE|-
   tivora-cli open FILE.tvr [--json]
   tivora-cli save FILE.tvr <the options of reading>
@@ -331,7 +370,31 @@ reading  Works out the ascendant (Lagna) and prints AscendantText, LagnaSign
                   (east of Greenwich ahead of universal time, west behind)
            +H:MM  ahead of universal time (east), e.g. +5:30 for India
            -H:MM  behind universal time (west), e.g. -5:00 for New York
-         --dst: the birth time is daylight-saving time.
+         --dst: the birth time is daylight-saving time (only with --zone).
+         --place QUERY: the birthplace from the atlas of towns ("Town",
+           "Town, Country" or "Town, Region, Country"; country as ISO code
+           or name): its coordinates, rounded to the minute, and the offset
+           from universal time its clocks kept at that date and time (from
+           the time-zone database; local mean time of the longitude before
+           standard time). --lon, --lat, --zone and --tz override each part.
+         --tz ZONE-ID: the offset of a time-zone database zone (such as
+           Europe/London) at that date and time, without the atlas.
+         --fold earlier|later: which of the two offsets a local time that
+           happened twice (clocks went back) had. A time that happened twice
+           without --fold, and one that never happened, are refused.
+         With --place or --tz the output also says what was used: the place,
+           the zone and the offset (JSON keys Place, TimeZone, UtcOffset in
+           minutes ahead of universal time, UtcOffsetText, IsDaylightTime,
+           OffsetSource "tzdata" or "local mean time", PlaceLatitude and
+           PlaceLongitude in decimal degrees, north and east positive).
+
+places   Lists the towns that best match QUERY (accents and case do not
+         matter; exact names first, then by population), one a line: name,
+         region, country code, latitude, longitude (decimal degrees, north
+         and east positive), zone id and population, separated by tabs.
+         --limit N (default 10); --json: an array of objects with Name,
+         Region, CountryCode, Country, Latitude, Longitude, TimeZone and
+         Population. Place data (c) GeoNames (geonames.org), CC BY 4.0.
 
 batch    Reads CSV (RFC 4180, UTF-8) from FILE or standard input. The header
          names chart-record fields, in any order: BirthName, BirthMonth,
@@ -370,6 +433,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (command == "reading")
         return RunReading(args, out, err);
+    if (command == "places")
+        return RunPlaces(args, out, err);
     if (command == "batch")
         return RunBatch(args, in, out, err);
     if (command == "open")

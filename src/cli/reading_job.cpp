@@ -1,6 +1,7 @@
 #include "cli/reading_job.h"
 
 #include "engine/ephemeris.h"
+#include "entry/birth_summary.h"
 #include "report/report_sections.h"
 
 #include <QString>
@@ -254,6 +255,23 @@ std::string ReadingJson(const ReadingJob& job) {
     number("RamcRadians", c.RamcRadians);
     number("ObliquityRadians", c.ObliquityRadians);
     number("Ascendant", c.Ascendant);
+    if (const PlaceUse& p = job.placeUse; p.used) {
+        if (!p.place.empty())
+            text("Place", p.place);
+        if (!p.timeZone.empty())
+            text("TimeZone", p.timeZone);
+        const int offset = UtcOffsetMinutes(c);
+        number("UtcOffset", offset);
+        text("UtcOffsetText", UtcOffsetText(offset));
+        if (!p.offsetSource.empty()) {
+            flag("IsDaylightTime", p.isDaylightTime);
+            text("OffsetSource", p.offsetSource);
+        }
+        if (!p.place.empty()) {
+            number("PlaceLatitude", p.latitude);
+            number("PlaceLongitude", p.longitude);
+        }
+    }
     key("SignInformation");
     out += '{';
     bool firstField = true;
@@ -270,12 +288,35 @@ std::string ReadingJson(const ReadingJob& job) {
 
 std::string ReadingText(const ReadingJob& job) {
     std::string out =
-        "AscendantText: " + job.chart.AscendantText + "\nLagnaSign: " + job.lagnaSign + "\n\n";
+        "AscendantText: " + job.chart.AscendantText + "\nLagnaSign: " + job.lagnaSign + "\n";
+    if (const PlaceUse& p = job.placeUse; p.used) {
+        if (!p.placeDisplay.empty())
+            out += "Place: " + p.placeDisplay + "\n";
+        if (!p.timeZone.empty())
+            out += "TimeZone: " + p.timeZone + "\n";
+        out += "UtcOffset: " +
+               (p.offsetDescription.empty() ? UtcOffsetText(UtcOffsetMinutes(job.chart))
+                                            : p.offsetDescription) +
+               "\n";
+    }
+    out += "\n";
     // The report's own CR LF breaks become the terminal's line ends.
     for (const char c : ReportPlainText(job.info))
         if (c != '\r')
             out += c;
     out += '\n';
+    return out;
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
+}
+
+std::string JsonNumber(double value) {
+    std::string out;
+    AppendJsonNumber(out, value);
     return out;
 }
 

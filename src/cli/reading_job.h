@@ -9,12 +9,26 @@
 
 namespace tivora::cli {
 
+// What --place and --tz chose, for the output; used is false without them.
+struct PlaceUse {
+    bool used = false;
+    std::string place;        // "London, England, GB"; empty without --place
+    std::string placeDisplay; // "London, England, United Kingdom"
+    double latitude = 0;      // of the place, north positive
+    double longitude = 0;     // of the place, east positive
+    std::string timeZone;     // empty when --zone gave the offset
+    bool isDaylightTime = false;
+    std::string offsetSource;      // "tzdata" or "local mean time"; empty with --zone
+    std::string offsetDescription; // "BST = UT+1:00 (daylight saving)"
+};
+
 // One reading as the Calculate command makes it: checks, chart record,
 // ascendant and the sign's texts.
 struct ReadingJob {
     BirthEntry entry;
     // A zone given as behind universal time, which the boxes cannot say.
     bool zoneWest = false;
+    PlaceUse placeUse;
 
     std::optional<EntryMessage> message;
     ChartRecord chart;
@@ -31,6 +45,9 @@ bool ParseReadingOption(const std::string& option, const std::string& value, Rea
                         std::string& error);
 
 std::string ReadingJson(const ReadingJob& job);
+// A JSON string literal and a JSON number, as the reading's JSON writes them.
+std::string JsonString(const std::string& text);
+std::string JsonNumber(double value);
 std::string ReadingText(const ReadingJob& job);
 
 } // namespace tivora::cli

@@ -153,6 +153,8 @@ private slots:
         int missing = 0;
         for (int i = 0; i < atlas->size(); i += 37) {
             const Place p = atlas->place(i);
+            if (p.name.contains(QLatin1Char(',')))
+                continue; // a comma starts the region or country part of a query
             const auto found = atlas->search(p.name + QStringLiteral(", ") + p.countryCode, 500);
             bool ok = false;
             for (const Place& f : found)

@@ -1,6 +1,6 @@
-#include "entry/birth_entry.h"
 #include "atlas/zone_offset.h"
 #include "engine/ephemeris.h"
+#include "entry/birth_entry.h"
 
 #include <QtTest>
 #include <cmath>
@@ -156,6 +156,7 @@ private slots:
 
         QCOMPARE(Resolve("Nowhere/Atlantis", "2000-01-01", "12:00").kind,
                  LocalTimeKind::UnknownZone);
+        QCOMPARE(Resolve("Europe/Berlin", "2021-02-30", "12:00").kind, LocalTimeKind::NoSuchDate);
     }
 
     void localMeanTimeBeforeStandardTime() {
@@ -197,6 +198,11 @@ private slots:
         const auto winter = Resolve("Europe/London", "1985-01-15", "20:00");
         QCOMPARE(DescribeOffset(winter.offset), QStringLiteral("GMT = UT+0:00 (standard time)"));
         QCOMPARE(SourceText(OffsetSource::LocalMeanTime), QStringLiteral("local mean time"));
+        QCOMPARE(FilledText(QStringLiteral("London, England, United Kingdom"),
+                            QStringLiteral("Europe/London"), QDate(1985, 7, 15), QTime(20, 0),
+                            london.offset),
+                 QStringLiteral("London, England, United Kingdom: Europe/London, on 15 Jul 1985 "
+                                "at 20:00 BST = UT+1:00 (daylight saving)"));
     }
 
     void zoneBoxes_data() {

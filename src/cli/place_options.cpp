@@ -1,0 +1,211 @@
+#include "cli/place_options.h"
+
+#include "atlas/atlas.h"
+#include "atlas/zone_offset.h"
+
+#include <QDate>
+#include <QTime>
+#include <charconv>
+#include <memory>
+#include <mutex>
+
+namespace tivora::cli {
+
+namespace {
+
+// Loaded once a process: commands run one after another share it.
+std::shared_ptr<const atlas::Atlas> LoadAtlas(std::string& error) {
+    static std::mutex mutex;
+    static std::shared_ptr<const atlas::Atlas> cached;
+    static QString cachedPath;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const QString path = atlas::AtlasDataPath();
+    if (path.isEmpty()) {
+        error = "the place data (places.tsv.gz) is not installed";
+        return nullptr;
+    }
+    if (cached && cachedPath == path)
+        return cached;
+    QString problem;
+    auto loaded = atlas::Atlas::load(path, &problem);
+    if (!loaded)
+        error = problem.toStdString();
+    cached = loaded;
+    cachedPath = path;
+    return loaded;
+}
+
+// The longitude the boxes hold, in decimal degrees, east positive.
+double EntryLongitude(const BirthEntry& e) {
+    const auto degrees = ToWholeNumber(e.lonDegrees);
+    const auto minutes = ToWholeNumber(e.lonMinutes);
+    const double value = (degrees ? *degrees : 0) + (minutes ? *minutes : 0) / 60.0;
+    return e.east ? value : -value;
+}
+
+void FillCoordinate(double value, std::string& degrees, std::string& minutes, bool& positive) {
+    const atlas::DegreesMinutes dm = atlas::ToDegreesMinutes(value);
+    degrees = std::to_string(dm.degrees);
+    minutes = std::to_string(dm.minutes);
+    positive = dm.positive;
+}
+
+std::string OffsetWords(const atlas::ZoneOffset& offset) {
+    return atlas::DescribeOffset(offset).toStdString();
+}
+
+} // namespace
+
+bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string& error) {
+    BirthEntry& e = job.entry;
+    PlaceUse& use = job.placeUse;
+    use.used = true;
+    std::string zone = options.timeZone;
+    if (!options.place.empty()) {
+        const auto loaded = LoadAtlas(error);
+        if (!loaded)
+            return false;
+        const auto found = loaded->search(QString::fromStdString(options.place), 1);
+        if (found.empty()) {
+            error = "no place matches \"" + options.place + "\"";
+            return false;
+        }
+        const atlas::Place& p = found.front();
+        use.place = p.shortText().toStdString();
+        use.placeDisplay = p.displayText().toStdString();
+        use.latitude = p.latitude;
+        use.longitude = p.longitude;
+        if (zone.empty())
+            zone = p.timeZone.toStdString();
+        e.city = p.name.toStdString();
+        e.state = p.region.toStdString();
+        e.country = p.country.toStdString();
+        bool north = true;
+        if (!options.lonGiven)
+            FillCoordinate(p.longitude, e.lonDegrees, e.lonMinutes, e.east);
+        if (!options.latGiven) {
+            FillCoordinate(p.latitude, e.latDegrees, e.latMinutes, north);
+            e.south = !north;
+        }
+    }
+    if (options.zoneGiven)
+        return true;
+
+    use.timeZone = zone;
+    const QDate date(std::stoi(ListItemText(EntryList::Year, e.year)), e.month + 1, e.day + 1);
+    const QTime time(e.hour, e.minute);
+    const double longitude = EntryLongitude(e);
+    const auto resolved =
+        atlas::ResolveLocalTime(QString::fromStdString(zone), date, time, longitude);
+    atlas::ZoneOffset offset;
+    switch (resolved.kind) {
+    case atlas::LocalTimeKind::Unique:
+        offset = resolved.offset;
+        break;
+    case atlas::LocalTimeKind::HappenedTwice:
+        if (options.fold.empty()) {
+            error =
+                resolved.message.toStdString() + "; say which with --fold earlier or --fold later";
+            return false;
+        }
+        offset = options.fold == "earlier" ? resolved.earlier : resolved.later;
+        break;
+    case atlas::LocalTimeKind::NeverHappened:
+    case atlas::LocalTimeKind::UnknownZone:
+    case atlas::LocalTimeKind::NoSuchDate:
+        error = resolved.message.toStdString();
+        return false;
+    }
+    use.isDaylightTime = offset.isDaylightTime;
+    use.offsetSource = atlas::SourceText(offset.source).toStdString();
+    use.offsetDescription = OffsetWords(offset);
+
+    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(offset, longitude);
+    if (boxes.expressible) {
+        e.zoneHour = boxes.hour.toStdString();
+        e.zoneMinute = boxes.minute.toStdString();
+        e.dst = boxes.dst;
+        return true;
+    }
+    // Behind universal time east of Greenwich: the window's boxes cannot say
+    // it, the command line's zone direction can.
+    const int magnitude = offset.totalMinutes < 0 ? -offset.totalMinutes : offset.totalMinutes;
+    e.zoneHour = std::to_string(magnitude / 60);
+    e.zoneMinute = std::to_string(magnitude % 60);
+    e.dst = false;
+    job.zoneWest = offset.totalMinutes < 0;
+    return true;
+}
+
+int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string query;
+    int limit = 10;
+    bool json = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (args[i] == "--limit") {
+            const std::string value = i + 1 < args.size() ? args[++i] : "";
+            const auto r = std::from_chars(value.data(), value.data() + value.size(), limit);
+            if (value.empty() || r.ec != std::errc() || r.ptr != value.data() + value.size() ||
+                limit < 1) {
+                err << "tivora-cli: --limit takes a whole number from 1\n"
+                    << "Try 'tivora-cli --help'.\n";
+                return 2;
+            }
+        } else if (query.empty() && args[i].rfind("--", 0) != 0) {
+            query = args[i];
+        } else {
+            err << "tivora-cli: places takes one QUERY, --limit N and --json\n"
+                << "Try 'tivora-cli --help'.\n";
+            return 2;
+        }
+    }
+    if (query.empty()) {
+        err << "tivora-cli: places needs a QUERY such as \"London, GB\"\n"
+            << "Try 'tivora-cli --help'.\n";
+        return 2;
+    }
+    std::string error;
+    const auto loaded = LoadAtlas(error);
+    if (!loaded) {
+        err << "tivora-cli: " << error << "\n";
+        return 1;
+    }
+    const auto found = loaded->search(QString::fromStdString(query), limit);
+    std::string text = json ? "[" : "";
+    bool first = true;
+    for (const atlas::Place& p : found) {
+        if (json) {
+            text += first ? "\n  {" : ",\n  {";
+            const std::pair<const char*, std::string> fields[] = {
+                {"Name", JsonString(p.name.toStdString())},
+                {"Region", JsonString(p.region.toStdString())},
+                {"CountryCode", JsonString(p.countryCode.toStdString())},
+                {"Country", JsonString(p.country.toStdString())},
+                {"Latitude", JsonNumber(p.latitude)},
+                {"Longitude", JsonNumber(p.longitude)},
+                {"TimeZone", JsonString(p.timeZone.toStdString())},
+                {"Population", JsonNumber(static_cast<double>(p.population))}};
+            bool firstField = true;
+            for (const auto& [key, value] : fields) {
+                text += firstField ? "" : ", ";
+                firstField = false;
+                text += JsonString(key) + ": " + value;
+            }
+            text += '}';
+        } else {
+            text += p.name.toStdString() + '\t' + p.region.toStdString() + '\t' +
+                    p.countryCode.toStdString() + '\t' + JsonNumber(p.latitude) + '\t' +
+                    JsonNumber(p.longitude) + '\t' + p.timeZone.toStdString() + '\t' +
+                    std::to_string(p.population) + '\n';
+        }
+        first = false;
+    }
+    if (json)
+        text += found.empty() ? "]\n" : "\n]\n";
+    out << text;
+    return 0;
+}
+
+} // namespace tivora::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cli/reading_job.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tivora::cli {
+
+// The reading options that take the place and the offset from the atlas and
+// the time-zone database: --place, --tz and --fold, and which of the parts
+// the user gave directly (those win).
+struct PlaceOptions {
+    std::string place;
+    std::string timeZone;
+    std::string fold; // "", "earlier" or "later"
+    bool lonGiven = false;
+    bool latGiven = false;
+    bool zoneGiven = false;
+};
+
+// Fills the job's coordinate and zone boxes from the options, after the
+// other options are parsed. False with error when the place is not found or
+// the local time never happened or happened twice without --fold.
+bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string& error);
+
+// places QUERY [--limit N] [--json]
+int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace tivora::cli

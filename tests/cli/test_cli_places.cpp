@@ -1,0 +1,197 @@
+#include "cli/cli.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+#include <sstream>
+
+using namespace tivora;
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run Cli(const QStringList& args) {
+    std::vector<std::string> a;
+    for (const QString& s : args)
+        a.push_back(s.toStdString());
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = cli::RunCli(a, in, out, err);
+    return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+}
+
+QJsonDocument Json(const Run& run) {
+    return QJsonDocument::fromJson(run.out.toUtf8());
+}
+
+QStringList Birth(const QString& date, const QString& time) {
+    return {"reading", "--name", "Asha", "--date", date, "--time", time, "--json"};
+}
+
+} // namespace
+
+class TestCliPlaces : public QObject {
+    Q_OBJECT
+
+private slots:
+    void placesListsBestMatches() {
+        const Run text = Cli({"places", "Springfield", "--limit", "3"});
+        QCOMPARE(text.status, 0);
+        const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.front().split('\t').size(), 7);
+        QCOMPARE(lines.front().split('\t').front(), QStringLiteral("Springfield"));
+
+        const Run json = Cli({"places", "London, Canada", "--json", "--limit", "2"});
+        QCOMPARE(json.status, 0);
+        const QJsonArray places = Json(json).array();
+        QCOMPARE(places.size(), 1);
+        const QJsonObject london = places.first().toObject();
+        QCOMPARE(london["Name"].toString(), QStringLiteral("London"));
+        QCOMPARE(london["Region"].toString(), QStringLiteral("Ontario"));
+        QCOMPARE(london["CountryCode"].toString(), QStringLiteral("CA"));
+        QCOMPARE(london["Country"].toString(), QStringLiteral("Canada"));
+        QCOMPARE(london["TimeZone"].toString(), QStringLiteral("America/Toronto"));
+        QVERIFY(qAbs(london["Latitude"].toDouble() - 42.98) < 0.05);
+        QVERIFY(qAbs(london["Longitude"].toDouble() + 81.23) < 0.05);
+        QVERIFY(london["Population"].toDouble() > 300000);
+
+        QCOMPARE(Cli({"places"}).status, 2);
+        QCOMPARE(Cli({"places", "London", "--limit", "0"}).status, 2);
+        QCOMPARE(Cli({"places", "Qqqqxz"}).out, QString());
+    }
+
+    void readingAtAPlaceUsesItsCoordinatesAndHistoricalOffset() {
+        const Run run = Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                         << "London, GB");
+        QCOMPARE(run.status, 0);
+        const QJsonObject o = Json(run).object();
+        QCOMPARE(o["Place"].toString(), QStringLiteral("London, England, GB"));
+        QCOMPARE(o["TimeZone"].toString(), QStringLiteral("Europe/London"));
+        QCOMPARE(o["UtcOffset"].toInt(), 60);
+        QCOMPARE(o["UtcOffsetText"].toString(), QStringLiteral("UT+1:00"));
+        QCOMPARE(o["IsDaylightTime"].toBool(), true);
+        QCOMPARE(o["OffsetSource"].toString(), QStringLiteral("tzdata"));
+        QVERIFY(qAbs(o["PlaceLatitude"].toDouble() - 51.5085) < 0.001);
+        QVERIFY(qAbs(o["PlaceLongitude"].toDouble() + 0.1257) < 0.001);
+        QCOMPARE(o["UniversalHours"].toDouble(), 19.0);
+        // The same birth typed by hand gives the same chart.
+        const Run byHand = Cli(Birth("1985-07-15", "20:00") << "--lon"
+                                                            << "0:08W"
+                                                            << "--lat"
+                                                            << "51:31N"
+                                                            << "--zone"
+                                                            << "+1:00");
+        const QJsonObject h = Json(byHand).object();
+        for (const char* key : {"LonDegrees", "LonMinutes", "IsEast", "LatDegrees", "LatMinutes",
+                                "IsSouth", "AscendantText"})
+            QCOMPARE(o[key], h[key]);
+
+        const Run text = Cli({"reading", "--name", "Asha", "--date", "1985-07-15", "--time",
+                              "20:00", "--place", "London, GB"});
+        QVERIFY(text.out.contains(QStringLiteral("Place: London, England, United Kingdom\n")));
+        QVERIFY(text.out.contains(QStringLiteral("UtcOffset: BST = UT+1:00 (daylight saving)")));
+    }
+
+    void clockChangesAreRefusedOrChosen() {
+        const Run twice = Cli(Birth("2021-10-31", "02:30") << "--place"
+                                                           << "Berlin, DE");
+        QCOMPARE(twice.status, 1);
+        QVERIFY(twice.err.contains(QStringLiteral("UT+2:00")));
+        QVERIFY(twice.err.contains(QStringLiteral("UT+1:00")));
+        QVERIFY(twice.err.contains(QStringLiteral("--fold")));
+        const Run earlier = Cli(Birth("2021-10-31", "02:30") << "--place"
+                                                             << "Berlin, DE"
+                                                             << "--fold"
+                                                             << "earlier");
+        QCOMPARE(Json(earlier).object()["UtcOffset"].toInt(), 120);
+        const Run later = Cli(Birth("2021-10-31", "02:30") << "--place"
+                                                           << "Berlin, DE"
+                                                           << "--fold"
+                                                           << "later");
+        QCOMPARE(Json(later).object()["UtcOffset"].toInt(), 60);
+
+        const Run never = Cli(Birth("2021-03-28", "02:30") << "--place"
+                                                           << "Berlin, DE");
+        QCOMPARE(never.status, 1);
+        QVERIFY(never.err.contains(QStringLiteral("never happened")));
+    }
+
+    void zoneWithoutTheAtlas() {
+        const Run kolkata = Cli(Birth("1943-06-01", "12:00") << "--tz"
+                                                             << "Asia/Kolkata"
+                                                             << "--lon"
+                                                             << "88:22E"
+                                                             << "--lat"
+                                                             << "22:34N");
+        const QJsonObject k = Json(kolkata).object();
+        QCOMPARE(k["UtcOffset"].toInt(), 390);
+        QCOMPARE(k["IsDST"].toBool(), true);
+        QCOMPARE(k["UniversalHours"].toDouble(), 5.5);
+        QVERIFY(!k.contains("Place"));
+        // Behind universal time east of Greenwich: still the right universal time.
+        const Run east = Cli(Birth("1985-07-15", "12:00") << "--tz"
+                                                          << "America/New_York"
+                                                          << "--lon"
+                                                          << "10:00E"
+                                                          << "--lat"
+                                                          << "40:00N");
+        QCOMPARE(Json(east).object()["UniversalHours"].toDouble(), 16.0);
+        // Before standard time: the mean time of the birth longitude.
+        const Run kathmandu = Cli(Birth("1901-06-01", "12:00") << "--place"
+                                                               << "Kathmandu");
+        const QJsonObject m = Json(kathmandu).object();
+        QCOMPARE(m["OffsetSource"].toString(), QStringLiteral("local mean time"));
+        QCOMPARE(m["UtcOffset"].toInt(), 341);
+        // --zone overrides the place's offset.
+        const Run zone = Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                          << "London, GB"
+                                                          << "--zone"
+                                                          << "0:00");
+        QCOMPARE(Json(zone).object()["UtcOffset"].toInt(), 0);
+        QVERIFY(!Json(zone).object().contains("TimeZone"));
+    }
+
+    void badPlaceOptions() {
+        QCOMPARE(Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                  << "Qqqqxz, Atlantis")
+                     .status,
+                 1);
+        QCOMPARE(Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                  << "London"
+                                                  << "--dst")
+                     .status,
+                 2);
+        QCOMPARE(Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                  << "London"
+                                                  << "--fold"
+                                                  << "x")
+                     .status,
+                 2);
+        QCOMPARE(Cli(Birth("1985-07-15", "20:00") << "--tz"
+                                                  << "Europe/London")
+                     .status,
+                 2);
+        QCOMPARE(Cli(Birth("1985-07-15", "20:00") << "--tz"
+                                                  << "Mars/Olympus"
+                                                  << "--lon"
+                                                  << "0:00E"
+                                                  << "--lat"
+                                                  << "0:00N")
+                     .status,
+                 1);
+        const QString help = Cli({"--help"}).out;
+        for (const char* option : {"--place QUERY", "--tz ZONE-ID", "--fold earlier|later",
+                                   "places QUERY [--limit N] [--json]", "GeoNames"})
+            QVERIFY2(help.contains(QString::fromLatin1(option)), option);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliPlaces)
+#include "test_cli_places.moc"
