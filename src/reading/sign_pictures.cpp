@@ -1,10 +1,13 @@
 #include "reading/sign_pictures.h"
 
+#include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
 #include <QSvgRenderer>
 
+#include <memory>
 #include <utility>
 
 // Resources linked from a static library are registered only on request. The
@@ -22,25 +25,82 @@ void EnsurePictureResources() {
     (void)registered;
 }
 
-QPixmap RenderSvg(const QString& path, int logicalSize, qreal devicePixelRatio) {
-    EnsurePictureResources();
-    // A ratio of zero, a negative one or NaN would give an empty image; huge
-    // ones only waste memory.
-    const qreal ratio = devicePixelRatio > 0 ? qMin(devicePixelRatio, qreal(8)) : qreal(1);
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
+// A ratio of zero, a negative one or NaN would give an empty image; huge
+// ones only waste memory.
+qreal SaneRatio(qreal devicePixelRatio) {
+    return devicePixelRatio > 0 ? qMin(devicePixelRatio, qreal(8)) : qreal(1);
+}
+
+// Each file is read and parsed once; only drawing depends on the size.
+QSvgRenderer& Renderer(const QString& path) {
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    auto& renderer = renderers[path];
+    if (!renderer) {
+        EnsurePictureResources();
+        renderer = std::make_shared<QSvgRenderer>(path);
+    }
+    return *renderer;
+}
+
+QPixmap RenderSvg(const QString& path, int side) {
+    QSvgRenderer& renderer = Renderer(path);
+    if (!renderer.isValid() || side <= 0)
         return QPixmap();
-    const int side = qRound(logicalSize * ratio);
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         renderer.render(&painter, QRectF(0, 0, side, side));
     }
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
-    pixmap.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(std::move(image));
+}
+
+// Each picture is rendered once per pixel size and kept: windows are made
+// anew for every reading, and an SVG takes milliseconds to draw.
+// The ratio is part of the key so a copy never detaches to change it.
+QPixmap CachedSvg(const QString& path, int side, qreal ratio = 1.0) {
+    static QHash<QString, QPixmap> cache;
+    const QString key = QStringLiteral("%1@%2x%3").arg(path).arg(side).arg(ratio);
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    QPixmap pixmap = RenderSvg(path, side);
+    if (!pixmap.isNull()) {
+        pixmap.setDevicePixelRatio(ratio);
+        cache.insert(key, pixmap);
+    }
     return pixmap;
 }
+
+const QString& IconPath() {
+    static const QString path = QStringLiteral(":/pictures/tivora.svg");
+    return path;
+}
+
+// The program icon drawn on request at the size asked for, each size once.
+class ProgramIconEngine final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return CachedSvg(IconPath(), qMin(size.width(), size.height()));
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : {16, 24, 32, 48, 64})
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QString key() const override { return QStringLiteral("tivora-program-icon"); }
+};
 
 } // namespace
 
@@ -56,7 +116,8 @@ QPixmap SignPicture(int index, qreal devicePixelRatio) {
     if (index < 0 || index >= keys.size())
         return QPixmap();
     const QString path = QStringLiteral(":/pictures/%1.svg").arg(keys.at(index).toLower());
-    return RenderSvg(path, kSignPictureSize, devicePixelRatio);
+    const qreal ratio = SaneRatio(devicePixelRatio);
+    return CachedSvg(path, qRound(kSignPictureSize * ratio), ratio);
 }
 
 int FindSignPicture(const QString& key) {
@@ -64,11 +125,9 @@ int FindSignPicture(const QString& key) {
 }
 
 QIcon ProgramIcon() {
-    // Rendered per size rather than scaled from one pixmap, so the small
-    // sizes stay sharp.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(RenderSvg(QStringLiteral(":/pictures/tivora.svg"), size, 1.0));
+    // Drawn for each size asked for rather than scaled from one pixmap, so
+    // the small sizes stay sharp; one engine, so each size is drawn once.
+    static const QIcon icon(new ProgramIconEngine);
     return icon;
 }
 

@@ -3,15 +3,19 @@
 #include "report/report_sections.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
+#include <cmath>
 #include <memory>
 
 namespace tivora {
@@ -71,10 +75,16 @@ void InsertPiece(QTextCursor& cursor, const QString& text, const QTextCharFormat
 } // namespace
 
 QFont ReportBaseFont() {
+    // Verdana where it is installed; otherwise its stand-in by name, as a
+    // missing family sends every lookup on a search for a substitute.
+    static const bool haveVerdana = QFontDatabase::families().contains(QStringLiteral("Verdana"));
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({haveVerdana ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
+    // No ligatures: a PDF drawn with the "fi" glyph gives "ﬁ" to a search or
+    // a copy. Text that needs shaping (other scripts) is still shaped.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -124,12 +134,41 @@ QString ReportDocumentText(const QTextDocument& document) {
     return text;
 }
 
+void HideBlankLinesAtPageTops(QTextDocument& document) {
+    const qreal pageHeight = document.pageSize().height();
+    if (!(pageHeight > 0) || qIsInf(pageHeight))
+        return;
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    // Where a line stands; a block may begin on one page while its line is
+    // pushed to the next, and the line's place is what shows.
+    const auto lineTop = [layout](const QTextBlock& block) -> qreal {
+        layout->blockBoundingRect(block);
+        const QTextLayout* lines = block.layout();
+        return lines && lines->lineCount() > 0 ? lines->position().y() + lines->lineAt(0).y() : -1;
+    };
+    // Every page's first line stands where the first page's does, below the
+    // page's margin (in the paint device's units).
+    const qreal pageTop = lineTop(document.begin());
+    for (QTextBlock block = document.begin().next(); block.isValid(); block = block.next()) {
+        if (!block.text().isEmpty() || !block.isVisible())
+            continue;
+        const qreal top = lineTop(block);
+        if (top < pageHeight || std::fmod(top, pageHeight) > pageTop + 1)
+            continue;
+        block.setVisible(false);
+        // Lays the rest out again, so later page tops are found where they
+        // now fall.
+        document.markContentsDirty(block.position(), block.length());
+    }
+}
+
 void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& device) {
     // Laid out on the page beforehand, the copy prints as it stands; left to
     // itself, print() would add a page number under every page.
     const std::unique_ptr<QTextDocument> copy(document.clone());
     copy->documentLayout()->setPaintDevice(&device);
     copy->setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+    HideBlankLinesAtPageTops(*copy);
     copy->print(&device);
 }
 

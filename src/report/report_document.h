@@ -18,7 +18,7 @@ inline const QColor kLabelColor{0, 128, 128};
 inline const QColor kValueColor{0, 0, 0};
 
 // The report's base font: Verdana 9.75 pt, or the sans serif that stands in
-// for it. Needs only Qt Gui, so the PDF writer can use it without widgets.
+// for it, drawn without ligatures. Needs only Qt Gui, so the PDF writer can use it without widgets.
 QFont ReportBaseFont();
 
 // Builds the formatted report into an empty document: the same pieces as
@@ -40,6 +40,11 @@ QList<ReportLink> FindReportLinks(const QString& text);
 
 // Only web pages leave the report: http and https with a host.
 bool IsOpenableReportLink(const QUrl& url);
+
+// A blank line that a page break puts at the top of a page is hidden, so no
+// page after the first begins with an empty line. Needs the document's page
+// size set.
+void HideBlankLinesAtPageTops(QTextDocument& document);
 
 // Prints a document as laid out for the device's page: the report's fonts,
 // bold and colours, its own pagination, nothing added above or below.

@@ -1,13 +1,21 @@
 #include "ui/widgets.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
 
 namespace tivora {
 
 QFont VerdanaFont(qreal pointSize, bool bold) {
+    // Asked once: a missing family makes every font lookup search for a
+    // substitute, which costs more than the whole window.
+    static const bool haveVerdana = QFontDatabase::families().contains(QStringLiteral("Verdana"));
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({haveVerdana ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -34,6 +42,57 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier)
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            event->accept();
+            emit clicked();
+            return;
+        }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+namespace {
+
+class ToolTipWrapper final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty())
+            return QObject::eventFilter(watched, event);
+        // Rich text is word-wrapped by the tooltip to a width of about 80
+        // average characters; plain text never wraps.
+        const QString text = widget->toolTip();
+        const QString shown = Qt::mightBeRichText(text)
+                                  ? text
+                                  : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped());
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), shown, widget);
+        return true;
+    }
+};
+
+} // namespace
+
+void WrapToolTips(QWidget& window) {
+    auto* wrapper = new ToolTipWrapper(&window);
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        if (!widget->toolTip().isEmpty())
+            widget->installEventFilter(wrapper);
 }
 
 QString LabelText(const QString& caption) {

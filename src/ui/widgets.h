@@ -11,7 +11,9 @@ namespace tivora {
 QFont VerdanaFont(qreal pointSize, bool bold = false);
 
 // A label that acts as a link: underlined, pointing-hand cursor, and a
-// clicked() signal on a left-button release inside it.
+// clicked() signal on a left-button release inside it. Given a focus policy
+// it is also a tab stop: Space, Return or Enter click it, and a dotted mark
+// shows while it has the focus.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -23,10 +25,17 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;
 };
+
+// Shows the hover texts of window's widgets (those set when this is called)
+// wrapped to a readable width instead of in one long line; their toolTip()
+// texts stay as they are.
+void WrapToolTips(QWidget& window);
 
 // Captions show "&&" as one "&" and mark no access key in a plain label.
 QString LabelText(const QString& caption);

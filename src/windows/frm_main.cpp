@@ -10,6 +10,7 @@
 #include "report/reading_commands.h"
 #include "signs/sign_tables.h"
 #include "windows/frm_time_zone.h"
+#include "windows/program_menus.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
@@ -30,6 +32,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QVBoxLayout>
+#include <initializer_list>
 #include <memory>
 
 namespace tivora {
@@ -39,6 +42,11 @@ namespace {
 constexpr int kPictureSide = 96;
 constexpr int kZoneHourLength = 3;
 constexpr int kZoneMinuteLength = 2;
+// Long enough for any real name; a saved file then stays within what Open
+// accepts.
+constexpr int kNameLength = 100;
+// Rows a drop-down list shows at once before it scrolls.
+constexpr int kDropDownRows = 12;
 
 // A push button whose caption wraps over several lines, for the tall lookup
 // button; text() keeps the caption exactly as given.
@@ -124,12 +132,29 @@ QLabel* Caption(const QString& caption, QWidget* buddy = nullptr) {
     return label;
 }
 
-QComboBox* DropDown(const char* name, EntryList list) {
+// Drop-down lists that open as a list under the box, a dozen rows high and
+// scrolled to the chosen item; the style's own popup would cover the screen
+// for the 150 years. A style rather than a style sheet, which would make
+// every list carry a style-sheet style of its own.
+class DropDownStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Empty until fillLists(): a list sized to its contents measures every item
+// again at each change of font or style, and building the window brings
+// several.
+QComboBox* DropDown(const char* name, QStyle* style) {
     auto* box = Named(new QComboBox, name);
     box->setEditable(false);
-    for (const auto& item : ListItems(list))
-        box->addItem(QString::fromStdString(item));
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box->setStyle(style);
+    box->setMaxVisibleItems(kDropDownRows);
     return box;
 }
 
@@ -137,6 +162,54 @@ QLineEdit* DigitBox(const char* name, int characters) {
     auto* box = Named(new QLineEdit, name);
     const QFontMetrics metrics(box->font());
     box->setFixedWidth(metrics.horizontalAdvance(QString(characters + 1, QLatin1Char('0'))) + 14);
+    return box;
+}
+
+// Controls side by side, left-aligned.
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
+struct CoordinateNames {
+    const char* frame;
+    const char* title;
+    const char* degrees;
+    const char* minutes;
+    const char* options;
+    const char* first;
+    const char* second;
+};
+
+// A latitude or longitude frame: degree and minute boxes over the two
+// hemisphere options.
+QGroupBox* CoordinateFrame(const CoordinateNames& names, QLineEdit*& degrees, QLineEdit*& minutes,
+                           QButtonGroup*& options) {
+    auto* box = Named(new QGroupBox(QString::fromLatin1(names.title)), names.frame);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 4, 8, 6);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    degrees = DigitBox(names.degrees, 3);
+    minutes = DigitBox(names.minutes, 3);
+    grid->addWidget(Caption(QStringLiteral("Deg"), degrees), 0, 0);
+    grid->addWidget(degrees, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("Min"), minutes), 0, 2);
+    grid->addWidget(minutes, 0, 3);
+    options = Named(new QButtonGroup(box), names.options);
+    const auto option = [&](const char* caption, int id) {
+        auto* button = new QRadioButton(QString::fromLatin1(caption));
+        button->setObjectName(QString::fromLatin1(names.options) + QString::number(id));
+        options->addButton(button, id);
+        grid->addWidget(button, 1, 2 * id, 1, 2);
+    };
+    option(names.first, 0);
+    option(names.second, 1);
+    grid->setColumnStretch(4, 1);
     return box;
 }
 
@@ -155,6 +228,10 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setFont(VerdanaFont(8));
+    // Owned by the window; with no base of its own it follows the
+    // application's style.
+    dropDownStyle_ = new DropDownStyle;
+    dropDownStyle_->setParent(this);
     buildMenus();
 
     auto* central = new QWidget;
@@ -181,10 +258,14 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
+    connect(chkDST, &QCheckBox::toggled, this, &frmMain::showDaylightNote);
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
+        connect(box, &QLineEdit::textEdited, this, [this] { setZoneFromDaylightRow(false); });
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { OpenCoBrandPage(platform_); });
     connect(lblFullBrand, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
 
     setTabOrder();
+    fillLists();
     loadDefaults();
     txtName->setFocus();
 
@@ -194,33 +275,11 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
 }
 
 void frmMain::buildMenus() {
-    QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* calculate = Named(file->addAction(QStringLiteral("&Calculate")), "mnuCalculate");
     connect(calculate, &QAction::triggered, this, &frmMain::cmdCalculate_Click);
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = Named(help->addAction(QStringLiteral("&Online Help")), "mnuOnline");
-    QAction* visit = Named(help->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
-    Named(help->addSeparator(), "mnuHelp1");
-    QAction* update =
-        Named(help->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
-    Named(help->addSeparator(), "mnuHelp2");
-    QAction* about = Named(help->addAction(QStringLiteral("&About Software")), "mnuAbout");
-
-    // Switched off as the program is delivered; it keeps its action should it
-    // ever be offered.
-    QAction* makeMoney =
-        Named(bar->addAction(QStringLiteral("Make Money &Online")), "mnuMakeMoney");
-    makeMoney->setEnabled(false);
-
-    connect(online, &QAction::triggered, this, [this] { OpenHelpPage(platform_); });
-    connect(visit, &QAction::triggered, this, [this] { OpenHomePage(platform_); });
-    connect(update, &QAction::triggered, this, [this] { OpenDownloadPage(platform_); });
-    connect(about, &QAction::triggered, this, &frmMain::aboutRequested);
-    connect(makeMoney, &QAction::triggered, this, [this] { OpenFullyBrandedPage(platform_); });
+    AddHelpMenus(*menuBar(), *this, platform_, [this] { emit aboutRequested(); });
 }
 
 QWidget* frmMain::buildEntryFrame() {
@@ -234,54 +293,79 @@ QWidget* frmMain::buildEntryFrame() {
     // Picture, then the name, date, time and zone rows beside it.
     auto* top = new QHBoxLayout;
     top->setSpacing(10);
+    top->addWidget(buildPicture(), 0, Qt::AlignTop);
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(6);
+    rows->setVerticalSpacing(4);
+    addNameRow(*rows, 0);
+    addDateRow(*rows, 1);
+    addTimeRow(*rows, 2);
+    addZoneRow(*rows, 3);
+    rows->setColumnStretch(1, 1);
+    top->addLayout(rows, 1);
+    layout->addLayout(top);
+
+    // Latitude on the left, longitude on the right.
+    auto* coordinates = new QHBoxLayout;
+    coordinates->setSpacing(8);
+    coordinates->addWidget(CoordinateFrame(
+        {"fraLatitude", "Latitude", "txtLatD", "txtLatM", "optLat", "North", "South"}, txtLatD,
+        txtLatM, optLat));
+    coordinates->addWidget(CoordinateFrame(
+        {"fraLongitude", "Longitude", "txtLonD", "txtLonM", "optLong", "East", "West"}, txtLonD,
+        txtLonM, optLong));
+    layout->addLayout(coordinates);
+
+    layout->addLayout(buildPlaceRows());
+    layout->addWidget(buildCalculateButton());
+    return frame;
+}
+
+QWidget* frmMain::buildPicture() {
     auto* picture = Named(new QLabel, "picLogo");
     picture->setFixedSize(kPictureSide, kPictureSide);
     picture->setPixmap(ProgramIcon().pixmap(QSize(kPictureSide, kPictureSide), devicePixelRatio()));
     picture->setAlignment(Qt::AlignCenter);
-    top->addWidget(picture, 0, Qt::AlignTop);
+    return picture;
+}
 
-    auto* rows = new QGridLayout;
-    rows->setHorizontalSpacing(6);
-    rows->setVerticalSpacing(4);
+void frmMain::addNameRow(QGridLayout& rows, int row) {
     txtName = Named(new QLineEdit, "txtName");
-    rows->addWidget(Caption(QStringLiteral("Name"), txtName), 0, 0);
-    rows->addWidget(txtName, 0, 1);
+    txtName->setMaxLength(kNameLength);
+    rows.addWidget(Caption(QStringLiteral("Name"), txtName), row, 0);
+    rows.addWidget(txtName, row, 1);
+}
 
-    cboMonth = DropDown("cboMonth", EntryList::Month);
-    cboDate = DropDown("cboDate", EntryList::Day);
-    cboYear = DropDown("cboYear", EntryList::Year);
-    auto* date = new QHBoxLayout;
-    date->setSpacing(4);
-    date->addWidget(cboMonth);
-    date->addWidget(cboDate);
-    date->addWidget(cboYear);
-    date->addStretch();
-    rows->addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth), 1, 0);
-    rows->addLayout(date, 1, 1);
+void frmMain::addDateRow(QGridLayout& rows, int row) {
+    cboMonth = DropDown("cboMonth", dropDownStyle_);
+    cboDate = DropDown("cboDate", dropDownStyle_);
+    cboYear = DropDown("cboYear", dropDownStyle_);
+    rows.addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth), row, 0);
+    rows.addLayout(Row({cboMonth, cboDate, cboYear}), row, 1);
+}
 
-    cboHH = DropDown("cboHH", EntryList::Hour);
-    cboMM = DropDown("cboMM", EntryList::Minute);
-    cboSS = DropDown("cboSS", EntryList::Second);
-    auto* time = new QHBoxLayout;
-    time->setSpacing(4);
-    time->addWidget(cboHH);
-    time->addWidget(cboMM);
-    time->addWidget(cboSS);
-    time->addWidget(Named(new QLabel(QStringLiteral("HH:MM:SS")), "lblHHMMSS"));
-    time->addStretch();
-    rows->addWidget(Caption(QStringLiteral("Time of Birth"), cboHH), 2, 0);
-    rows->addLayout(time, 2, 1);
+void frmMain::addTimeRow(QGridLayout& rows, int row) {
+    cboHH = DropDown("cboHH", dropDownStyle_);
+    cboMM = DropDown("cboMM", dropDownStyle_);
+    cboSS = DropDown("cboSS", dropDownStyle_);
+    rows.addWidget(Caption(QStringLiteral("Time of Birth"), cboHH), row, 0);
+    rows.addLayout(
+        Row({cboHH, cboMM, cboSS, Named(new QLabel(QStringLiteral("HH:MM:SS")), "lblHHMMSS")}), row,
+        1);
+}
 
+void frmMain::addZoneRow(QGridLayout& rows, int row) {
     fraZone = Named(new QFrame, "fraZone");
     auto* zone = new QHBoxLayout(fraZone);
     zone->setContentsMargins(0, 0, 0, 0);
     zone->setSpacing(4);
     txtZoneHour = DigitBox("txtZoneHour", kZoneHourLength);
-    txtZoneMinute = DigitBox("txtZoneMinute", kZoneHourLength);
+    txtZoneMinute = DigitBox("txtZoneMinute", kZoneMinuteLength);
     lblTZHelp = Named(new LinkLabel(QStringLiteral("TZ Help")), "lblTZHelp");
     QPalette linkPalette = lblTZHelp->palette();
     linkPalette.setColor(QPalette::WindowText, Qt::blue);
     lblTZHelp->setPalette(linkPalette);
+    lblTZHelp->setFocusPolicy(Qt::StrongFocus);
     chkDST = Named(new QCheckBox(QStringLiteral("DST")), "chkDST");
     zone->addWidget(txtZoneHour);
     zone->addWidget(txtZoneMinute);
@@ -290,51 +374,23 @@ QWidget* frmMain::buildEntryFrame() {
     zone->addSpacing(10);
     zone->addWidget(chkDST);
     zone->addStretch();
-    rows->addWidget(Caption(QStringLiteral("Time Zone"), txtZoneHour), 3, 0);
-    rows->addWidget(fraZone, 3, 1);
-    rows->setColumnStretch(1, 1);
-    top->addLayout(rows, 1);
-    layout->addLayout(top);
+    rows.addWidget(Caption(QStringLiteral("Time Zone"), txtZoneHour), row, 0);
+    rows.addWidget(fraZone, row, 1);
 
-    // Latitude on the left, longitude on the right, each with its
-    // hemisphere options.
-    const auto coordinateFrame = [](const char* name, const QString& title, QLineEdit*& degrees,
-                                    QLineEdit*& minutes, QButtonGroup*& options, const char* group,
-                                    const QString& first, const QString& second,
-                                    const char* degreeName, const char* minuteName) {
-        auto* box = Named(new QGroupBox(title), name);
-        auto* grid = new QGridLayout(box);
-        grid->setContentsMargins(8, 4, 8, 6);
-        grid->setHorizontalSpacing(6);
-        grid->setVerticalSpacing(4);
-        degrees = DigitBox(degreeName, 3);
-        minutes = DigitBox(minuteName, 3);
-        grid->addWidget(Caption(QStringLiteral("Deg"), degrees), 0, 0);
-        grid->addWidget(degrees, 0, 1);
-        grid->addWidget(Caption(QStringLiteral("Min"), minutes), 0, 2);
-        grid->addWidget(minutes, 0, 3);
-        options = Named(new QButtonGroup(box), group);
-        auto* firstOption = new QRadioButton(first);
-        auto* secondOption = new QRadioButton(second);
-        firstOption->setObjectName(QString::fromLatin1(group) + QLatin1Char('0'));
-        secondOption->setObjectName(QString::fromLatin1(group) + QLatin1Char('1'));
-        options->addButton(firstOption, 0);
-        options->addButton(secondOption, 1);
-        grid->addWidget(firstOption, 1, 0, 1, 2);
-        grid->addWidget(secondOption, 1, 2, 1, 2);
-        grid->setColumnStretch(4, 1);
-        return box;
-    };
-    auto* coordinates = new QHBoxLayout;
-    coordinates->setSpacing(8);
-    coordinates->addWidget(coordinateFrame("fraLatitude", QStringLiteral("Latitude"), txtLatD,
-                                           txtLatM, optLat, "optLat", QStringLiteral("North"),
-                                           QStringLiteral("South"), "txtLatD", "txtLatM"));
-    coordinates->addWidget(coordinateFrame("fraLongitude", QStringLiteral("Longitude"), txtLonD,
-                                           txtLonM, optLong, "optLong", QStringLiteral("East"),
-                                           QStringLiteral("West"), "txtLonD", "txtLonM"));
-    layout->addLayout(coordinates);
+    // Under the zone row, its room kept so nothing moves when it shows.
+    lblDSTNote = Named(new QLabel(QString::fromLatin1(kDaylightTwiceNote)), "lblDSTNote");
+    lblDSTNote->setWordWrap(true);
+    QPalette notePalette = lblDSTNote->palette();
+    notePalette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    lblDSTNote->setPalette(notePalette);
+    QSizePolicy notePolicy = lblDSTNote->sizePolicy();
+    notePolicy.setRetainSizeWhenHidden(true);
+    lblDSTNote->setSizePolicy(notePolicy);
+    lblDSTNote->hide();
+    rows.addWidget(lblDSTNote, row + 1, 1);
+}
 
+QLayout* frmMain::buildPlaceRows() {
     // Birthplace rows with the tall lookup button at their right.
     auto* place = new QGridLayout;
     place->setHorizontalSpacing(6);
@@ -354,15 +410,16 @@ QWidget* frmMain::buildEntryFrame() {
     cmdBrowser->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     place->addWidget(cmdBrowser, 0, 2, 3, 1);
     place->setColumnStretch(1, 1);
-    layout->addLayout(place);
+    return place;
+}
 
+QWidget* frmMain::buildCalculateButton() {
     cmdCalculate = Named(new QPushButton(QStringLiteral("Find My Lagna")), "cmdCalculate");
     QFont bold = cmdCalculate->font();
     bold.setBold(true);
     cmdCalculate->setFont(bold);
     cmdCalculate->setMinimumHeight(cmdCalculate->sizeHint().height() + 4);
-    layout->addWidget(cmdCalculate);
-    return frame;
+    return cmdCalculate;
 }
 
 QWidget* frmMain::buildAdvertisingBand() {
@@ -416,10 +473,23 @@ void frmMain::setTabOrder() {
         cmdOpen,
         txtZoneHour,
         txtZoneMinute,
+        lblTZHelp,
         chkDST,
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::fillLists() {
+    const std::pair<QComboBox*, EntryList> lists[] = {
+        {cboMonth, EntryList::Month}, {cboDate, EntryList::Day},  {cboYear, EntryList::Year},
+        {cboHH, EntryList::Hour},     {cboMM, EntryList::Minute}, {cboSS, EntryList::Second}};
+    for (const auto& [box, list] : lists) {
+        QStringList items;
+        for (const auto& item : ListItems(list))
+            items << QString::fromStdString(item);
+        box->addItems(items);
+    }
 }
 
 void frmMain::loadDefaults() {
@@ -428,6 +498,7 @@ void frmMain::loadDefaults() {
     optLong->button(0)->setChecked(true);
     optLat->button(0)->setChecked(true);
     chkDST->setChecked(false);
+    setZoneFromDaylightRow(false);
 }
 
 BirthEntry frmMain::entry() const {
@@ -474,6 +545,7 @@ void frmMain::setEntry(const BirthEntry& e) {
     optLong->button(e.east ? 0 : 1)->setChecked(true);
     optLat->button(e.south ? 1 : 0)->setChecked(true);
     chkDST->setChecked(e.dst);
+    setZoneFromDaylightRow(false);
 }
 
 void frmMain::cmdCalculate_Click() {
@@ -507,7 +579,19 @@ void frmMain::cmdOpen_Click() {
 
 void frmMain::lblTZHelp_Click() {
     frmTimeZone picker(*txtZoneHour, *txtZoneMinute, this);
+    connect(&picker, &frmTimeZone::zoneChosen, this,
+            [this](const QString& row) { setZoneFromDaylightRow(ZoneRowIncludesDaylight(row)); });
     platform_.runModal(picker);
+}
+
+void frmMain::setZoneFromDaylightRow(bool daylight) {
+    zoneFromDaylightRow_ = daylight;
+    showDaylightNote();
+}
+
+void frmMain::showDaylightNote() {
+    // Says so only; the boxes stay as the user set them.
+    lblDSTNote->setVisible(zoneFromDaylightRow_ && chkDST->isChecked());
 }
 
 void frmMain::bringCobrandToFront() {

@@ -10,9 +10,13 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
+class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStackedLayout;
+class QStyle;
 
 namespace tivora {
 
@@ -22,6 +26,11 @@ struct SignInformation;
 
 // The birth-data entry window. Its controls carry their documented names;
 // the checks and the mapping into the chart record live in birth_entry.h.
+// Shown beside the zone row when a summer or daylight row was picked and DST
+// is ticked as well.
+inline constexpr const char* kDaylightTwiceNote =
+    "The chosen zone row already includes the extra hour; with DST ticked it counts twice.";
+
 class frmMain final : public ProgramWindow {
     Q_OBJECT
 public:
@@ -54,18 +63,31 @@ protected:
 private:
     void buildMenus();
     QWidget* buildEntryFrame();
+    QWidget* buildPicture();
+    void addNameRow(QGridLayout& rows, int row);
+    void addDateRow(QGridLayout& rows, int row);
+    void addTimeRow(QGridLayout& rows, int row);
+    void addZoneRow(QGridLayout& rows, int row);
+    QLayout* buildPlaceRows();
+    QWidget* buildCalculateButton();
     QWidget* buildAdvertisingBand();
     void setTabOrder();
+    void fillLists();
     void loadDefaults();
     void showEntryMessage(const EntryMessage& message);
     QWidget* controlFor(EntryField field) const;
     bool filterDigitKey(QLineEdit* box, QKeyEvent* event);
     void limitPastedText(QLineEdit* box, int limit);
+    void setZoneFromDaylightRow(bool daylight);
+    void showDaylightNote();
 
     Platform& platform_;
     ChartRecord& chart_;
     SignInformation& signs_;
     std::string lagnaSign_;
+    QStyle* dropDownStyle_ = nullptr;
+    // The zone boxes hold a picked row whose offset includes a summer hour.
+    bool zoneFromDaylightRow_ = false;
 
     QLineEdit* txtName = nullptr;
     QComboBox* cboMonth = nullptr;
@@ -91,6 +113,7 @@ private:
     QLineEdit* txtZoneMinute = nullptr;
     QCheckBox* chkDST = nullptr;
     LinkLabel* lblTZHelp = nullptr;
+    QLabel* lblDSTNote = nullptr;
     QStackedLayout* advertising_ = nullptr;
     LinkLabel* lblCobrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;

@@ -6,6 +6,8 @@
 #include "platform/platform.h"
 #include "reading/result_fields.h"
 #include "reading/sign_pictures.h"
+#include "ui/tab_strip.h"
+#include "windows/program_menus.h"
 
 #include <QAction>
 #include <QFrame>
@@ -18,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -102,7 +103,7 @@ QLabel* MakeCaption(QWidget* parent, const ResultField& field, bool bold) {
 } // namespace
 
 frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* parent)
-    : ProgramWindow(parent), platform_(platform) {
+    : ProgramWindow(parent), platform_(platform), info_(info) {
     setObjectName(QStringLiteral("frmResult"));
     setFont(VerdanaFont(kBaseFontSize));
     setWindowIcon(ProgramIcon());
@@ -122,14 +123,15 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
     right->addWidget(buildBottomBanner());
     columns->addLayout(right, 1);
     buildMenus();
-    // Until a reading is loaded the first picture of the list shows.
-    renderPictures();
 
     // Loading, in its designed order.
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     arrangeFocus();
+    loadPanel();
     ShowPage(1);
-    load(info);
+    // Drawn once, after loading: until then the picture would be the list's
+    // first, never seen.
+    renderPictures();
 
     const QSize design(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
     resize(design.expandedTo(minimumSizeHint()));
@@ -138,12 +140,15 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
 void frmResult::ShowPage(int k) {
     if (!IsResultPage(k))
         return;
-    tabs_->setCurrentIndex(k - 1);
-    pages_->setCurrentIndex(k - 1);
+    ensurePage(k);
+    TS->setCurrentIndex(k - 1);
+    fraPages->setCurrentIndex(k - 1);
+    if (k == kResultAboutPage)
+        drawAboutIcon();
 }
 
 int frmResult::currentPage() const {
-    return pages_->currentIndex() + 1;
+    return fraPages->currentIndex() + 1;
 }
 
 void frmResult::showEvent(QShowEvent* event) {
@@ -165,31 +170,9 @@ void frmResult::buildMenus() {
     QAction* save = file->addAction(QStringLiteral("&Save"));
     save->setObjectName(QStringLiteral("mnuSave"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
-    help->addSeparator();
-    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
-    help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-
-    // Switched off by design: shown greyed so the offer stays visible.
-    QAction* money = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    money->setObjectName(QStringLiteral("mnuMakeMoney"));
-    money->setEnabled(false);
-
     connect(back, &QAction::triggered, this, &frmResult::backRequested);
     connect(save, &QAction::triggered, this, &frmResult::saveRequested);
-    connect(online, &QAction::triggered, this, [this] { OpenHelpPage(platform_); });
-    connect(visit, &QAction::triggered, this, [this] { OpenHomePage(platform_); });
-    connect(update, &QAction::triggered, this, [this] { OpenDownloadPage(platform_); });
-    connect(about, &QAction::triggered, this, [this] { ShowPage(kResultAboutPage); });
-    connect(money, &QAction::triggered, this, [this] { OpenFullyBrandedPage(platform_); });
+    AddHelpMenus(*menuBar(), *this, platform_, [this] { ShowPage(kResultAboutPage); });
 }
 
 QWidget* frmResult::buildLeftPanel() {
@@ -199,13 +182,13 @@ QWidget* frmResult::buildLeftPanel() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
 
-    picture_ = new QLabel(panel);
-    picture_->setObjectName(QStringLiteral("picRashi"));
-    picture_->setFixedSize(kPictureBoxSide, kPictureBoxSide);
-    picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture_->setLineWidth(1);
-    picture_->setAlignment(Qt::AlignCenter);
-    column->addWidget(picture_, 0, Qt::AlignHCenter);
+    picRashi = new QLabel(panel);
+    picRashi->setObjectName(QStringLiteral("picRashi"));
+    picRashi->setFixedSize(kPictureBoxSide, kPictureBoxSide);
+    picRashi->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picRashi->setLineWidth(1);
+    picRashi->setAlignment(Qt::AlignCenter);
+    column->addWidget(picRashi, 0, Qt::AlignHCenter);
 
     auto* vedicName = new QLabel(QStringLiteral("Rashi"), panel);
     vedicName->setObjectName(QStringLiteral("lblVedicName"));
@@ -237,6 +220,7 @@ QWidget* frmResult::buildLeftPanel() {
     column->addLayout(buttons);
     connect(back, &QPushButton::clicked, this, &frmResult::backRequested);
     connect(save, &QPushButton::clicked, this, &frmResult::saveRequested);
+    WrapToolTips(*panel);
     return panel;
 }
 
@@ -266,31 +250,29 @@ QWidget* frmResult::buildPages() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    tabs_ = new QTabBar(area);
-    tabs_->setObjectName(QStringLiteral("TS"));
-    tabs_->setExpanding(false);
-    tabs_->setElideMode(Qt::ElideNone);
-    // Eight captions are wider than the strip; scroll rather than cut them.
-    tabs_->setUsesScrollButtons(true);
+    // Eight captions are wider than the strip: two rows show them all.
+    TS = new TabStrip(area);
+    TS->setObjectName(QStringLiteral("TS"));
     for (const QString& caption : ResultTabCaptions())
-        tabs_->addTab(caption);
-    layout->addWidget(tabs_);
+        TS->addTab(caption);
+    layout->addWidget(TS);
 
-    pages_ = new QStackedWidget(area);
-    pages_->setObjectName(QStringLiteral("fraPages"));
-    pages_->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-    for (int page = 1; page < kResultAboutPage; ++page)
-        pages_->addWidget(buildFieldPage(page));
-    pages_->addWidget(buildAboutPage());
-    layout->addWidget(pages_, 1);
+    fraPages = new QStackedWidget(area);
+    fraPages->setObjectName(QStringLiteral("fraPages"));
+    fraPages->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    // Each page stays an empty frame until it is first shown.
+    for (int page = 1; page <= kResultPageCount; ++page) {
+        auto* frame = new QFrame(fraPages);
+        frame->setObjectName(QStringLiteral("Frame%1").arg(page));
+        fraPages->addWidget(frame);
+    }
+    layout->addWidget(fraPages, 1);
 
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index + 1); });
+    connect(TS, &TabStrip::currentChanged, this, [this](int index) { ShowPage(index + 1); });
     return area;
 }
 
-QWidget* frmResult::buildFieldPage(int page) {
-    auto* frame = new QFrame(pages_);
-    frame->setObjectName(QStringLiteral("Frame%1").arg(page));
+void frmResult::buildFieldPage(QFrame* frame, int page) {
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(8, 8, 8, 8);
     column->setSpacing(4);
@@ -325,7 +307,6 @@ QWidget* frmResult::buildFieldPage(int page) {
         column->addStretch(1);
     column->addSpacing(4);
     column->addWidget(buildPageButtons(frame, page));
-    return frame;
 }
 
 QWidget* frmResult::buildPageButtons(QWidget* frame, int page) {
@@ -349,9 +330,7 @@ QWidget* frmResult::buildPageButtons(QWidget* frame, int page) {
     return strip;
 }
 
-QWidget* frmResult::buildAboutPage() {
-    auto* frame = new QFrame(pages_);
-    frame->setObjectName(QStringLiteral("Frame8"));
+void frmResult::buildAboutPage(QFrame* frame) {
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(8, 8, 8, 8);
     column->setSpacing(6);
@@ -361,10 +340,10 @@ QWidget* frmResult::buildAboutPage() {
     SetColours(header, Qt::black, Qt::white);
     auto* headerRow = new QHBoxLayout(header);
     headerRow->setContentsMargins(4, 4, 4, 4);
-    aboutIcon_ = new QLabel(header);
-    aboutIcon_->setObjectName(QStringLiteral("picIcon"));
-    aboutIcon_->setFixedSize(kAboutIconSide, kAboutIconSide);
-    headerRow->addWidget(aboutIcon_);
+    picIcon = new QLabel(header);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setFixedSize(kAboutIconSide, kAboutIconSide);
+    headerRow->addWidget(picIcon);
     auto* title = new QLabel(QString::fromLatin1(kProgramTitle), header);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setFont(VerdanaFont(9.75, true));
@@ -405,7 +384,6 @@ QWidget* frmResult::buildAboutPage() {
 
     column->addStretch(1);
     column->addWidget(buildPageButtons(frame, kResultAboutPage));
-    return frame;
 }
 
 QWidget* frmResult::buildBottomBanner() {
@@ -435,52 +413,77 @@ QWidget* frmResult::buildBottomBanner() {
 }
 
 void frmResult::arrangeFocus() {
-    // The tab strip comes first; then each page's controls, then the panel.
-    QList<QWidget*> order{tabs_};
-    for (int page = 0; page < pages_->count(); ++page)
-        for (QWidget* child : pages_->widget(page)->findChildren<QWidget*>())
-            if (child->focusPolicy() & Qt::TabFocus)
-                order.append(child);
+    // The tab strip comes first, then the panel; each page's controls go
+    // between the two as the page is built.
+    QList<QWidget*> order{TS};
     for (const char* name : {"txtRullingPlanet", "txtEnglishName", "txtInbornNature", "txtSymbol",
                              "txtSignColor", "cmdBack", "cmdSave"})
         order.append(findChild<QWidget*>(QString::fromLatin1(name)));
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    tabs_->setFocus();
+    TS->setFocus();
 }
 
-void frmResult::load(const SignInformation& info) {
+void frmResult::loadPanel() {
     findChild<QLabel*>(QStringLiteral("lblVedicName"))
-        ->setText(QString::fromStdString(info.VedicName));
-    tabs_->setTabText(6, LuckyTabCaption(info));
+        ->setText(QString::fromStdString(info_.VedicName));
+    TS->setTabText(6, LuckyTabCaption(info_));
+    loadFields(*findChild<QWidget*>(QStringLiteral("fraLeftPanel")));
+    pictureIndex_ = ResultPictureIndex(SignPictureKeys(), QString::fromStdString(info_.EnglishName),
+                                       pictureIndex_);
+}
+
+void frmResult::loadFields(QWidget& area) {
     for (const ResultField& field : ResultFields()) {
         if (field.namesRashi)
-            findChild<QLabel*>(QString::fromLatin1(field.captionName))
-                ->setText(LoadedCaption(field, info));
-        QWidget* box = findChild<QWidget*>(QString::fromLatin1(field.boxName));
+            if (auto* caption = area.findChild<QLabel*>(QString::fromLatin1(field.captionName)))
+                caption->setText(LoadedCaption(field, info_));
+        QWidget* box = area.findChild<QWidget*>(QString::fromLatin1(field.boxName));
         if (auto* line = qobject_cast<QLineEdit*>(box)) {
-            line->setText(LoadedValue(field, info));
+            line->setText(LoadedValue(field, info_));
             // Show a long value from its start, not its end.
             line->setCursorPosition(0);
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(box)) {
-            text->setPlainText(LoadedValue(field, info));
+            text->setPlainText(LoadedValue(field, info_));
         }
     }
-    const int index = ResultPictureIndex(SignPictureKeys(),
-                                         QString::fromStdString(info.EnglishName), pictureIndex_);
-    if (index != pictureIndex_) {
-        pictureIndex_ = index;
-        renderPictures();
-    }
+}
+
+void frmResult::ensurePage(int k) {
+    auto* frame = qobject_cast<QFrame*>(fraPages->widget(k - 1));
+    if (!frame || frame->layout())
+        return;
+    // Built while hidden, so its controls show with it.
+    if (k == kResultAboutPage)
+        buildAboutPage(frame);
+    else
+        buildFieldPage(frame, k);
+    loadFields(*frame);
+    WrapToolTips(*frame);
+    // Its controls follow the tab strip in the focus order.
+    QWidget* previous = TS;
+    for (QWidget* child : frame->findChildren<QWidget*>())
+        if (child->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, child);
+            previous = child;
+        }
 }
 
 void frmResult::renderPictures() {
     const qreal ratio = devicePixelRatioF();
     renderedRatio_ = ratio;
-    if (picture_)
-        picture_->setPixmap(SignPicture(pictureIndex_, ratio));
-    if (aboutIcon_)
-        aboutIcon_->setPixmap(ProgramIcon().pixmap(QSize(kAboutIconSide, kAboutIconSide), ratio));
+    picRashi->setPixmap(SignPicture(pictureIndex_, ratio));
+    if (currentPage() == kResultAboutPage)
+        drawAboutIcon();
+}
+
+void frmResult::drawAboutIcon() {
+    // Drawn when its page first shows, and again after a change of screen.
+    const qreal ratio = devicePixelRatioF();
+    if (!picIcon)
+        return;
+    if (picIcon->pixmap().isNull() || picIcon->pixmap().devicePixelRatio() != ratio)
+        picIcon->setPixmap(ProgramIcon().pixmap(QSize(kAboutIconSide, kAboutIconSide), ratio));
 }
 
 } // namespace tivora

@@ -3,18 +3,19 @@
 #include "signs/sign_tables.h"
 #include "ui/widgets.h"
 
+class QFrame;
 class QLabel;
 class QStackedWidget;
-class QTabBar;
 class QWidget;
 
 namespace tivora {
 
 class Platform;
+class TabStrip;
 
 // The reading of the current sign: a fixed panel with the sign's name,
 // picture and basic attributes, and eight pages chosen by the tab strip or
-// by each page's Next and Back buttons.
+// by each page's Next and Back buttons. A page is built when first shown.
 class frmResult final : public ProgramWindow {
     Q_OBJECT
 public:
@@ -40,18 +41,24 @@ private:
     QWidget* buildTopBanner();
     QWidget* buildPages();
     QWidget* buildBottomBanner();
-    QWidget* buildFieldPage(int page);
-    QWidget* buildAboutPage();
+    void buildFieldPage(QFrame* frame, int page);
+    void buildAboutPage(QFrame* frame);
+    // Builds and fills page k on its first showing.
+    void ensurePage(int k);
     QWidget* buildPageButtons(QWidget* frame, int page);
     void arrangeFocus();
-    void load(const SignInformation& info);
+    void loadPanel();
+    void loadFields(QWidget& area);
     void renderPictures();
+    void drawAboutIcon();
 
     Platform& platform_;
-    QTabBar* tabs_ = nullptr;
-    QStackedWidget* pages_ = nullptr;
-    QLabel* picture_ = nullptr;
-    QLabel* aboutIcon_ = nullptr;
+    // The reading shown; pages built later fill their fields from it.
+    const SignInformation info_;
+    TabStrip* TS = nullptr;
+    QStackedWidget* fraPages = nullptr;
+    QLabel* picRashi = nullptr;
+    QLabel* picIcon = nullptr;
     int pictureIndex_ = 0;
     qreal renderedRatio_ = 0;
     bool screenWatched_ = false;

@@ -59,72 +59,79 @@ void ReportBox::mousePressEvent(QMouseEvent* event) {
 
 frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInformation& info,
                  QWidget* parent)
-    : QDialog(parent), platform_(platform), chart_(chart),
+    : QDialog(parent), platform_(platform), chart_(chart), info_(info),
       printJobName_(QStringLiteral("Tivora Report")) {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setModal(true);
 
-    fraFullBrand_ = new QFrame(this);
-    fraFullBrand_->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand_->setFrameShape(QFrame::StyledPanel);
-    fraFullBrand_->setFrameShadow(QFrame::Sunken);
-    lblFullBrand_ =
-        MakeLinkLabel(QString::fromLatin1(kFullBrandCaption), "lblFullBrand", false, fraFullBrand_);
-    lblCobrand_ =
-        MakeLinkLabel(QString::fromLatin1(kCobrandCaption), "lblCobrand", false, fraFullBrand_);
-    auto* brandLayout = new QHBoxLayout(fraFullBrand_);
+    fraFullBrand = new QFrame(this);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    fraFullBrand->setFrameShape(QFrame::StyledPanel);
+    fraFullBrand->setFrameShadow(QFrame::Sunken);
+    lblFullBrand =
+        MakeLinkLabel(QString::fromLatin1(kFullBrandCaption), "lblFullBrand", false, fraFullBrand);
+    lblCobrand =
+        MakeLinkLabel(QString::fromLatin1(kCobrandCaption), "lblCobrand", false, fraFullBrand);
+    auto* brandLayout = new QHBoxLayout(fraFullBrand);
     brandLayout->setSpacing(16);
-    brandLayout->addWidget(lblFullBrand_, 1);
-    brandLayout->addWidget(lblCobrand_, 1);
+    brandLayout->addWidget(lblFullBrand, 1);
+    brandLayout->addWidget(lblCobrand, 1);
 
-    cmdSave_ = new QPushButton(QStringLiteral("&Save"), this);
-    cmdSave_->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave_->setAutoDefault(false);
-    cmdPrint_ = new QPushButton(QStringLiteral("&Print"), this);
-    cmdPrint_->setObjectName(QStringLiteral("cmdPrint"));
-    cmdPrint_->setAutoDefault(false);
+    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setAutoDefault(false);
+    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdPrint->setAutoDefault(false);
+    cmdSavePDF = new QPushButton(QStringLiteral("Save &as PDF"), this);
+    cmdSavePDF->setObjectName(QStringLiteral("cmdSavePDF"));
+    cmdSavePDF->setAutoDefault(false);
 
-    RTB_ = new ReportBox(this);
-    RTB_->setObjectName(QStringLiteral("RTB"));
-    RTB_->document()->setDefaultFont(VerdanaFont(9.75));
-    RTB_->document()->setDocumentMargin(8);
-    ComposeReportDocument(*RTB_->document(), info);
-    RTB_->moveCursor(QTextCursor::Start);
+    RTB = new ReportBox(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    // The font the PDF and the printout use, so all three look alike.
+    RTB->document()->setDefaultFont(ReportBaseFont());
+    RTB->document()->setDocumentMargin(8);
+    ComposeReportDocument(*RTB->document(), info);
+    RTB->moveCursor(QTextCursor::Start);
 
-    Label3_ = MakeLinkLabel(VisitSiteCaption(), "Label3", true, this);
-    Label14_ = MakeLinkLabel(QString::fromLatin1(kDiscussionBoardCaption), "Label14", true, this);
+    Label3 = MakeLinkLabel(VisitSiteCaption(), "Label3", true, this);
+    Label14 = MakeLinkLabel(QString::fromLatin1(kDiscussionBoardCaption), "Label14", true, this);
 
     auto* linkColumn = new QVBoxLayout;
-    linkColumn->addWidget(Label3_);
-    linkColumn->addWidget(Label14_);
+    linkColumn->addWidget(Label3);
+    linkColumn->addWidget(Label14);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(linkColumn, 1);
-    bottom->addWidget(cmdSave_, 0, Qt::AlignBottom);
-    bottom->addWidget(cmdPrint_, 0, Qt::AlignBottom);
+    bottom->addWidget(cmdSave, 0, Qt::AlignBottom);
+    bottom->addWidget(cmdPrint, 0, Qt::AlignBottom);
+    bottom->addWidget(cmdSavePDF, 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(10);
-    layout->addWidget(fraFullBrand_);
-    layout->addWidget(RTB_, 1);
+    layout->addWidget(fraFullBrand);
+    layout->addWidget(RTB, 1);
     layout->addLayout(bottom);
 
-    setTabOrder(cmdSave_, cmdPrint_);
-    setTabOrder(cmdPrint_, RTB_);
+    setTabOrder(cmdSave, cmdPrint);
+    setTabOrder(cmdPrint, cmdSavePDF);
+    setTabOrder(cmdSavePDF, RTB);
     resize(640, 560);
 
-    connect(cmdSave_, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
-    connect(cmdPrint_, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
-    connect(RTB_, &ReportBox::linkPressed, this,
+    connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+    connect(cmdSavePDF, &QPushButton::clicked, this, &frmSave::cmdSavePDF_Click);
+    connect(RTB, &ReportBox::linkPressed, this,
             [this](const QString& href) { OpenReportLink(platform_, href); });
-    connect(lblFullBrand_, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
-    connect(lblCobrand_, &LinkLabel::clicked, this, [this] { OpenCoBrandPage(platform_); });
-    connect(Label3_, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
-    connect(Label14_, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
+    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { OpenCoBrandPage(platform_); });
+    connect(Label3, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
+    connect(Label14, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
 }
 
 QString frmSave::reportText() const {
-    return ReportDocumentText(*RTB_->document());
+    return ReportDocumentText(*RTB->document());
 }
 
 void frmSave::cmdSave_Click() {
@@ -133,11 +140,24 @@ void frmSave::cmdSave_Click() {
 
 void frmSave::cmdPrint_Click() {
     // A selection must not narrow the print to a part of the report.
-    QTextCursor cursor = RTB_->textCursor();
+    QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
-    RTB_->setTextCursor(cursor);
-    if (!platform_.print(*RTB_->document(), printJobName_))
-        platform_.message(this, ProgramTitle(), QString::fromLatin1(kCouldNotPrintMessage),
+    RTB->setTextCursor(cursor);
+    if (!platform_.print(*RTB->document(), printJobName_))
+        platform_.message(this, ProgramTitle(),
+                          QString::fromLatin1(kCouldNotPrintMessage) + QStringLiteral("\n\n") +
+                              QString::fromLatin1(kPrinterSetupHint),
+                          Platform::Icon::Error);
+}
+
+void frmSave::cmdSavePDF_Click() {
+    const QString path =
+        platform_.saveFileName(this, {QStringLiteral("Save as PDF"), QStringLiteral("PDF (*.pdf)"),
+                                      QStringLiteral("pdf")});
+    if (path.isEmpty())
+        return;
+    if (!WriteReportPdf(info_, path))
+        platform_.message(this, ProgramTitle(), QString::fromLatin1(kCouldNotSavePdfMessage),
                           Platform::Icon::Error);
 }
 

@@ -16,6 +16,12 @@ namespace tivora {
 class LinkLabel;
 
 inline constexpr const char* kCouldNotPrintMessage = "Could Not Print The Report.";
+// What follows kCouldNotPrintMessage: printing needs a default printer.
+inline constexpr const char* kPrinterSetupHint =
+    "Printing goes to the default printer. Set up a printer and make it the default one in "
+    "the system's printer settings (or with the command: lpadmin -d PRINTER-NAME), then "
+    "press Print again. Save as PDF keeps the report as a file meanwhile.";
+inline constexpr const char* kCouldNotSavePdfMessage = "Could Not Save The PDF File.";
 
 inline constexpr const char* kDiscussionBoardCaption =
     "The Most Popular Online Kestrune Discussion Board";
@@ -56,20 +62,25 @@ public:
 
     void cmdSave_Click();
     void cmdPrint_Click();
+    // Writes the report as the command line's PDF report does, to a file
+    // chosen in the save dialog (which asks before replacing a file).
+    void cmdSavePDF_Click();
 
 private:
     Platform& platform_;
     const ChartRecord& chart_;
+    const SignInformation& info_;
     QString printJobName_;
 
-    QFrame* fraFullBrand_ = nullptr;
-    LinkLabel* lblFullBrand_ = nullptr;
-    LinkLabel* lblCobrand_ = nullptr;
-    QPushButton* cmdSave_ = nullptr;
-    QPushButton* cmdPrint_ = nullptr;
-    ReportBox* RTB_ = nullptr;
-    LinkLabel* Label3_ = nullptr;
-    LinkLabel* Label14_ = nullptr;
+    QFrame* fraFullBrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdSavePDF = nullptr;
+    ReportBox* RTB = nullptr;
+    LinkLabel* Label3 = nullptr;
+    LinkLabel* Label14 = nullptr;
 };
 
 } // namespace tivora

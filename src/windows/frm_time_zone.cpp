@@ -4,12 +4,17 @@
 #include "platform/platform.h"
 #include "ui/widgets.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tivora {
+
+bool ZoneRowIncludesDaylight(const QString& rowText) {
+    return rowText.contains(QLatin1String("Summer")) || rowText.contains(QLatin1String("Daylight"));
+}
 
 frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* parent)
     : QDialog(parent), zoneHour_(zoneHour), zoneMinute_(zoneMinute) {
@@ -36,6 +41,7 @@ frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
     layout->addWidget(cmdQuit);
     setTabOrder(lstTimeZone, cmdQuit);
     lstTimeZone->setFocus();
+    lstTimeZone->installEventFilter(this);
 
     connect(lstTimeZone, &QListWidget::itemDoubleClicked, this, &frmTimeZone::lstTimeZone_DblClick);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
@@ -49,7 +55,22 @@ void frmTimeZone::lstTimeZone_DblClick() {
         return;
     zoneHour_.setText(QString::fromStdString(table[static_cast<std::size_t>(row)].hour));
     zoneMinute_.setText(QString::fromStdString(table[static_cast<std::size_t>(row)].minute));
+    emit zoneChosen(QString::fromStdString(table[static_cast<std::size_t>(row)].text));
     accept();
+}
+
+bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Chooses the current row as a double-click does; with no row
+            // current the key does nothing.
+            if (lstTimeZone->currentItem())
+                lstTimeZone_DblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmTimeZone::cmdQuit_Click() {

@@ -8,8 +8,13 @@ class QPushButton;
 
 namespace tivora {
 
-// The time-zone picker: a list of named zones; a double-click writes the
-// zone's hour and minute texts into the two zone boxes it was given.
+// Whether a row's stated offset already holds a summer or daylight-saving
+// hour ("Summer" or "Daylight" in its text).
+bool ZoneRowIncludesDaylight(const QString& rowText);
+
+// The time-zone picker: a list of named zones; a double-click, or Return or
+// Enter on the current row, writes the zone's hour and minute texts into
+// the two zone boxes it was given.
 class frmTimeZone final : public QDialog {
     Q_OBJECT
 public:
@@ -17,6 +22,13 @@ public:
 
     void lstTimeZone_DblClick();
     void cmdQuit_Click();
+
+signals:
+    // A row was chosen and its texts written; rowText is the row as listed.
+    void zoneChosen(const QString& rowText);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit& zoneHour_;

@@ -91,6 +91,7 @@ private slots:
     void backgroundsAreTintedByElement();
     void indexOutsideTheListGivesNoPicture();
     void programIconRendersAtSmallAndLargeSizes();
+    void eachPictureIsDrawnOnce();
 };
 
 void TestSignPictures::keysFollowTheImageListOrder() {
@@ -220,15 +221,32 @@ void TestSignPictures::indexOutsideTheListGivesNoPicture() {
 void TestSignPictures::programIconRendersAtSmallAndLargeSizes() {
     const QIcon icon = ProgramIcon();
     QVERIFY(!icon.isNull());
-    // Both sizes are drawn for their own size, not scaled from another.
+    // Both sizes are drawn for their own size, not scaled from another; the
+    // sizes offered to window managers stop at 64, as every one is sent to
+    // the display with each window.
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
-    QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+    QVERIFY(!icon.availableSizes().contains(QSize(256, 256)));
     for (const int size : {32, 256}) {
         const QImage image = ImageOf(icon.pixmap(QSize(size, size), 1.0));
         QCOMPARE(image.size(), QSize(size, size));
         QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
         QVERIFY2(OpaqueShare(image) > 0.65, qPrintable(QString::number(size)));
         QVERIFY2(DistinctColours(image) > size * 4, qPrintable(QString::number(size)));
+    }
+}
+
+void TestSignPictures::eachPictureIsDrawnOnce() {
+    // A second call hands out the same pixels instead of drawing anew.
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QPixmap first = SignPicture(3, ratio);
+        QCOMPARE(SignPicture(3, ratio).cacheKey(), first.cacheKey());
+        QCOMPARE(first.devicePixelRatio(), ratio);
+        QVERIFY(SignPicture(4, ratio).cacheKey() != first.cacheKey());
+        const QPixmap icon = ProgramIcon().pixmap(QSize(48, 48), ratio);
+        QCOMPARE(ProgramIcon().pixmap(QSize(48, 48), ratio).toImage(), icon.toImage());
+        if (ratio == 1.0)
+            QCOMPARE(ProgramIcon().pixmap(QSize(48, 48), ratio).cacheKey(), icon.cacheKey());
+        QCOMPARE(icon.size(), QSize(48, 48) * ratio);
     }
 }
 

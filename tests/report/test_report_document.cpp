@@ -4,6 +4,7 @@
 #include "report/report_document.h"
 #include "report/report_sections.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -259,6 +260,46 @@ private slots:
         QVERIFY(test::PixelsNear(page, kHeadingColor) > 50);
         QVERIFY(test::PixelsNear(page, kLabelColor) > 50);
         QVERIFY(test::PixelsNear(page, Qt::black) > 50);
+    }
+
+    // Searching and copying the PDF finds the words as written, and no page
+    // after the first opens with an empty line, for every sign.
+    void pdfTextIsPlainAndPagesStartWithText_data() {
+        QTest::addColumn<QString>("sign");
+        for (const char* sign :
+             {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"})
+            QTest::newRow(sign) << QString::fromLatin1(sign);
+    }
+    void pdfTextIsPlainAndPagesStartWithText() {
+        QFETCH(QString, sign);
+        if (!test::HavePopplerTools())
+            QSKIP("poppler-utils are not installed");
+        SignInformation info;
+        SelectSignInformation(sign.toStdString(), info);
+        info.Nature += " With confidence, fine office flair.";
+        QTemporaryDir dir;
+        const QString path = dir.filePath("report.pdf");
+        QVERIFY(WriteReportPdf(info, path));
+        const QString text = QString::fromUtf8(
+            test::RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}));
+        QVERIFY(text.contains(QStringLiteral("With confidence, fine office flair.")));
+        for (const QChar ligature : {QChar(0xFB00), QChar(0xFB01), QChar(0xFB02), QChar(0xFB03)})
+            QVERIFY(!text.contains(ligature));
+        // Every page's first words stand as high as the first page's.
+        const QString boxes = QString::fromUtf8(test::RunTool(
+            QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}));
+        static const QRegularExpression firstWord(
+            QStringLiteral(R"re(<page[^>]*>\s*<word xMin="[0-9.]+" yMin="([0-9.]+)")re"));
+        QList<double> tops;
+        for (auto match = firstWord.globalMatch(boxes); match.hasNext();)
+            tops << match.next().captured(1).toDouble();
+        QVERIFY(tops.size() >= 2);
+        for (int page = 1; page < tops.size(); ++page)
+            QVERIFY2(qAbs(tops.at(page) - tops.at(0)) < 2,
+                     qPrintable(QStringLiteral("page %1 starts at %2, page 1 at %3")
+                                    .arg(page + 1)
+                                    .arg(tops.at(page))
+                                    .arg(tops.at(0))));
     }
 };
 

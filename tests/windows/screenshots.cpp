@@ -1,5 +1,5 @@
-// Writes screenshots of the main window, the time-zone picker and the result
-// window into a folder, for looking at layout and clipping by eye.
+// Writes screenshots of the main window, the time-zone picker, the result
+// window and the report window into a folder, for looking at layout and clipping by eye.
 // Usage: tivora_screenshots DIR   (run with QT_QPA_PLATFORM=offscreen)
 #include "app/application.h"
 #include "signs/sign_tables.h"
@@ -7,9 +7,13 @@
 #include "support/sample_births.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
+#include "windows/frm_save.h"
 #include "windows/frm_time_zone.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,12 +88,36 @@ int main(int argc, char* argv[]) {
         list->setCurrentRow(34);
         ok &= Save(picker, dir, QStringLiteral("time-zone-row"));
     }
+    {
+        // A daylight row picked and DST ticked: the note under the zone row.
+        frmMain window(platform, chart, signs);
+        window.setEntry(Delhi());
+        window.runModal = [](QDialog& dialog) {
+            auto& picker = static_cast<frmTimeZone&>(dialog);
+            picker.findChild<QListWidget*>(QStringLiteral("lstTimeZone"))->setCurrentRow(24);
+            picker.lstTimeZone_DblClick();
+            return picker.result();
+        };
+        window.lblTZHelp_Click();
+        window.findChild<QCheckBox*>(QStringLiteral("chkDST"))->setChecked(true);
+        ok &= Save(window, dir, QStringLiteral("main-daylight-twice"));
+
+        auto* years = window.findChild<QComboBox*>(QStringLiteral("cboYear"));
+        years->setCurrentIndex(years->findText(QStringLiteral("1990")));
+        years->showPopup();
+        ok &= Save(*years->view()->window(), dir, QStringLiteral("main-year-list"));
+        years->hidePopup();
+    }
 
     SelectSignInformation(LongestNatureSign(), signs);
     {
         frmResult result(platform, signs);
         result.ShowPage(3);
         ok &= Save(result, dir, QStringLiteral("result-nature"));
+    }
+    {
+        frmSave report(platform, chart, signs);
+        ok &= Save(report, dir, QStringLiteral("report"));
     }
     return ok ? 0 : 1;
 }

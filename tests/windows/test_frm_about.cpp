@@ -81,7 +81,8 @@ private slots:
 
         for (QLabel* label :
              {label1, label2, label3, static_cast<QLabel*>(coBrand), static_cast<QLabel*>(home)})
-            QVERIFY2(label->font().families().contains("Verdana"), qPrintable(label->objectName()));
+            QVERIFY2(label->font().families() == VerdanaFont(8).families(),
+                     qPrintable(label->objectName()));
         QVERIFY(platform.messages.isEmpty());
     }
 

@@ -202,10 +202,11 @@ private slots:
 
     void tabOrder() {
         const QStringList order{
-            "txtName",    "cboMonth",     "cboDate", "cboYear",     "cboHH",         "cboMM",
-            "cboSS",      "txtLonD",      "txtLonM", "optLong0",    "optLong1",      "txtLatD",
-            "txtLatM",    "optLat0",      "optLat1", "txtMCity",    "txtMState",     "txtMCountry",
-            "cmdBrowser", "cmdCalculate", "cmdOpen", "txtZoneHour", "txtZoneMinute", "chkDST"};
+            "txtName",  "cboMonth",    "cboDate",       "cboYear",    "cboHH",
+            "cboMM",    "cboSS",       "txtLonD",       "txtLonM",    "optLong0",
+            "optLong1", "txtLatD",     "txtLatM",       "optLat0",    "optLat1",
+            "txtMCity", "txtMState",   "txtMCountry",   "cmdBrowser", "cmdCalculate",
+            "cmdOpen",  "txtZoneHour", "txtZoneMinute", "lblTZHelp",  "chkDST"};
         // Walk the focus chain and keep the named controls in the order met.
         QStringList met;
         QWidget* start = box("txtName");
@@ -364,6 +365,15 @@ private slots:
         box("txtZoneHour")->end(false);
         QTest::keyClicks(box("txtZoneHour"), QStringLiteral("1"));
         QCOMPARE(box("txtZoneHour")->text(), QStringLiteral("-10"));
+    }
+
+    void zoneMinuteBoxSizedForItsOwnLength() {
+        // Narrower than the three-character hour box, yet the picker's "-30"
+        // still shows whole.
+        QLineEdit* minute = box("txtZoneMinute");
+        QVERIFY(minute->minimumWidth() < box("txtZoneHour")->minimumWidth());
+        QVERIFY(minute->fontMetrics().horizontalAdvance(QStringLiteral("-30")) + 8 <=
+                minute->minimumWidth());
     }
 
     void zoneBoxesLimitPastedText() {
@@ -667,6 +677,104 @@ private slots:
         QCOMPARE(int(chart->ZoneHours), 1);
         QCOMPARE(int(chart->ZoneMinutes), 0);
         QVERIFY(chart->ZoneDirection == ZoneDirection::East);
+    }
+
+    void pickerWorksFromTheKeyboard() {
+        // "TZ Help" is a tab stop after the zone boxes; Space opens it.
+        box("txtZoneMinute")->setFocus();
+        QTest::keyClick(box("txtZoneMinute"), Qt::Key_Tab);
+        auto* help = child<QLabel>("lblTZHelp");
+        QCOMPARE(QApplication::focusWidget(), help);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            box("txtZoneHour")->clear();
+            bool opened = false;
+            platform->dialogs.push_back([&, key](QDialog& dialog) {
+                opened = true;
+                dialog.show();
+                auto* zones = dialog.findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
+                // No current row yet: the key chooses nothing.
+                zones->setCurrentItem(nullptr);
+                QTest::keyClick(zones, key);
+                if (dialog.isVisible()) {
+                    QTest::keyClick(zones, Qt::Key_Down);
+                    QTest::keyClick(zones, Qt::Key_Down); // row 1
+                    QTest::keyClick(zones, key);
+                }
+                return dialog.result();
+            });
+            QTest::keyClick(help, Qt::Key_Space);
+            QVERIFY(opened);
+            QCOMPARE(box("txtZoneHour")->text(), QStringLiteral("10"));
+            QCOMPARE(box("txtZoneMinute")->text(), QStringLiteral("0"));
+        }
+    }
+
+    // A summer or daylight row already carries the extra hour: ticking DST
+    // as well, in either order, earns a plain note; the boxes stay as set.
+    void daylightRowWithDstSaysTheHourCountsTwice() {
+        auto* note = child<QLabel>("lblDSTNote");
+        auto* dst = child<QCheckBox>("chkDST");
+        QVERIFY(note && !note->isVisible());
+        QVERIFY(note->text().contains(QStringLiteral("already includes the extra")));
+        const int zoneRowBottom = child<QWidget>("fraZone")->geometry().bottom();
+
+        QCOMPARE(pick("Eastern Daylight Time,EDT,-4.0"), int(QDialog::Accepted));
+        QVERIFY(!note->isVisible());
+        QTest::mouseClick(dst, Qt::LeftButton);
+        QVERIFY(note->isVisible());
+        QVERIFY(dst->isChecked());
+        QCOMPARE(box("txtZoneHour")->text(), QStringLiteral("4"));
+        // Right under the zone row, inside the window.
+        const QRect shown(note->mapTo(window.get(), QPoint(0, 0)), note->size());
+        QVERIFY(note->geometry().top() > zoneRowBottom);
+        QVERIFY(window->rect().contains(shown));
+        QVERIFY(note->heightForWidth(note->width()) <= note->height());
+        QTest::mouseClick(dst, Qt::LeftButton);
+        QVERIFY(!note->isVisible());
+
+        // DST first, then the row; a standard row clears the note.
+        QTest::mouseClick(dst, Qt::LeftButton);
+        QCOMPARE(pick("British Summer Time,BST,+1.0"), int(QDialog::Accepted));
+        QVERIFY(note->isVisible());
+        QCOMPARE(pick("Eastern Standard Time,EST,-5.0"), int(QDialog::Accepted));
+        QVERIFY(!note->isVisible());
+        QVERIFY(dst->isChecked());
+        // Typing over a picked row makes it the user's own zone.
+        QCOMPARE(pick("Central European Daylight,CED,+2.0"), int(QDialog::Accepted));
+        QVERIFY(note->isVisible());
+        box("txtZoneHour")->selectAll();
+        type("txtZoneHour", QStringLiteral("2"));
+        QVERIFY(!note->isVisible());
+        QVERIFY(platform->messages.isEmpty());
+    }
+
+    void nameKeepsAHundredCharacters() {
+        type("txtName", QString(120, QLatin1Char('a')));
+        QCOMPARE(box("txtName")->text().size(), 100);
+        box("txtName")->clear();
+        QApplication::clipboard()->setText(QString(150, QChar(0x0906)));
+        box("txtName")->paste();
+        QCOMPARE(box("txtName")->text(), QString(100, QChar(0x0906)));
+    }
+
+    // The year list opens under the box, a dozen rows high, on the year
+    // chosen; so do the others.
+    void dropDownsOpenShortAndOnTheChosenItem() {
+        for (const char* name : {"cboYear", "cboDate", "cboMM"}) {
+            QComboBox* combo = list(name);
+            combo->setCurrentIndex(combo->count() - 20);
+            combo->showPopup();
+            QAbstractItemView* view = combo->view();
+            QWidget* popup = view->window();
+            QVERIFY(QTest::qWaitForWindowExposed(popup));
+            const int rowHeight = view->sizeHintForRow(0);
+            QVERIFY2(popup->height() <= 13 * rowHeight + 16, name);
+            QVERIFY2(popup->height() >= 8 * rowHeight, name);
+            QCOMPARE(view->currentIndex().row(), combo->currentIndex());
+            QVERIFY2(view->viewport()->rect().contains(view->visualRect(view->currentIndex())),
+                     name);
+            combo->hidePopup();
+        }
     }
 
     void lookupChecksThePlace_data() {

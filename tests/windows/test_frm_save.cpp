@@ -1,4 +1,5 @@
 #include "links/vendor_pages.h"
+#include "report/pdf_checks.h"
 #include "report/reading_commands.h"
 #include "report/reading_file.h"
 #include "report/reading_file_checks.h"
@@ -115,8 +116,10 @@ private slots:
         QCOMPARE(w.find<LinkLabel>("Label14")->text(),
                  QStringLiteral("The Most Popular Online Kestrune Discussion Board"));
         QVERIFY(w.box()->isReadOnly());
-        QCOMPARE(ReportBaseFont(), VerdanaFont(9.75));
-        QCOMPARE(w.box()->document()->defaultFont(), VerdanaFont(9.75));
+        QCOMPARE(w.find<QPushButton>("cmdSavePDF")->text(), QStringLiteral("Save &as PDF"));
+        QCOMPARE(w.box()->document()->defaultFont(), ReportBaseFont());
+        QCOMPARE(ReportBaseFont().families(), VerdanaFont(9.75).families());
+        QCOMPARE(ReportBaseFont().pointSizeF(), 9.75);
     }
 
     void labelsOpenTheirPages_data() {
@@ -231,10 +234,47 @@ private slots:
         QTest::mouseClick(w.find<QPushButton>("cmdPrint"), Qt::LeftButton);
         QCOMPARE(w.platform.messages.size(), 1);
         QCOMPARE(w.platform.messages[0].title, QStringLiteral("Tivora"));
-        QCOMPARE(w.platform.messages[0].text, QStringLiteral("Could Not Print The Report."));
+        // The old first line, then how to set up a default printer.
+        const QString text = w.platform.messages[0].text;
+        QVERIFY(text.startsWith(QStringLiteral("Could Not Print The Report.\n\n")));
+        QVERIFY(text.contains(QStringLiteral("make it the default")));
+        QVERIFY(text.contains(QStringLiteral("lpadmin -d")));
         QCOMPARE(w.platform.messages[0].icon, Platform::Icon::Error);
         QCOMPARE(w.platform.messages[0].buttons, Platform::Buttons::Ok);
         QCOMPARE(w.form.reportText(), before);
+    }
+
+    void saveAsPdfWritesTheCommandLineReport() {
+        Window w;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("leo.pdf");
+        w.platform.fileNames.push_back(path);
+        QTest::mouseClick(w.find<QPushButton>("cmdSavePDF"), Qt::LeftButton);
+        QCOMPARE(w.platform.fileRequests.size(), 1);
+        const auto& asked = w.platform.fileRequests[0];
+        QVERIFY(asked.save);
+        QCOMPARE(asked.request.filter, QStringLiteral("PDF (*.pdf)"));
+        QCOMPARE(asked.request.defaultSuffix, QStringLiteral("pdf"));
+        QVERIFY(w.platform.messages.isEmpty());
+        QVERIFY(ReadFile(path).startsWith("%PDF-"));
+        // The same pages as the command line's report of the same reading.
+        const QString cli = dir.filePath("cli.pdf");
+        QVERIFY(WriteReportPdf(w.info, cli));
+        if (!test::HavePopplerTools())
+            QSKIP("poppler-utils are not installed; the PDF's content is not compared");
+        QCOMPARE(test::PdfText(path), test::PdfText(cli));
+        QVERIFY(test::PdfText(path).contains(QStringLiteral("Simha")));
+
+        // Cancelled: nothing written, nothing said. Failed: said.
+        w.platform.fileRequests.clear();
+        w.platform.fileNames.push_back(QString());
+        QTest::mouseClick(w.find<QPushButton>("cmdSavePDF"), Qt::LeftButton);
+        QCOMPARE(w.platform.fileRequests.size(), 1);
+        QVERIFY(w.platform.messages.isEmpty());
+        w.platform.fileNames.push_back(dir.filePath("missing/leo.pdf"));
+        w.form.cmdSavePDF_Click();
+        QCOMPARE(w.platform.messageTexts(), QStringList{"Could Not Save The PDF File."});
+        QCOMPARE(w.platform.messages[0].icon, Platform::Icon::Error);
     }
 
     void saveWritesTheCurrentChartRecord() {
@@ -324,7 +364,7 @@ private slots:
             QVERIFY2(label->height() >= label->heightForWidth(label->width()), name);
             QVERIFY2(label->width() > 50, name);
         }
-        for (const char* name : {"cmdSave", "cmdPrint"}) {
+        for (const char* name : {"cmdSave", "cmdPrint", "cmdSavePDF"}) {
             auto* button = w.find<QPushButton>(name);
             QVERIFY2(button->width() >= button->sizeHint().width(), name);
             QVERIFY2(button->height() >= button->sizeHint().height(), name);

@@ -1,0 +1,169 @@
+// Figures for the windows, each beside its floor measured in the same run:
+// Calculate until the result window is seen, against a bare Qt program
+// switching to a second window; start-up until the main window is seen,
+// against a bare Qt program's start-up. The counters give the median of each
+// ("median_ms", "floor_ms") and their ratio. Run under a display
+// (xvfb-run -a ./tivora-bench) for a desktop's figures: off-screen windows
+// cost next to nothing to show, so the floors shrink and the ratios grow.
+#include "app/application.h"
+#include "null_platform.h"
+#include "window_timing.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProcess>
+#include <QPushButton>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <vector>
+
+namespace {
+
+using tivora::bench::SettleShown;
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "tivora-bench";
+    static char* argv[] = {name, nullptr};
+    tivora::bench::UseOffscreenWithoutDisplay();
+    // Lives until the process ends, as the benchmarks' windows need it.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+tivora::BirthEntry Delhi() {
+    tivora::BirthEntry e;
+    e.name = "Asha";
+    e.year = tivora::FindListItem(tivora::EntryList::Year, "2000");
+    e.hour = 12;
+    e.lonDegrees = "77";
+    e.lonMinutes = "13";
+    e.latDegrees = "28";
+    e.latMinutes = "37";
+    e.zoneHour = "5";
+    e.zoneMinute = "30";
+    return e;
+}
+
+QMainWindow* BareWindow(const QString& text) {
+    auto* window = new QMainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setCentralWidget(new QLabel(text));
+    return window;
+}
+
+// A bare Qt program going from one shown window to a second.
+double BareWindowSwitchSeconds() {
+    QMainWindow* first = BareWindow(QStringLiteral("First"));
+    first->show();
+    SettleShown(*first);
+    QElapsedTimer timer;
+    timer.start();
+    QMainWindow* second = BareWindow(QStringLiteral("Second"));
+    second->show();
+    SettleShown(*second);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const double seconds = timer.nsecsElapsed() * 1e-9;
+    second->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return seconds;
+}
+
+// Calculate in a shown main window until the result window is seen and the
+// main window is gone; then Back, as a user would, for the next round.
+double CalculateToResultSeconds(tivora::Application& application) {
+    tivora::frmMain* main = application.showMainWindow();
+    main->setEntry(Delhi());
+    SettleShown(*main);
+    QElapsedTimer timer;
+    timer.start();
+    main->cmdCalculate_Click();
+    tivora::frmResult* result = application.resultWindow();
+    SettleShown(*result);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const double seconds = timer.nsecsElapsed() * 1e-9;
+    result->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return seconds;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// Medians, as the machine may be busy with other work now and then; the
+// rounds interleave the two, so both see the same conditions.
+void ReportRatio(benchmark::State& state, const std::vector<double>& measured,
+                 const std::vector<double>& floor) {
+    const double floorMedian = Median(floor);
+    state.counters["median_ms"] = Median(measured) * 1e3;
+    state.counters["floor_ms"] = floorMedian * 1e3;
+    state.counters["ratio"] = floorMedian > 0 ? Median(measured) / floorMedian : 0;
+}
+
+void BM_CalculateToResultShown(benchmark::State& state) {
+    App();
+    tivora::bench::NullPlatform platform;
+    tivora::Application application(platform);
+    // Fonts, styles and pictures are loaded once per run in both programs.
+    BareWindowSwitchSeconds();
+    CalculateToResultSeconds(application);
+    std::vector<double> measured;
+    std::vector<double> floor;
+    for (auto _ : state) {
+        floor.push_back(BareWindowSwitchSeconds());
+        const double seconds = CalculateToResultSeconds(application);
+        measured.push_back(seconds);
+        state.SetIterationTime(seconds);
+    }
+    ReportRatio(state, measured, floor);
+}
+BENCHMARK(BM_CalculateToResultShown)
+    ->UseManualTime()
+    ->Iterations(60)
+    ->Unit(benchmark::kMillisecond);
+
+double StartupSeconds(const QString& program) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return 0;
+    return timer.nsecsElapsed() * 1e-9;
+}
+
+void BM_StartupToMainWindowShown(benchmark::State& state) {
+    const QString folder = App().applicationDirPath();
+    const QString bare = folder + QStringLiteral("/tivora-bench-bare");
+    const QString program = folder + QStringLiteral("/tivora-bench-startup");
+    // The first runs bring the files into the page cache.
+    StartupSeconds(bare);
+    StartupSeconds(program);
+    std::vector<double> measured;
+    std::vector<double> floor;
+    for (auto _ : state) {
+        floor.push_back(StartupSeconds(bare));
+        const double seconds = StartupSeconds(program);
+        if (seconds == 0) {
+            state.SkipWithError("the start-up program failed");
+            break;
+        }
+        measured.push_back(seconds);
+        state.SetIterationTime(seconds);
+    }
+    ReportRatio(state, measured, floor);
+}
+BENCHMARK(BM_StartupToMainWindowShown)
+    ->UseManualTime()
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QDialog>
+
+namespace tivora::bench {
+
+// Answers everything at once and remembers nothing: the windows' work
+// without the outside world's.
+class NullPlatform final : public Platform {
+public:
+    Answer message(QWidget*, const QString&, Icon, Buttons) override { return Answer::Ok; }
+    QString openFileName(QWidget*, const FileRequest&) override { return {}; }
+    QString saveFileName(QWidget*, const FileRequest&) override { return {}; }
+    bool openUrl(const QUrl&) override { return true; }
+    bool print(QTextDocument&, const QString&) override { return true; }
+    QVariant setting(const QString&) override { return {}; }
+    void setSetting(const QString&, const QVariant&) override {}
+    QDateTime now() override { return QDateTime(QDate(2026, 12, 7), QTime(10, 0)); }
+};
+
+} // namespace tivora::bench

@@ -1,0 +1,18 @@
+// The floor of the start-up benchmark: a bare Qt program, linked with Qt
+// Widgets only, that shows one window and ends as soon as it is seen.
+#include "window_timing.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+
+int main(int argc, char* argv[]) {
+    tivora::bench::UseOffscreenWithoutDisplay();
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Bare"));
+    window.setCentralWidget(new QLabel(QStringLiteral("A bare Qt window")));
+    window.show();
+    tivora::bench::SettleShown(window);
+    return 0;
+}

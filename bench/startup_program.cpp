@@ -1,0 +1,24 @@
+// One start-up of tivora for the window benchmark, run as its own process so
+// loading the program and Qt counts: it starts as tivora does up to its shown
+// main window and ends as soon as that window is seen.
+#include "app/application.h"
+#include "null_platform.h"
+#include "reading/sign_pictures.h"
+#include "window_timing.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    tivora::bench::UseOffscreenWithoutDisplay();
+    QApplication app(argc, argv);
+    // As tivora's main() does before its event loop.
+    QApplication::setOrganizationName(QStringLiteral("Tivora"));
+    QApplication::setApplicationName(QStringLiteral("Tivora"));
+    QApplication::setWindowIcon(tivora::ProgramIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+    tivora::bench::NullPlatform platform;
+    tivora::Application application(platform);
+    tivora::frmMain* window = application.showMainWindow();
+    tivora::bench::SettleShown(*window);
+    return 0;
+}
