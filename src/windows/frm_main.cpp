@@ -8,6 +8,7 @@
 #include "reading/sign_pictures.h"
 #include "report/reading_commands.h"
 #include "signs/sign_tables.h"
+#include "windows/birthplace_finder.h"
 #include "windows/frm_time_zone.h"
 
 #include <QAction>
@@ -186,6 +187,7 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     setTabOrder();
     loadDefaults();
     txtName->setFocus();
+    new BirthplaceFinder(*this, platform_, SharedAtlas());
 
     // The design size, grown where the platform's fonts need more room.
     const QSize design(485, 387 + menuBar()->sizeHint().height());
@@ -355,6 +357,9 @@ QWidget* frmMain::buildEntryFrame() {
     place->setColumnStretch(1, 1);
     layout->addLayout(place);
 
+    // What a town chosen from the atlas filled in (BirthplaceFinder).
+    layout->addWidget(Named(new QLabel, "lblPlaceZone"));
+
     cmdCalculate = Named(new QPushButton(QStringLiteral("Find My Lagna")), "cmdCalculate");
     QFont bold = cmdCalculate->font();
     bold.setBold(true);
@@ -476,6 +481,8 @@ void frmMain::setEntry(const BirthEntry& e) {
 }
 
 void frmMain::cmdCalculate_Click() {
+    if (auto* finder = findChild<BirthplaceFinder*>(); finder && !finder->checkBeforeCalculate())
+        return;
     const BirthEntry e = entry();
     if (const auto message = ValidateInput(e)) {
         showEntryMessage(*message);

@@ -136,7 +136,7 @@ void frmSave::cmdPrint_Click() {
     QTextCursor cursor = RTB_->textCursor();
     cursor.clearSelection();
     RTB_->setTextCursor(cursor);
-    if (!platform_.print(*RTB_->document(), printJobName_))
+    if (!platform_.print(*HeadedReport(*RTB_->document(), header_), printJobName_))
         platform_.message(this, QString::fromLatin1(kCouldNotPrintMessage), Platform::Icon::Error);
 }
 

@@ -3,6 +3,7 @@
 #include "engine/chart_record.h"
 #include "links/vendor_captions.h"
 #include "platform/platform.h"
+#include "report/report_document.h"
 #include "signs/sign_tables.h"
 
 #include <QDialog>
@@ -54,6 +55,9 @@ public:
     QString printJobName() const { return printJobName_; }
     void setPrintJobName(const QString& name) { printJobName_ = name; }
 
+    // Heads the printed report (the window's own text stays as it is).
+    void setReportHeader(const ReportHeader& header) { header_ = header; }
+
     void cmdSave_Click();
     void cmdPrint_Click();
 
@@ -61,6 +65,7 @@ private:
     Platform& platform_;
     const ChartRecord& chart_;
     QString printJobName_;
+    ReportHeader header_;
 
     QFrame* fraFullBrand_ = nullptr;
     LinkLabel* lblFullBrand_ = nullptr;
