@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -44,6 +45,19 @@ QString MatchText(const atlas::Place& place) {
 
 template <typename T> T* Control(QWidget& window, const char* name) {
     return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Word-wrapped labels get no more height from the layouts they sit in (a
+// status bar, a main window's frame) than their first showing asked for:
+// give them the height their text needs at their width, two lines at least.
+void FitWrapped(QLabel* label, const QString& text, int width) {
+    label->setText(text);
+    const QFontMetrics metrics = label->fontMetrics();
+    const int needed =
+        metrics.boundingRect(QRect(0, 0, std::max(width, 50), 10000), Qt::TextWordWrap, text)
+            .height();
+    label->setMinimumHeight(std::max(needed, 2 * metrics.lineSpacing()) +
+                            label->contentsMargins().top() + label->contentsMargins().bottom());
 }
 
 bool Ready(const AtlasFuture& atlas) {
@@ -86,7 +100,7 @@ BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, Atla
     lblPlaceZone_->setFocusPolicy(Qt::NoFocus);
     lblPlaceZone_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Room for two lines from the start, so choosing a town rarely moves the window.
-    lblPlaceZone_->setMinimumHeight(2 * lblPlaceZone_->fontMetrics().lineSpacing());
+    FitWrapped(lblPlaceZone_, QString(), 0);
     lblPlaceZone_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     matches_ = new QStandardItemModel(this);
@@ -118,7 +132,7 @@ BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, Atla
 void BirthplaceFinder::cityEdited(const QString& text) {
     if (follower_.chosen() && text != follower_.place().name) {
         follower_.forget();
-        lblPlaceZone_->clear();
+        FitWrapped(lblPlaceZone_, QString(), 0);
     }
     showMatches();
 }
@@ -149,14 +163,16 @@ void BirthplaceFinder::showMatches() {
         completer_->popup()->hide();
         return;
     }
-    // Wide enough for the longest line, but no wider than the window.
+    // Wide enough for the longest line, within the screen.
     QAbstractItemView* popup = completer_->popup();
     int width = txtMCity_->width();
     for (int row = 0; row < matches_->rowCount(); ++row)
         width =
             std::max(width, popup->fontMetrics().horizontalAdvance(matches_->item(row)->text()) +
                                 popup->verticalScrollBar()->sizeHint().width() + 24);
-    width = std::min(width, window_.width() - txtMCity_->mapTo(&window_, QPoint()).x() - 4);
+    if (const QScreen* screen = txtMCity_->screen())
+        width = std::min(width, screen->availableGeometry().right() -
+                                    txtMCity_->mapToGlobal(QPoint()).x());
     completer_->complete(QRect(0, 0, width, txtMCity_->height()));
 }
 
@@ -197,7 +213,7 @@ void BirthplaceFinder::refill(bool withPlace) {
     // Boxes that cannot say the offset are emptied: an old offset there would be wrong.
     writeZone(unique && fill_.boxes.expressible ? fill_.boxes : atlas::ZoneBoxes{});
     zoneAbbreviation_ = unique ? fill_.offsets.offset.abbreviation : QString();
-    lblPlaceZone_->setText(fill_.text);
+    FitWrapped(lblPlaceZone_, fill_.text, lblPlaceZone_->width());
 }
 
 void BirthplaceFinder::writeZone(const atlas::ZoneBoxes& boxes) {
@@ -251,9 +267,10 @@ bool BirthplaceFinder::checkBeforeCalculate() {
     }
     writeZone(boxes);
     zoneAbbreviation_ = chosen.abbreviation;
-    lblPlaceZone_->setText(atlas::FilledText(follower_.place().displayText(),
-                                             follower_.place().timeZone, enteredDate(),
-                                             enteredTime(), chosen));
+    FitWrapped(lblPlaceZone_,
+               atlas::FilledText(follower_.place().displayText(), follower_.place().timeZone,
+                                 enteredDate(), enteredTime(), chosen),
+               lblPlaceZone_->width());
     return true;
 }
 
@@ -281,7 +298,8 @@ QString BirthSummaryFor(const QWidget& mainWindow, const ChartRecord& calculated
 
 void ShowBirthSummary(QMainWindow& window, const QString& summary) {
     auto* line = window.findChild<QLabel*>(QStringLiteral("lblBirthSummary"));
-    if (!line) {
+    const bool added = !line;
+    if (added) {
         line = new QLabel;
         line->setObjectName(QStringLiteral("lblBirthSummary"));
         line->setWordWrap(true);
@@ -290,7 +308,13 @@ void ShowBirthSummary(QMainWindow& window, const QString& summary) {
         window.statusBar()->setSizeGripEnabled(false);
         window.statusBar()->addWidget(line, 1);
     }
-    line->setText(summary);
+    // The status line spans the window less the status bar's margins.
+    FitWrapped(line, summary, window.width() - 16);
+    // A status bar asks a wrapped label's height at too narrow a width.
+    line->setMaximumHeight(line->minimumHeight());
+    // The window grows by the status line rather than squeezing the reading.
+    if (added)
+        window.resize(window.width(), window.height() + window.statusBar()->sizeHint().height());
 }
 
 } // namespace tivora

@@ -12,6 +12,7 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -67,6 +68,30 @@ class TestBirthplace : public QObject {
         child<QComboBox>("cboHH")->setCurrentIndex(hour);
         child<QComboBox>("cboMM")->setCurrentIndex(minute);
     }
+    // With TIVORA_SHOTS set to a folder, saves the window (and an open
+    // completer popup over it) there for a look by eye.
+    void shot(QWidget* window, const char* name) {
+        const QString folder = qEnvironmentVariable("TIVORA_SHOTS");
+        if (folder.isEmpty())
+            return;
+        QCoreApplication::processEvents(); // pending layout requests, as on screen
+        QPixmap picture = window->grab();
+        if (window == main() && completer()->popup()->isVisible()) {
+            // The popup may reach past the window: draw both on one canvas.
+            QAbstractItemView* popup = completer()->popup();
+            const QPoint at = window->mapFromGlobal(popup->mapToGlobal(QPoint()));
+            const QRect area = window->rect().united(QRect(at, popup->size()));
+            QPixmap canvas(area.size() * picture.devicePixelRatio());
+            canvas.setDevicePixelRatio(picture.devicePixelRatio());
+            canvas.fill(Qt::white);
+            QPainter painter(&canvas);
+            painter.drawPixmap(QPoint(), picture);
+            painter.drawPixmap(at, popup->grab());
+            painter.end();
+            picture = canvas;
+        }
+        picture.save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    }
     QString placeZone() const { return child<QLabel>("lblPlaceZone")->text(); }
     bool dst() const { return child<QCheckBox>("chkDST")->isChecked(); }
     void calculate() {
@@ -97,6 +122,7 @@ private slots:
         QVERIFY2(towns[0].contains(QStringLiteral("48\u00B0 8' N")) &&
                      towns[0].contains(QStringLiteral("Europe/Berlin")),
                  qPrintable(towns[0]));
+        shot(main(), "completer");
         towns = offered(QStringLiteral("BOMBAY"));
         QVERIFY2(!towns.isEmpty() && towns[0].startsWith(QStringLiteral("Mumbai, ")),
                  qPrintable(towns.join('\n')));
@@ -122,6 +148,8 @@ private slots:
                  QStringLiteral("London, England, United Kingdom: Europe/London, on "
                                 "15 Jul 1985 at 20:00 BST = UT+1:00 (daylight saving)"));
 
+        box("txtName")->setText(QStringLiteral("Asha"));
+        shot(main(), "main-filled");
         enter(15, 1, 1985, 20, 0);
         QVERIFY(!dst());
         QVERIFY2(placeZone().contains(QStringLiteral("GMT = UT+0:00")), qPrintable(placeZone()));
@@ -143,6 +171,7 @@ private slots:
         const auto* line = result->findChild<QLabel*>(QStringLiteral("lblBirthSummary"));
         QVERIFY(line);
         QCOMPARE(line->text(), app->birthSummary());
+        shot(result, "result-status");
         QVERIFY2(line->text().startsWith(
                      QStringLiteral("Asha, 15 Jul 1985 20:00, London, England, "
                                     "United Kingdom (51\u00B0 31' N, 0\u00B0 8' W), ")),
@@ -170,6 +199,7 @@ private slots:
         choose(QStringLiteral("Berlin"));
         QVERIFY2(placeZone().contains(QStringLiteral("never happened")), qPrintable(placeZone()));
         QVERIFY(text("txtZoneHour").isEmpty());
+        shot(main(), "main-gap");
         calculate();
         QCOMPARE(platform->messages.size(), 1);
         QVERIFY2(platform->messages[0].text.contains(QStringLiteral("jumped forward")),
