@@ -205,6 +205,12 @@ private slots:
         QVERIFY2(platform->messages[0].text.contains(QStringLiteral("jumped forward")),
                  qPrintable(platform->messages[0].text));
         QVERIFY(!app->resultWindow());
+        // A zone the user enters stands: no refusal then.
+        QTest::keyClicks(box("txtZoneHour"), QStringLiteral("1"));
+        QTest::keyClicks(box("txtZoneMinute"), QStringLiteral("0"));
+        calculate();
+        QCOMPARE(platform->messages.size(), 1);
+        QVERIFY(app->resultWindow());
     }
 
     void timeThatHappenedTwiceAsks() {
