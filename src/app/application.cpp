@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "signs/sign_tables.h"
+#include "windows/birthplace_finder.h"
 #include "windows/frm_about.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
@@ -43,9 +44,12 @@ frmMain* Application::showMainWindow() {
 
 void Application::showResultWindow() {
     // Every Calculate starts a fresh reading on its first page.
+    if (main_)
+        birthSummary_ = BirthSummaryFor(*main_, chart_);
     if (result_)
         result_->unload();
     result_ = Loaded(new frmResult(platform_, signs_));
+    ShowBirthSummary(*result_, birthSummary_);
     connect(result_, &frmResult::backRequested, this, &Application::backToMainWindow);
     connect(result_, &frmResult::saveRequested, this, &Application::showReportWindow);
     connect(result_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
@@ -70,6 +74,7 @@ void Application::showReportWindow() {
     if (!result_)
         return;
     frmSave report(platform_, chart_, signs_, result_);
+    report.setReportHeader({QString::fromStdString(chart_.BirthName), birthSummary_});
     platform_.runModal(report);
 }
 

@@ -26,6 +26,8 @@ public:
     frmResult* resultWindow() const { return result_; }
     ChartRecord& chart() { return chart_; }
     SignInformation& signs() { return signs_; }
+    // What the last Calculate used, in one line (result window, printed report).
+    const QString& birthSummary() const { return birthSummary_; }
 
     // Closes every window, each through its own close handling, then ends
     // the event loop.
@@ -45,6 +47,7 @@ private:
     QPointer<frmMain> main_;
     QPointer<frmResult> result_;
     QuitApplication quit_;
+    QString birthSummary_;
 };
 
 } // namespace tivora

@@ -4,6 +4,7 @@
 #include "cli/place_options.h"
 #include "cli/reading_job.h"
 
+#include "entry/birth_summary.h"
 #include "report/reading_file.h"
 #include "report/report_document.h"
 
@@ -239,7 +240,14 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
             app = std::make_unique<QGuiApplication>(argc, argv);
         else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             return Refuse(err, "the report needs a graphical application object");
-        if (!WriteReportPdf(job.info, path))
+        // The PDF is headed with whose reading it is and from which birth data.
+        const PlaceUse& use = job.placeUse;
+        const std::string zoneNote =
+            use.offsetDescription.substr(0, use.offsetDescription.find(" = "));
+        const ReportHeader header{
+            QString::fromStdString(job.chart.BirthName),
+            QString::fromStdString(BirthSummary(job.chart, use.placeDisplay, zoneNote))};
+        if (!WriteReportPdf(job.info, path, header))
             return Refuse(err, "could not write " + args[1]);
     }
     out << path.toStdString() << "\n";

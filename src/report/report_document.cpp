@@ -162,6 +162,27 @@ void HideBlankLinesAtPageTops(QTextDocument& document) {
     }
 }
 
+std::unique_ptr<QTextDocument> HeadedReport(const QTextDocument& report,
+                                            const ReportHeader& header) {
+    std::unique_ptr<QTextDocument> copy(report.clone());
+    if (header.isEmpty())
+        return copy;
+    QTextCursor cursor(copy.get());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.beginEditBlock();
+    // The first block keeps the report's own format; the header goes in front of it.
+    const QTextBlockFormat reportBlock = cursor.blockFormat();
+    QTextCharFormat name = PieceFormat(ReportPiece::Role::Heading);
+    name.setFontPointSize(report.defaultFont().pointSizeF() * 1.3);
+    cursor.insertText(header.name, name);
+    cursor.insertBlock(reportBlock, PieceFormat(ReportPiece::Role::Value));
+    cursor.insertText(header.summary, PieceFormat(ReportPiece::Role::Value));
+    cursor.insertBlock(reportBlock, PieceFormat(ReportPiece::Role::Value));
+    cursor.insertBlock(reportBlock, PieceFormat(ReportPiece::Role::Value));
+    cursor.endEditBlock();
+    return copy;
+}
+
 void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& device) {
     // Laid out on the page beforehand, the copy prints as it stands; left to
     // itself, print() would add a page number under every page.
@@ -172,7 +193,7 @@ void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& devic
     copy->print(&device);
 }
 
-bool WriteReportPdf(const SignInformation& info, const QString& path) {
+bool WriteReportPdf(const SignInformation& info, const QString& path, const ReportHeader& header) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -184,7 +205,7 @@ bool WriteReportPdf(const SignInformation& info, const QString& path) {
         writer.setTitle(QStringLiteral("Tivora"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        PrintReportDocument(document, writer);
+        PrintReportDocument(*HeadedReport(document, header), writer);
     }
     // As with the reading file: commit() would miss a failing last flush.
     if (!file.flush()) {

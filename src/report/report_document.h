@@ -8,6 +8,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <memory>
+
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -46,12 +48,27 @@ bool IsOpenableReportLink(const QUrl& url);
 // size set.
 void HideBlankLinesAtPageTops(QTextDocument& document);
 
+// Whose reading it is and from which birth data: the person's name as a
+// heading, then the one-line birth summary. Printing and the PDF put it
+// above the report's sections; the report window's own text has none.
+struct ReportHeader {
+    QString name;
+    QString summary;
+    bool isEmpty() const { return name.isEmpty() && summary.isEmpty(); }
+};
+
+// A copy of the report with the header above its first line (a plain copy
+// when the header is empty), for the printer and the PDF.
+std::unique_ptr<QTextDocument> HeadedReport(const QTextDocument& report,
+                                            const ReportHeader& header);
+
 // Prints a document as laid out for the device's page: the report's fonts,
 // bold and colours, its own pagination, nothing added above or below.
 void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& device);
 
 // Renders the report on A4 pages into a PDF file; false when the file cannot
 // be written. Needs a QGuiApplication.
-bool WriteReportPdf(const SignInformation& info, const QString& path);
+bool WriteReportPdf(const SignInformation& info, const QString& path,
+                    const ReportHeader& header = {});
 
 } // namespace tivora

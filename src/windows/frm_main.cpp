@@ -9,6 +9,7 @@
 #include "reading/sign_pictures.h"
 #include "report/reading_commands.h"
 #include "signs/sign_tables.h"
+#include "windows/birthplace_finder.h"
 #include "windows/frm_time_zone.h"
 #include "windows/program_menus.h"
 
@@ -268,6 +269,7 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     fillLists();
     loadDefaults();
     txtName->setFocus();
+    new BirthplaceFinder(*this, platform_, SharedAtlas());
 
     // The design size, grown where the platform's fonts need more room.
     const QSize design(485, 387 + menuBar()->sizeHint().height());
@@ -317,6 +319,8 @@ QWidget* frmMain::buildEntryFrame() {
     layout->addLayout(coordinates);
 
     layout->addLayout(buildPlaceRows());
+    // What a town chosen from the atlas filled in (BirthplaceFinder).
+    layout->addWidget(Named(new QLabel, "lblPlaceZone"));
     layout->addWidget(buildCalculateButton());
     return frame;
 }
@@ -549,6 +553,8 @@ void frmMain::setEntry(const BirthEntry& e) {
 }
 
 void frmMain::cmdCalculate_Click() {
+    if (auto* finder = findChild<BirthplaceFinder*>(); finder && !finder->checkBeforeCalculate())
+        return;
     if (const auto message = Calculate(entry(), chart_, signs_)) {
         showEntryMessage(*message);
         return;

@@ -143,7 +143,7 @@ void frmSave::cmdPrint_Click() {
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    if (!platform_.print(*RTB->document(), printJobName_))
+    if (!platform_.print(*HeadedReport(*RTB->document(), header_), printJobName_))
         platform_.message(this, ProgramTitle(),
                           QString::fromLatin1(kCouldNotPrintMessage) + QStringLiteral("\n\n") +
                               QString::fromLatin1(kPrinterSetupHint),
@@ -156,7 +156,7 @@ void frmSave::cmdSavePDF_Click() {
                                       QStringLiteral("pdf")});
     if (path.isEmpty())
         return;
-    if (!WriteReportPdf(info_, path))
+    if (!WriteReportPdf(info_, path, header_))
         platform_.message(this, ProgramTitle(), QString::fromLatin1(kCouldNotSavePdfMessage),
                           Platform::Icon::Error);
 }

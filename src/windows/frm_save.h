@@ -3,6 +3,7 @@
 #include "engine/chart_record.h"
 #include "links/vendor_captions.h"
 #include "platform/platform.h"
+#include "report/report_document.h"
 #include "signs/sign_tables.h"
 
 #include <QDialog>
@@ -60,6 +61,9 @@ public:
     QString printJobName() const { return printJobName_; }
     void setPrintJobName(const QString& name) { printJobName_ = name; }
 
+    // Heads the printed report (the window's own text stays as it is).
+    void setReportHeader(const ReportHeader& header) { header_ = header; }
+
     void cmdSave_Click();
     void cmdPrint_Click();
     // Writes the report as the command line's PDF report does, to a file
@@ -71,6 +75,7 @@ private:
     const ChartRecord& chart_;
     const SignInformation& info_;
     QString printJobName_;
+    ReportHeader header_;
 
     QFrame* fraFullBrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;

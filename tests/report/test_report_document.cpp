@@ -301,6 +301,28 @@ private slots:
                                     .arg(tops.at(page))
                                     .arg(tops.at(0))));
     }
+
+    void headerGoesAboveTheSections() {
+        QTextDocument report;
+        ComposeReportDocument(report, Aries());
+        const QString plain = report.toPlainText();
+        const ReportHeader header{QStringLiteral("Asha"),
+                                  QStringLiteral("Asha, 15 Jul 1985 20:00, UT+1:00 BST")};
+        const QString headed = HeadedReport(report, header)->toPlainText();
+        QCOMPARE(headed, header.name + '\n' + header.summary + "\n\n" + plain);
+        QCOMPARE(report.toPlainText(), plain); // the shown report keeps its text
+        QCOMPARE(HeadedReport(report, {})->toPlainText(), plain);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("headed.pdf");
+        QVERIFY(WriteReportPdf(Aries(), path, header));
+        if (!test::HavePopplerTools())
+            QSKIP("poppler-utils are not installed; the PDF's content is not checked");
+        const QString text = test::PdfText(path);
+        QVERIFY2(
+            text.startsWith(header.name + ' ' + header.summary + ' ' + Headings()[0].trimmed()),
+            qPrintable(text.left(120)));
+    }
 };
 
 QTEST_MAIN(TestReportDocument)
