@@ -10,7 +10,10 @@ namespace tivora::bench {
 // without the outside world's.
 class NullPlatform final : public Platform {
 public:
-    Answer message(QWidget*, const QString&, Icon, Buttons) override { return Answer::Ok; }
+    Answer message(QWidget*, const QString&, const QString&, Icon, Buttons) override {
+        return Answer::Ok;
+    }
+    int runModal(QDialog& dialog) override { return dialog.exec(); }
     QString openFileName(QWidget*, const FileRequest&) override { return {}; }
     QString saveFileName(QWidget*, const FileRequest&) override { return {}; }
     bool openUrl(const QUrl&) override { return true; }

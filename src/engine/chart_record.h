@@ -14,7 +14,7 @@ enum class ZoneDirection {
 };
 
 // The one record through which birth data reaches the engine and the
-// result comes back. Field names follow the documented data model.
+// result comes back. Field names are the ones saved files and callers use.
 struct ChartRecord {
     // Birth data, written by Calculate.
     std::string BirthName;

@@ -91,7 +91,7 @@ std::optional<std::int16_t> ToWholeNumber(const std::string& text);
 // nothing when Calculate may go on.
 std::optional<EntryMessage> ValidateInput(const BirthEntry& entry);
 
-// Writes the birth-data fields in the documented order. A text that does not
+// Writes the birth-data fields from name to hemispheres, in that order. A text that does not
 // convert leaves its field as it was.
 void WriteBirthData(const BirthEntry& entry, ChartRecord& chart);
 

@@ -24,7 +24,7 @@ class Platform;
 struct ChartRecord;
 struct SignInformation;
 
-// The birth-data entry window. Its controls carry their documented names;
+// The birth-data entry window. Its controls carry the names tests and callers find them by;
 // the checks and the mapping into the chart record live in birth_entry.h.
 // Shown beside the zone row when a summer or daylight row was picked and DST
 // is ticked as well.

@@ -269,7 +269,7 @@ private slots:
         // An explicit west zone east of Greenwich goes behind universal time.
         const ChartRecord west = Calculate(kDelhi2000, ZoneDirection::West);
         QCOMPARE(west.UniversalHours, 17.5);
-        // The default leaves every documented example as it was.
+        // The default leaves every reference birth above as it was.
         QCOMPARE(Calculate(kDelhi2000, ZoneDirection::East).AscendantText,
                  Calculate(kDelhi2000).AscendantText);
     }
