@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
-#include "cli/csv.h"
+#include "cli/batch.h"
+#include "cli/exit_status.h"
 #include "cli/place_options.h"
 #include "cli/reading_job.h"
 
@@ -10,62 +11,18 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <cstdio>
-#include <fstream>
-#include <map>
 #include <memory>
 #include <set>
 
 namespace tivora::cli {
 
-namespace {
-
-constexpr int kDone = 0;
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
-
-// The batch columns that stand for the main window's controls.
-enum class Column {
-    BirthName,
-    BirthMonth,
-    BirthDay,
-    BirthYear,
-    BirthHour,
-    BirthMinute,
-    ZoneHours,
-    ZoneMinutes,
-    LonDegrees,
-    LonMinutes,
-    LatDegrees,
-    LatMinutes,
-    IsEast,
-    IsSouth,
-    IsDST,
-    Count
-};
-constexpr const char* kColumnNames[] = {"BirthName",  "BirthMonth",  "BirthDay",   "BirthYear",
-                                        "BirthHour",  "BirthMinute", "ZoneHours",  "ZoneMinutes",
-                                        "LonDegrees", "LonMinutes",  "LatDegrees", "LatMinutes",
-                                        "IsEast",     "IsSouth",     "IsDST"};
-constexpr int kColumnCount = static_cast<int>(Column::Count);
-
-int Usage(std::ostream& err, const std::string& problem) {
-    err << "tivora-cli: " << problem << "\n"
-        << "Try 'tivora-cli --help'.\n";
-    return kUsage;
-}
-
-int Refuse(std::ostream& err, const std::string& message);
-
-// The name as saved (trimmed), counted in UTF-16 units as the Name box
-// counts them, so every name the tool takes fits the box and the file.
-constexpr int kMaxNameLength = 100;
-constexpr const char* kNameTooLong = "longer than 100 characters";
 bool NameTooLong(const std::string& name) {
     if (name.size() <= static_cast<std::size_t>(kMaxNameLength))
         return false;
     return QString::fromStdString(Trimmed(name)).size() > kMaxNameLength;
 }
+
+namespace {
 
 // Options shared by the commands that compute a reading.
 int ParseReading(const std::vector<std::string>& args, std::size_t from, ReadingJob& job,
@@ -133,11 +90,6 @@ int ParseReading(const std::vector<std::string>& args, std::size_t from, Reading
     if (!ApplyPlaceOptions(place, job, error))
         return Refuse(err, error);
     return kDone;
-}
-
-int Refuse(std::ostream& err, const std::string& message) {
-    err << "tivora-cli: " << message << "\n";
-    return kRefused;
 }
 
 int RunReading(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -251,157 +203,6 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
             return Refuse(err, "could not write " + args[1]);
     }
     out << path.toStdString() << "\n";
-    return kDone;
-}
-
-// Fills the entry from one batch row the way the controls would hold it.
-bool EntryFromRow(const std::vector<std::string>& row, const int (&at)[kColumnCount],
-                  ReadingJob& job, std::string& message) {
-    auto cell = [&](Column c) -> const std::string& { return row[at[static_cast<int>(c)]]; };
-    BirthEntry& e = job.entry;
-    e.name = cell(Column::BirthName);
-    if (NameTooLong(e.name)) {
-        message = std::string("BirthName is ") + kNameTooLong;
-        return false;
-    }
-    const auto month = ToWholeNumber(cell(Column::BirthMonth));
-    e.month = month && *month >= 1 && *month <= 12 ? *month - 1 : -1;
-    struct ListColumn {
-        Column column;
-        EntryList list;
-        int* position;
-        const char* range;
-    } lists[] = {{Column::BirthDay, EntryList::Day, &e.day, "1 to 31"},
-                 {Column::BirthYear, EntryList::Year, &e.year, "1901 to 2050"},
-                 {Column::BirthHour, EntryList::Hour, &e.hour, "0 to 23"},
-                 {Column::BirthMinute, EntryList::Minute, &e.minute, "0 to 59"}};
-    for (const ListColumn& l : lists) {
-        *l.position = FindListItem(l.list, Trimmed(cell(l.column)));
-        if (*l.position < 0) {
-            message = std::string(kColumnNames[static_cast<int>(l.column)]) +
-                      " must be one of the main window's values, " + l.range;
-            return false;
-        }
-    }
-    e.zoneHour = cell(Column::ZoneHours);
-    e.zoneMinute = cell(Column::ZoneMinutes);
-    e.lonDegrees = cell(Column::LonDegrees);
-    e.lonMinutes = cell(Column::LonMinutes);
-    e.latDegrees = cell(Column::LatDegrees);
-    e.latMinutes = cell(Column::LatMinutes);
-    const Column flags[] = {Column::IsEast, Column::IsSouth, Column::IsDST};
-    bool* targets[] = {&e.east, &e.south, &e.dst};
-    for (int k = 0; k < 3; ++k) {
-        const std::string value = Trimmed(cell(flags[k]));
-        if (value != "1" && value != "0") {
-            message = std::string(kColumnNames[static_cast<int>(flags[k])]) + " must be 1 or 0";
-            return false;
-        }
-        *targets[k] = value == "1";
-    }
-    return true;
-}
-
-int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-             std::ostream& err) {
-    if (args.size() != 2)
-        return Usage(err, "batch takes one FILE, or - for standard input");
-    std::ifstream file;
-    std::istream* source = &in;
-    if (args[1] != "-") {
-        file.open(args[1], std::ios::binary);
-        if (!file)
-            return Refuse(err, "cannot read " + args[1]);
-        source = &file;
-    }
-    CsvReader reader(*source);
-    std::vector<std::string> header;
-    std::string error;
-    if (reader.next(header, error) != CsvReader::Status::Record)
-        return Refuse(err, "the first line must be a valid CSV header");
-
-    int at[kColumnCount];
-    std::string missing;
-    for (int k = 0; k < kColumnCount; ++k) {
-        at[k] = -1;
-        for (std::size_t i = 0; i < header.size(); ++i)
-            if (header[i] == kColumnNames[k] && at[k] < 0)
-                at[k] = static_cast<int>(i);
-        if (at[k] < 0)
-            missing += std::string(missing.empty() ? "" : ", ") + kColumnNames[k];
-    }
-
-    std::string line;
-    for (const std::string& name : header) {
-        AppendCsvField(line, name);
-        line += ',';
-    }
-    line += "Ascendant,AscendantText,LagnaSign,Message";
-    for (const SignField& field : SignTables()) {
-        line += ',';
-        line += field.name;
-    }
-    line += "\r\n";
-    out << line;
-
-    std::vector<std::string> row;
-    std::map<std::string, std::string> signColumns;
-    const std::size_t extra = 4 + SignTables().size();
-    for (;;) {
-        const CsvReader::Status status = reader.next(row, error);
-        if (status == CsvReader::Status::End)
-            break;
-        std::string message;
-        ReadingJob job;
-        bool ok = false;
-        if (status == CsvReader::Status::Invalid) {
-            message = error;
-        } else if (!missing.empty()) {
-            message = "Missing column: " + missing;
-        } else if (row.size() != header.size()) {
-            message = "Line " + std::to_string(reader.line()) + " has " +
-                      std::to_string(row.size()) + " fields; the header has " +
-                      std::to_string(header.size());
-        } else if (EntryFromRow(row, at, job, message)) {
-            ok = job.run();
-            if (!ok)
-                message = job.message->text;
-        }
-        row.resize(header.size());
-
-        line.clear();
-        for (const std::string& cell : row) {
-            AppendCsvField(line, cell);
-            line += ',';
-        }
-        if (ok) {
-            char number[32];
-            std::snprintf(number, sizeof number, "%.6f", job.chart.Ascendant);
-            line += number;
-            line += ',';
-            AppendCsvField(line, job.chart.AscendantText);
-            line += ',';
-            line += job.lagnaSign;
-            line += ',';
-            // Twelve signs, twelve texts: quote each sign's columns once.
-            std::string& columns = signColumns[job.lagnaSign];
-            if (columns.empty())
-                for (const SignField& field : SignTables()) {
-                    columns += ',';
-                    AppendCsvField(columns, job.info.*field.member);
-                }
-            line += columns;
-        } else {
-            line += ",,,";
-            AppendCsvField(line, message);
-            line.append(extra - 4, ',');
-        }
-        line += "\r\n";
-        out << line;
-    }
-    out.flush();
-    if (!out)
-        return Refuse(err, "could not write the output");
     return kDone;
 }
 

@@ -108,8 +108,7 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         break;
     case atlas::LocalTimeKind::HappenedTwice:
         if (options.fold.empty()) {
-            error =
-                resolved.message.toStdString() + "; say which with --fold earlier or --fold later";
+            error = resolved.message.toStdString() + "; say which with " + options.foldHint;
             return false;
         }
         offset = options.fold == "earlier" ? resolved.earlier : resolved.later;

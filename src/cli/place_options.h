@@ -15,6 +15,8 @@ struct PlaceOptions {
     std::string place;
     std::string timeZone;
     std::string fold; // "", "earlier" or "later"
+    // How the user says which of two offsets a repeated local time had.
+    std::string foldHint = "--fold earlier or --fold later";
     bool lonGiven = false;
     bool latGiven = false;
     bool zoneGiven = false;

@@ -19,4 +19,9 @@ namespace tivora {
 std::optional<EntryMessage> Calculate(const BirthEntry& entry, ChartRecord& chart,
                                       SignInformation& signs, bool zoneBehind = false);
 
+// Calculate without the sign's texts, for callers that keep them per sign:
+// the checks, then the chart record and its ascendant.
+std::optional<EntryMessage> CalculateChart(const BirthEntry& entry, ChartRecord& chart,
+                                           bool zoneBehind = false);
+
 } // namespace tivora

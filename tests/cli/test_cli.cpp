@@ -2,6 +2,7 @@
 #include "cli/csv.h"
 #include "signs/sign_tables.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -233,11 +234,57 @@ private slots:
         QCOMPARE(bad[1], (std::vector<std::string>{"ok"}));
         QVERIFY(!errors[2].empty());
 
+        // A lone CR ends a line too, and stays data inside quotes.
+        errors.clear();
+        const auto mac = ParseCsv("a,b\r\"c\rd\",e\r\rf\r\n", &errors);
+        QCOMPARE(mac.size(), 4u);
+        QCOMPARE(mac[1], (std::vector<std::string>{"c\rd", "e"}));
+        QCOMPARE(mac[2], (std::vector<std::string>{""}));
+        QCOMPARE(mac[3], (std::vector<std::string>{"f"}));
+        QCOMPARE(ParseCsv("f\rg").back(), (std::vector<std::string>{"g"}));
+
         std::string out;
         cli::AppendCsvField(out, "plain");
         out += ',';
         cli::AppendCsvField(out, "a \"q\", b\r\n");
         QCOMPARE(out, std::string("plain,\"a \"\"q\"\", b\r\n\""));
+    }
+
+    void anUnclosedQuoteCostsOneCappedRecord() {
+        // The quote swallows lines only up to the record limit; reading goes
+        // on at the next line end and every later row is read as it stands.
+        std::string input = "h\n\"open,";
+        const std::string filler(100, 'x');
+        for (int i = 0; i < 2000; ++i)
+            input += filler + "\n";
+        for (int i = 0; i < 5; ++i)
+            input += "row" + std::to_string(i) + ",ok\r\n";
+        std::istringstream in(input);
+        cli::CsvReader reader(in);
+        std::vector<std::string> row;
+        std::string error;
+        QCOMPARE(reader.next(row, error), cli::CsvReader::Status::Record);
+        QCOMPARE(reader.next(row, error), cli::CsvReader::Status::Invalid);
+        QVERIFY(error.find("longer than 65536") != std::string::npos);
+        std::size_t kept = 0;
+        for (const std::string& field : row)
+            kept += field.size();
+        QCOMPARE(kept, cli::CsvReader::kMaxRecordBytes);
+        std::vector<std::vector<std::string>> after;
+        while (reader.next(row, error) != cli::CsvReader::Status::End) {
+            QVERIFY(error.empty());
+            after.push_back(row);
+        }
+        // The record kept "open,\n" and 648 whole filler lines of 101 bytes;
+        // the cut fell in the 649th, so 1,351 filler lines follow, then the rows.
+        QCOMPARE(after.size(), 1351u + 5u);
+        QCOMPARE(after.back(), (std::vector<std::string>{"row4", "ok"}));
+        // An over-long line without quotes is cut off the same way.
+        std::istringstream wide(std::string(200000, 'w') + "\nnext\n");
+        cli::CsvReader wideReader(wide);
+        QCOMPARE(wideReader.next(row, error), cli::CsvReader::Status::Invalid);
+        QCOMPARE(wideReader.next(row, error), cli::CsvReader::Status::Record);
+        QCOMPARE(row, (std::vector<std::string>{"next"}));
     }
 
     void saveOpenAndReportFiles() {
@@ -383,7 +430,7 @@ private slots:
             "a6,0,0,yes,37,28,13,77,30,5,0,12,2000,1,1,Flag\n"
             "a7,short\n";
         const Run run = Cli({"batch", "-"}, input);
-        QCOMPARE(run.status, 0);
+        QCOMPARE(run.status, 1);
         const auto rows = ParseCsv(run.out.toStdString());
         QCOMPARE(rows.size(), 8u);
         const auto& header = rows[0];
@@ -417,7 +464,7 @@ private slots:
 
     void batchReportsAMissingColumnOnEveryRow() {
         const Run run = Cli({"batch", "-"}, "BirthName,BirthMonth\nA,1\nB,2\n");
-        QCOMPARE(run.status, 0);
+        QCOMPARE(run.status, 1);
         const auto rows = ParseCsv(run.out.toStdString());
         QCOMPARE(rows.size(), 3u);
         QVERIFY(QString::fromStdString(rows[1][5]).startsWith("Missing column: BirthDay"));
@@ -434,12 +481,36 @@ private slots:
         QCOMPARE(ParseCsv(run.out.toStdString()).size(), 2u);
         run = Cli({"batch", "/nonexistent/file.csv"});
         QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("No such file"));
+        run = Cli({"batch", QDir::tempPath()});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("directory") && !run.err.contains("header"), qPrintable(run.err));
         run = Cli({"batch", "-"}, "");
         QCOMPARE(run.status, 1);
         // A header alone gives a header alone.
         run = Cli({"batch", "-"}, kHeader);
         QCOMPARE(run.status, 0);
         QCOMPARE(ParseCsv(run.out.toStdString()).size(), 1u);
+        // Lines ended by a lone CR, as some spreadsheets save them.
+        run = Cli({"batch", "-"}, QByteArray(kHeader).toStdString() +
+                                      "\rAsha,1,1,2000,12,0,5,30,77,13,28,37,1,0,0\r");
+        QCOMPARE(run.status, 0);
+        QCOMPARE(ParseCsv(run.out.toStdString()).size(), 2u);
+    }
+
+    void monthAndDayCellsFollowOneRule() {
+        auto message = [](const std::string& month, const std::string& day) {
+            const std::string row =
+                "Asha," + month + "," + day + ",2000,12,0,5,30,77,13,28,37,1,0,0";
+            const Run run = Cli({"batch", "-"}, std::string(kHeader) + "\n" + row + "\n");
+            return ParseCsv(run.out.toStdString())[1][18];
+        };
+        QCOMPARE(message("01", "02"), std::string());
+        QCOMPARE(message(" 3 ", " 5"), std::string());
+        for (const char* bad : {"+1", "1.5", "1e0", "-1", "0x1"}) {
+            QVERIFY2(!message(bad, "1").empty(), bad);
+            QVERIFY2(!message("1", bad).empty(), bad);
+        }
     }
 };
 
