@@ -223,7 +223,9 @@ std::string UsageText() {
   tivora-cli report FILE.pdf <the options of reading>
   tivora-cli --help
 
-reading  Works out the ascendant (Lagna) and prints AscendantText, LagnaSign
+reading  Works out the ascendant (Lagna) and prints the birth data it used
+         (name, local date and time, place, coordinates, zone and its
+         direction, DST, offset and universal time), AscendantText, LagnaSign
          and the reading laid out as the report's sections; with --json one
          object with the whole chart record and the SignInformation texts.
          The date and time must lie in the main window's lists (years 1901
@@ -259,18 +261,30 @@ places   Lists the towns that best match QUERY (accents and case do not
          Region, CountryCode, Country, Latitude, Longitude, TimeZone and
          Population. Place data (c) GeoNames (geonames.org), CC BY 4.0.
 
-batch    Reads CSV (RFC 4180, UTF-8) from FILE or standard input. The header
-         names chart-record fields, in any order: BirthName, BirthMonth,
-         BirthDay, BirthYear, BirthHour, BirthMinute, ZoneHours, ZoneMinutes,
-         LonDegrees, LonMinutes, LatDegrees, LatMinutes, IsEast, IsSouth, IsDST
-         (flags 1 or 0). Other columns are carried through. Each value is
-         taken as the text the window's control would hold: an empty cell is
-         an empty box and gets the window's message. A negative ZoneHours or
-         ZoneMinutes carries the zone picker's sign and means EAST (ahead of
-         universal time) -- the opposite of --zone's everyday sign.
+batch    Reads CSV (RFC 4180, UTF-8; lines end in CR LF, LF or CR) from FILE
+         or standard input. The header names chart-record fields, in any
+         order: BirthName, BirthMonth, BirthDay, BirthYear, BirthHour,
+         BirthMinute, ZoneHours, ZoneMinutes, LonDegrees, LonMinutes,
+         LatDegrees, LatMinutes, IsEast, IsSouth, IsDST (flags 1 or 0).
+         Other columns are carried through. Date and time cells are whole
+         numbers in plain digits. Every other value is taken as the text the
+         window's control would hold: an empty cell is an empty box and gets
+         the window's message. A negative ZoneHours or ZoneMinutes carries
+         the zone picker's sign and means EAST (ahead of universal time) --
+         the opposite of --zone's everyday sign.
+         Optional columns do what --place, --tz and --fold do, row by row:
+         Place fills empty coordinate and zone cells from the atlas,
+         TimeZone (a zone id) fills empty zone cells, and Fold (earlier or
+         later) picks the offset of a local time that happened twice; with
+         them the coordinate and zone columns may be left out.
          Writes CSV: every input column, then Ascendant (degrees),
-         AscendantText, LagnaSign, Message and the 27 SignInformation texts.
-         A row that fails has its message in Message and empty results.
+         AscendantText, LagnaSign, Message and the 27 SignInformation texts;
+         with a Place or TimeZone column also PlaceUsed, TimeZoneUsed,
+         UtcOffset, UtcOffsetText, IsDaylightTime, OffsetSource,
+         PlaceLatitude and PlaceLongitude. A row that fails has its message
+         in Message and empty results; a record longer than 64 KiB (such as
+         one left open by an unclosed quote) is cut off with a message and
+         reading goes on at the next line.
 
 open     Reads a saved reading file as the main window's Open command does
          (starting from the window's defaults) and prints the reading as
@@ -281,7 +295,8 @@ report   Writes the formatted report, as the report window shows and prints
          it, to a PDF file.
 
 Exit status: 0 done, 1 the birth data or a file was refused (the program's
-message is on standard error), 2 a usage error.
+message is on standard error) or a batch row carries a message, 2 a usage
+error.
 )";
 }
 

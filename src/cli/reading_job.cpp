@@ -219,23 +219,31 @@ std::string ReadingJson(const ReadingJob& job) {
 }
 
 std::string ReadingText(const ReadingJob& job) {
-    std::string out =
-        "AscendantText: " + job.chart.AscendantText + "\nLagnaSign: " + job.lagnaSign + "\n";
-    if (const PlaceUse& p = job.placeUse; p.used) {
-        if (!p.placeDisplay.empty())
-            out += "Place: " + p.placeDisplay + "\n";
-        if (!p.timeZone.empty())
-            out += "TimeZone: " + p.timeZone + "\n";
-        out += "UtcOffset: " +
-               (p.offsetDescription.empty() ? UtcOffsetText(UtcOffsetMinutes(job.chart))
-                                            : p.offsetDescription) +
-               "\n";
-    }
+    const ChartRecord& c = job.chart;
+    const PlaceUse& p = job.placeUse;
+    // What was computed comes first, so a slip in the input shows.
+    std::string out = "BirthName: " + c.BirthName + "\nBirthTime: " + LocalDateTimeText(c) + "\n";
+    if (!p.placeDisplay.empty())
+        out += "Place: " + p.placeDisplay + "\n";
+    out += "Coordinates: " + CoordinatesText(c) + "\n";
+    if (!p.timeZone.empty())
+        out += "TimeZone: " + p.timeZone + "\n";
+    const int offset = UtcOffsetMinutes(c);
+    const int standard = offset - (c.IsDST ? 60 : 0);
+    out += "Zone: " + UtcOffsetText(standard) +
+           (standard > 0   ? " (ahead of universal time, east)"
+            : standard < 0 ? " (behind universal time, west)"
+                           : " (same as universal time)") +
+           "\nDST: " + (c.IsDST ? "yes, one hour added" : "no") + "\n";
+    out += "UtcOffset: " +
+           (p.offsetDescription.empty() ? UtcOffsetText(offset) : p.offsetDescription) +
+           "\nUniversalTime: " + UniversalTimeText(c) + "\n";
+    out += "AscendantText: " + c.AscendantText + "\nLagnaSign: " + job.lagnaSign + "\n";
     out += "\n";
     // The report's own CR LF breaks become the terminal's line ends.
-    for (const char c : ReportPlainText(job.info))
-        if (c != '\r')
-            out += c;
+    for (const char ch : ReportPlainText(job.info))
+        if (ch != '\r')
+            out += ch;
     out += '\n';
     return out;
 }

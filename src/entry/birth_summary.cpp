@@ -68,25 +68,48 @@ std::string CoordinatesText(const ChartRecord& c) {
            Angle(c.LonDegrees, c.LonMinutes, c.IsEast ? 'E' : 'W');
 }
 
+namespace {
+
+struct Moment {
+    long long julianDay; // of the local date
+    long long localMinutes;
+    long long utDayShift; // universal date less local date, in days
+    long long utMinutes;  // of the universal day
+};
+
+Moment MomentOf(const ChartRecord& c) {
+    Moment m;
+    m.julianDay = static_cast<long long>(GetJulianDayNumber(c.BirthMonth, c.BirthDay, c.BirthYear));
+    m.localMinutes = c.BirthHour * 60LL + c.BirthMinute;
+    const long long ut = m.localMinutes - UtcOffsetMinutes(c);
+    m.utDayShift = ut >= 0 ? ut / 1440 : -((1439 - ut) / 1440);
+    m.utMinutes = ut - m.utDayShift * 1440;
+    return m;
+}
+
+} // namespace
+
+std::string LocalDateTimeText(const ChartRecord& c) {
+    const Moment m = MomentOf(c);
+    return DateText(DateOfJulianDay(m.julianDay)) + " " + ClockText(m.localMinutes);
+}
+
+std::string UniversalTimeText(const ChartRecord& c) {
+    const Moment m = MomentOf(c);
+    return ClockText(m.utMinutes) + " on " + DateText(DateOfJulianDay(m.julianDay + m.utDayShift));
+}
+
 std::string BirthSummary(const ChartRecord& c, const std::string& place,
                          const std::string& zoneNote) {
-    const long long jd =
-        static_cast<long long>(GetJulianDayNumber(c.BirthMonth, c.BirthDay, c.BirthYear));
-    const CivilDate local = DateOfJulianDay(jd);
-    const long long localMinutes = c.BirthHour * 60LL + c.BirthMinute;
-    // The universal time may fall on the day before or after the local date.
-    const long long utMinutes = localMinutes - UtcOffsetMinutes(c);
-    const long long dayShift = utMinutes >= 0 ? utMinutes / 1440 : -((1439 - utMinutes) / 1440);
-    const long long utOfDay = utMinutes - dayShift * 1440;
-
-    std::string text = c.BirthName + ", " + DateText(local) + " " + ClockText(localMinutes) + ", ";
+    const Moment m = MomentOf(c);
+    std::string text = c.BirthName + ", " + LocalDateTimeText(c) + ", ";
     text += place.empty() ? CoordinatesText(c) : place + " (" + CoordinatesText(c) + ")";
     text += ", " + UtcOffsetText(UtcOffsetMinutes(c));
     if (!zoneNote.empty())
         text += " " + zoneNote;
-    text += ", " + ClockText(utOfDay) + " UT";
-    if (dayShift != 0)
-        text += " on " + DateText(DateOfJulianDay(jd + dayShift));
+    text += ", " + ClockText(m.utMinutes) + " UT";
+    if (m.utDayShift != 0)
+        text += " on " + DateText(DateOfJulianDay(m.julianDay + m.utDayShift));
     text += ", Ascendant " + c.AscendantText;
     return text;
 }

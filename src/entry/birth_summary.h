@@ -16,6 +16,13 @@ std::string UtcOffsetText(int minutesAhead);
 // "28° 37' N, 77° 13' E" from the chart's degree and minute fields.
 std::string CoordinatesText(const ChartRecord& chart);
 
+// "15 Jul 1985 20:00": the local date and time a calculated chart used.
+std::string LocalDateTimeText(const ChartRecord& calculated);
+
+// "19:00 on 15 Jul 1985": the universal time a calculated chart used, with
+// its date, which may be the day before or after the local one.
+std::string UniversalTimeText(const ChartRecord& calculated);
+
 // One line saying what a calculation used, read from the chart after
 // CalculateAscendant: name, local date and time, place (or the coordinates
 // alone when place is empty), offset from universal time with zoneNote

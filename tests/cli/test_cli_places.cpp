@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/csv.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,11 +17,11 @@ struct Run {
     QString err;
 };
 
-Run Cli(const QStringList& args) {
+Run Cli(const QStringList& args, const std::string& input = {}) {
     std::vector<std::string> a;
     for (const QString& s : args)
         a.push_back(s.toStdString());
-    std::istringstream in;
+    std::istringstream in(input);
     std::ostringstream out, err;
     const int status = cli::RunCli(a, in, out, err);
     return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
@@ -158,6 +159,46 @@ private slots:
         QVERIFY(!Json(zone).object().contains("TimeZone"));
     }
 
+    void batchRowsNameTheirPlaceOrZone() {
+        // Place fills empty coordinate and zone cells; TimeZone the zone.
+        const Run run =
+            Cli({"batch", "-"},
+                "BirthName,BirthMonth,BirthDay,BirthYear,BirthHour,BirthMinute,Place,TimeZone,Fold,"
+                "LonDegrees,LonMinutes,LatDegrees,LatMinutes,IsEast,IsSouth,ZoneHours,ZoneMinutes,"
+                "IsDST\n"
+                "A,7,15,1985,20,0,\"London, GB\",,,,,,,,,,,0\n"
+                "B,7,15,1985,20,0,\"London, GB\",,,,,,,,,,,1\n"
+                "C,6,1,1943,12,0,,Asia/Kolkata,,88,22,22,34,1,0,,,\n"
+                "D,10,31,2021,2,30,\"Berlin, DE\",,,,,,,,,,,\n"
+                "E,10,31,2021,2,30,\"Berlin, DE\",,later,,,,,,,,,\n");
+        QCOMPARE(run.status, 1);
+        std::istringstream output(run.out.toStdString());
+        cli::CsvReader reader(output);
+        std::vector<std::vector<std::string>> rows(1);
+        std::string error;
+        while (reader.next(rows.back(), error) == cli::CsvReader::Status::Record)
+            rows.emplace_back();
+        QCOMPARE(rows.size(), 7u);
+        const auto column = [&](std::size_t row, const std::string& name) {
+            const auto& header = rows[0];
+            const auto at = std::find(header.begin(), header.end(), name) - header.begin();
+            return QString::fromStdString(rows[row].at(static_cast<std::size_t>(at)));
+        };
+        const QJsonObject london = Json(Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                                         << "London, GB"))
+                                       .object();
+        QCOMPARE(column(1, "AscendantText"), london["AscendantText"].toString());
+        QCOMPARE(column(1, "PlaceUsed"), QStringLiteral("London, England, GB"));
+        QCOMPARE(column(1, "TimeZoneUsed"), QStringLiteral("Europe/London"));
+        QCOMPARE(column(1, "UtcOffset"), QStringLiteral("60"));
+        QCOMPARE(column(1, "IsDaylightTime"), QStringLiteral("1"));
+        QVERIFY(column(2, "Message").startsWith("IsDST goes with ZoneHours"));
+        QCOMPARE(column(3, "UtcOffsetText"), QStringLiteral("UT+6:30"));
+        QCOMPARE(column(3, "PlaceUsed"), QString());
+        QVERIFY(column(4, "Message").contains("Fold"));
+        QCOMPARE(column(5, "UtcOffset"), QStringLiteral("60"));
+    }
+
     void badPlaceOptions() {
         QCOMPARE(Cli(Birth("1985-07-15", "20:00") << "--place"
                                                   << "Qqqqxz, Atlantis")
@@ -187,6 +228,7 @@ private slots:
                      .status,
                  1);
         const QString help = Cli({"--help"}).out;
+        QVERIFY(help.contains("Place") && help.contains("TimeZone") && help.contains("Fold"));
         for (const char* option : {"--place QUERY", "--tz ZONE-ID", "--fold earlier|later",
                                    "places QUERY [--limit N] [--json]", "GeoNames"})
             QVERIFY2(help.contains(QString::fromLatin1(option)), option);
