@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -66,8 +67,8 @@ const char* Name(Column c) {
     return kColumnNames[static_cast<int>(c)];
 }
 
-bool IsBlankCell(const std::string& text) {
-    return Trimmed(text).empty();
+bool IsBlankCell(std::string_view text) {
+    return TrimmedView(text).empty();
 }
 
 // Where each column sits in the header (-1 when absent) and which of the
@@ -108,7 +109,7 @@ Layout LayoutOf(const std::vector<std::string>& header) {
 
 // A date or time cell holds a whole number in plain digits, as the lists
 // show them ("01" is 1; "+1", "1.5" and "1e0" are not numbers here).
-int CellNumber(const std::string& text) {
+int CellNumber(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
@@ -128,17 +129,21 @@ int CellNumber(const std::string& text) {
 
 // The list position of a number, or -1 when the list does not hold it.
 int ListPosition(EntryList list, int value) {
-    static const auto first = [](EntryList l) { return std::stoi(ListItems(l).front()); };
-    static const std::array<int, 4> firsts{first(EntryList::Day), first(EntryList::Year),
-                                           first(EntryList::Hour), first(EntryList::Minute)};
-    const int base = list == EntryList::Day    ? firsts[0]
-                     : list == EntryList::Year ? firsts[1]
-                     : list == EntryList::Hour ? firsts[2]
-                                               : firsts[3];
-    const int position = value - base;
-    return value >= 0 && position >= 0 && position < static_cast<int>(ListItems(list).size())
-               ? position
-               : -1;
+    struct Span {
+        int first;
+        int count;
+    };
+    static const auto span = [](EntryList l) {
+        return Span{std::stoi(ListItems(l).front()), static_cast<int>(ListItems(l).size())};
+    };
+    static const Span spans[] = {span(EntryList::Day), span(EntryList::Year), span(EntryList::Hour),
+                                 span(EntryList::Minute)};
+    const Span& s = spans[list == EntryList::Day    ? 0
+                          : list == EntryList::Year ? 1
+                          : list == EntryList::Hour ? 2
+                                                    : 3];
+    const int position = value - s.first;
+    return value >= 0 && position >= 0 && position < s.count ? position : -1;
 }
 
 // One row's reading: the job, and whether its place or zone came from the
@@ -149,19 +154,19 @@ public:
 
     // Fills job from the row the way the controls would hold it; false with
     // message when a cell cannot stand for its control.
-    bool fill(const std::vector<std::string>& row, ReadingJob& job, std::string& message) const;
+    bool fill(const std::vector<std::string_view>& row, ReadingJob& job,
+              std::string& message) const;
 
 private:
-    const std::string& cell(const std::vector<std::string>& row, Column c) const {
-        static const std::string empty;
+    std::string_view cell(const std::vector<std::string_view>& row, Column c) const {
         const int at = layout_.at[static_cast<int>(c)];
-        return at < 0 ? empty : row[static_cast<std::size_t>(at)];
+        return at < 0 ? std::string_view() : row[static_cast<std::size_t>(at)];
     }
 
     const Layout& layout_;
 };
 
-bool RowReader::fill(const std::vector<std::string>& row, ReadingJob& job,
+bool RowReader::fill(const std::vector<std::string_view>& row, ReadingJob& job,
                      std::string& message) const {
     BirthEntry& e = job.entry;
     e.name = cell(row, Column::BirthName);
@@ -197,10 +202,24 @@ bool RowReader::fill(const std::vector<std::string>& row, ReadingJob& job,
     e.latDegrees = cell(row, Column::LatDegrees);
     e.latMinutes = cell(row, Column::LatMinutes);
 
+    if (!layout_.namesPlaces()) {
+        const Column flags[] = {Column::IsEast, Column::IsSouth, Column::IsDST};
+        bool* targets[] = {&e.east, &e.south, &e.dst};
+        for (int k = 0; k < 3; ++k) {
+            const std::string_view value = TrimmedView(cell(row, flags[k]));
+            if (value.size() != 1 || (value[0] != '1' && value[0] != '0')) {
+                message = std::string(Name(flags[k])) + " must be 1 or 0";
+                return false;
+            }
+            *targets[k] = value[0] == '1';
+        }
+        return true;
+    }
+
     PlaceOptions place;
-    place.place = Trimmed(cell(row, Column::Place));
-    place.timeZone = Trimmed(cell(row, Column::TimeZone));
-    place.fold = Trimmed(cell(row, Column::Fold));
+    place.place = TrimmedView(cell(row, Column::Place));
+    place.timeZone = TrimmedView(cell(row, Column::TimeZone));
+    place.fold = TrimmedView(cell(row, Column::Fold));
     place.foldHint = "a Fold cell of earlier or later";
     place.lonGiven = !IsBlankCell(e.lonDegrees);
     place.latGiven = !IsBlankCell(e.latDegrees);
@@ -214,18 +233,12 @@ bool RowReader::fill(const std::vector<std::string>& row, ReadingJob& job,
                             fromZone && !place.zoneGiven};
     bool* targets[] = {&e.east, &e.south, &e.dst};
     for (int k = 0; k < 3; ++k) {
-        const std::string& text = cell(row, flags[k]);
-        const bool one = text == "1";
-        if (!one && text != "0") {
-            const std::string value = Trimmed(text);
-            if (!(value == "1" || value == "0" || (decided[k] && value.empty()))) {
-                message = std::string(Name(flags[k])) + " must be 1 or 0";
-                return false;
-            }
-            *targets[k] = value == "1";
-        } else {
-            *targets[k] = one;
+        const std::string_view value = TrimmedView(cell(row, flags[k]));
+        if (!(value == "1" || value == "0" || (decided[k] && value.empty()))) {
+            message = std::string(Name(flags[k])) + " must be 1 or 0";
+            return false;
         }
+        *targets[k] = value == "1";
     }
     if (!fromZone) {
         if (!place.fold.empty()) {
@@ -254,12 +267,12 @@ bool RowReader::fill(const std::vector<std::string>& row, ReadingJob& job,
 // sign comes up: every row of a sign shares them.
 class SignColumns {
 public:
-    const std::string& of(const std::string& lagnaSign) {
+    const std::string& of(std::string_view lagnaSign) {
         for (const auto& [sign, columns] : made_)
             if (sign == lagnaSign)
                 return columns;
         SignInformation info;
-        SelectSignInformation(lagnaSign, info);
+        SelectSignInformation(std::string(lagnaSign), info);
         std::string columns;
         for (const SignField& field : SignTables()) {
             columns += ',';
@@ -347,15 +360,16 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     if (!OpenSource(args[1], in, source))
         return Refuse(err, "cannot read " + source.name + ": " + source.problem);
     CsvReader reader = source.fd >= 0 ? CsvReader(source.fd) : CsvReader(in);
-    std::vector<std::string> header;
+    std::vector<std::string_view> headerFields;
     std::string error;
-    const CsvReader::Status first = reader.next(header, error);
+    const CsvReader::Status first = reader.next(headerFields, error);
     if (!reader.readError().empty())
         return Refuse(err, "cannot read " + source.name + ": " + reader.readError());
     if (first == CsvReader::Status::End)
         return Refuse(err, source.name + " is empty: the first line must be a CSV header");
     if (first != CsvReader::Status::Record)
         return Refuse(err, "the first line must be a valid CSV header");
+    const std::vector<std::string> header(headerFields.begin(), headerFields.end());
 
     const Layout layout = LayoutOf(header);
     const RowReader rows(layout);
@@ -379,7 +393,7 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     // One job for every row: its strings keep their room from row to row.
     auto job = std::make_unique<ReadingJob>();
     SignColumns signColumns;
-    std::vector<std::string> row;
+    std::vector<std::string_view> row;
     std::string message;
     const std::size_t emptyResults = SignTables().size() + (placeColumns ? kPlaceColumnCount : 0);
     bool anyMessage = false;
@@ -388,9 +402,15 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         if (status == CsvReader::Status::End)
             break;
         message.clear();
-        job->entry = BirthEntry{};
+        // The row fills every box; the atlas's town names only with a place.
+        BirthEntry& entry = job->entry;
+        entry.second = 0;
+        entry.city.clear();
+        entry.state.clear();
+        entry.country.clear();
         job->zoneWest = false;
-        job->placeUse = PlaceUse{};
+        if (placeColumns)
+            job->placeUse = PlaceUse{};
         bool ok = false;
         if (status == CsvReader::Status::Invalid) {
             message = error;
@@ -408,18 +428,35 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         }
         row.resize(header.size());
 
-        for (const std::string& cell : row) {
-            AppendCsvField(pending, cell);
-            pending += ',';
+        // A record without quotes holds no character that needs them.
+        if (reader.lastRecordPlain()) {
+            std::size_t length = 0;
+            for (const std::string_view cell : row)
+                length += cell.size() + 1;
+            std::size_t at = pending.size();
+            pending.resize(at + length);
+            for (const std::string_view cell : row) {
+                std::memcpy(pending.data() + at, cell.data(), cell.size());
+                at += cell.size();
+                pending[at++] = ',';
+            }
+        } else {
+            for (const std::string_view cell : row) {
+                AppendCsvField(pending, cell);
+                pending += ',';
+            }
         }
         if (ok) {
             const std::string& text = job->chart.AscendantText;
-            char number[32];
-            std::snprintf(number, sizeof number, "%.6f,", job->chart.Ascendant);
-            pending += number;
+            // As "%.6f" writes it, without the locale and format machinery.
+            char number[64];
+            const auto written = std::to_chars(number, number + sizeof number, job->chart.Ascendant,
+                                               std::chars_format::fixed, 6);
+            pending.append(number, written.ptr);
+            pending += ',';
             AppendCsvField(pending, text);
             pending += ',';
-            const std::string sign = LagnaSignOf(text);
+            const std::string_view sign = LagnaSignIn(text);
             pending += sign;
             pending += ',';
             pending += signColumns.of(sign);

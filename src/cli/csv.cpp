@@ -13,6 +13,32 @@ namespace {
 // the block is still read, the block only holds its unread part.
 constexpr std::size_t kBlockBytes = 64 * 1024;
 
+// The bytes that end an unquoted run of text, looked up rather than compared
+// one by one, as the scan runs over every byte of a batch.
+struct StopTable {
+    bool stops[256] = {};
+    constexpr StopTable() {
+        stops[static_cast<unsigned char>(',')] = true;
+        stops[static_cast<unsigned char>('"')] = true;
+        stops[static_cast<unsigned char>('\r')] = true;
+        stops[static_cast<unsigned char>('\n')] = true;
+    }
+    bool operator()(char c) const { return stops[static_cast<unsigned char>(c)]; }
+};
+constexpr StopTable kEndsUnquoted;
+
+// The bytes that end a line or begin a quote.
+struct LineTable {
+    bool stops[256] = {};
+    constexpr LineTable() {
+        stops[static_cast<unsigned char>('"')] = true;
+        stops[static_cast<unsigned char>('\r')] = true;
+        stops[static_cast<unsigned char>('\n')] = true;
+    }
+    bool operator()(char c) const { return stops[static_cast<unsigned char>(c)]; }
+};
+constexpr LineTable kEndsLineOrQuotes;
+
 const char* const kNotClosed = "Not valid CSV: a quoted field is not closed";
 const char* const kAfterQuote = "Not valid CSV: text after a closing quote";
 const char* const kQuoteInside = "Not valid CSV: a quote inside an unquoted field";
@@ -84,8 +110,9 @@ void CsvReader::skipLine() {
     }
 }
 
-CsvReader::Status CsvReader::next(std::vector<std::string>& fields, std::string& error) {
+CsvReader::Status CsvReader::next(std::vector<std::string_view>& fields, std::string& error) {
     error.clear();
+    fields.clear();
     if (!started_) {
         started_ = true;
         // A byte-order mark some editors write before UTF-8 text.
@@ -94,45 +121,73 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields, std::string&
         if (end_ - pos_ >= 3 && std::memcmp(block_.data() + pos_, "\xEF\xBB\xBF", 3) == 0)
             pos_ += 3;
     }
-    if (peek() < 0) {
-        fields.clear();
-        return Status::End;
+    // The LF of a CR LF pair that ended the last record at a block's end.
+    if (pendingLf_) {
+        pendingLf_ = false;
+        if (peek() == '\n')
+            ++pos_;
     }
+    if (peek() < 0)
+        return Status::End;
     ++line_;
+    plain_ = true;
 
-    // The row's strings are reused from the last record, which saves an
-    // allocation per field on long batches.
-    std::size_t count = 0;
-    std::size_t recordBytes = 0;
-    auto newField = [&]() -> std::string& {
-        if (count == fields.size())
-            fields.emplace_back();
-        else
-            fields[count].clear();
-        return fields[count++];
-    };
+    // Most records are one line without quotes that the block already
+    // holds: its fields are views into the block, split at the commas.
+    {
+        const char* const begin = block_.data() + pos_;
+        const char* const last = block_.data() + end_;
+        const char* stop = begin;
+        while (stop < last && !kEndsLineOrQuotes(*stop))
+            ++stop;
+        if (stop < last && *stop != '"' &&
+            static_cast<std::size_t>(stop - begin) <= kMaxRecordBytes) {
+            for (const char* cell = begin;;) {
+                const char* comma = cell;
+                while (comma < stop && *comma != ',')
+                    ++comma;
+                fields.emplace_back(cell, static_cast<std::size_t>(comma - cell));
+                if (comma == stop)
+                    break;
+                cell = comma + 1;
+            }
+            const char lineEnd = *stop;
+            pos_ = static_cast<std::size_t>(stop - block_.data()) + 1;
+            // Taking the LF may refill the block, but never before the
+            // fields' own bytes: those stay where they are until next().
+            if (lineEnd == '\r' && pos_ < end_ && block_[pos_] == '\n')
+                ++pos_;
+            else if (lineEnd == '\r' && pos_ == end_)
+                pendingLf_ = true;
+            return Status::Record;
+        }
+    }
+
+    // Anything else is gathered in record_, field after field.
+    record_.clear();
+    starts_.clear();
     auto finish = [&](Status status, const char* why) {
-        fields.resize(count);
+        starts_.push_back(record_.size());
+        for (std::size_t k = 0; k + 1 < starts_.size(); ++k)
+            fields.emplace_back(record_.data() + starts_[k], starts_[k + 1] - starts_[k]);
         if (why)
             error = why;
         return status;
     };
     // False once the record would pass its limit; what fits is kept.
-    auto append = [&](std::string& field, const char* text, std::size_t length) {
-        const bool fits = length <= kMaxRecordBytes - recordBytes;
+    auto append = [&](const char* text, std::size_t length) {
+        const bool fits = length <= kMaxRecordBytes - record_.size();
         if (!fits)
-            length = kMaxRecordBytes - recordBytes;
-        field.append(text, length);
-        recordBytes += length;
+            length = kMaxRecordBytes - record_.size();
+        record_.append(text, length);
         return fits;
     };
-
     auto tooLong = [&]() {
         skipLine();
         return finish(Status::Invalid, kTooLong);
     };
 
-    std::string* field = &newField();
+    starts_.push_back(0);
     for (;;) {
         // An unquoted field: everything up to a comma, line end or quote.
         int c;
@@ -142,10 +197,10 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields, std::string&
             const char* const begin = block_.data() + pos_;
             const char* const last = block_.data() + end_;
             const char* stop = begin;
-            while (stop < last && *stop != ',' && *stop != '\n' && *stop != '\r' && *stop != '"')
+            while (stop < last && !kEndsUnquoted(*stop))
                 ++stop;
             pos_ = static_cast<std::size_t>(stop - block_.data());
-            if (!append(*field, begin, static_cast<std::size_t>(stop - begin)))
+            if (!append(begin, static_cast<std::size_t>(stop - begin)))
                 return tooLong();
             if (stop < last) {
                 c = *stop;
@@ -154,11 +209,12 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields, std::string&
             }
         }
         if (c == '"') {
-            if (!field->empty()) {
+            if (record_.size() != starts_.back()) {
                 skipLine();
                 return finish(Status::Invalid, kQuoteInside);
             }
             // A quoted field, up to its closing quote.
+            plain_ = false;
             for (;;) {
                 if (pos_ == end_ && !fill())
                     return finish(Status::Invalid, kNotClosed);
@@ -168,7 +224,7 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields, std::string&
                 while (stop < last && *stop != '"' && *stop != '\n' && *stop != '\r')
                     ++stop;
                 pos_ = static_cast<std::size_t>(stop - block_.data());
-                if (!append(*field, begin, static_cast<std::size_t>(stop - begin)))
+                if (!append(begin, static_cast<std::size_t>(stop - begin)))
                     return tooLong();
                 if (stop == last)
                     continue;
@@ -178,17 +234,17 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields, std::string&
                     if (peek() != '"')
                         break;
                     ++pos_;
-                    if (!append(*field, "\"", 1))
+                    if (!append("\"", 1))
                         return tooLong();
                     continue;
                 }
                 // A line end inside the field is part of it.
                 ++line_;
-                if (!append(*field, &mark, 1))
+                if (!append(&mark, 1))
                     return tooLong();
                 if (mark == '\r' && peek() == '\n') {
                     ++pos_;
-                    if (!append(*field, "\n", 1))
+                    if (!append("\n", 1))
                         return tooLong();
                 }
             }
@@ -200,7 +256,7 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields, std::string&
             }
         }
         if (c == ',') {
-            field = &newField();
+            starts_.push_back(record_.size());
             continue;
         }
         if (c == '\r')
@@ -209,8 +265,14 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields, std::string&
     }
 }
 
-void AppendCsvField(std::string& out, const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+void AppendCsvField(std::string& out, std::string_view field) {
+    bool plain = true;
+    for (const char c : field)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
+            plain = false;
+            break;
+        }
+    if (plain) {
         out += field;
         return;
     }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tivora::cli {
@@ -23,9 +24,13 @@ public:
 
     enum class Status { Record, End, Invalid };
     // On Invalid, fields holds what was read and error says why; reading
-    // resumes at the next line.
-    Status next(std::vector<std::string>& fields, std::string& error);
+    // resumes at the next line. The fields view the reader's own memory and
+    // are valid until the next call.
+    Status next(std::vector<std::string_view>& fields, std::string& error);
     long long line() const { return line_; }
+    // True when the last record had no quoted field, so none of its fields
+    // holds a comma, quote or line end.
+    bool lastRecordPlain() const { return plain_; }
     // Why reading stopped early, when the source failed; empty otherwise.
     const std::string& readError() const { return readError_; }
 
@@ -45,11 +50,17 @@ private:
     std::size_t end_ = 0;
     long long line_ = 0;
     bool started_ = false;
+    bool plain_ = true;
     bool exhausted_ = false;
+    bool pendingLf_ = false;
+    // A record that is not one plain line in the block, and where each of
+    // its fields begins.
+    std::string record_;
+    std::vector<std::size_t> starts_;
     std::string readError_;
 };
 
 // Appends one field, quoted when it holds a comma, quote, CR or LF.
-void AppendCsvField(std::string& out, const std::string& field);
+void AppendCsvField(std::string& out, std::string_view field);
 
 } // namespace tivora::cli

@@ -193,10 +193,14 @@ void CalculateAscendant(ChartRecord& c) {
     c.AscendantText = FormatSignPosition(c.Ascendant);
 }
 
-std::string LagnaSignOf(const std::string& ascendantText) {
+std::string_view LagnaSignIn(std::string_view ascendantText) {
     if (ascendantText.size() < 3)
         return ascendantText;
     return ascendantText.substr(ascendantText.size() - 3);
+}
+
+std::string LagnaSignOf(const std::string& ascendantText) {
+    return std::string(LagnaSignIn(ascendantText));
 }
 
 } // namespace tivora

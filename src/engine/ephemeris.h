@@ -3,6 +3,7 @@
 #include "engine/chart_record.h"
 
 #include <string>
+#include <string_view>
 
 namespace tivora {
 
@@ -43,5 +44,7 @@ void CalculateAscendant(ChartRecord& chart);
 
 // The last three characters of an ascendant text: the sign abbreviation.
 std::string LagnaSignOf(const std::string& ascendantText);
+// The same, without a copy: a view into ascendantText.
+std::string_view LagnaSignIn(std::string_view ascendantText);
 
 } // namespace tivora

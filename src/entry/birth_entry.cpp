@@ -13,11 +13,7 @@ std::vector<std::string> Numbers(int first, int last) {
     return items;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool AllDigits(const std::string& text) {
+bool AllDigits(std::string_view text) {
     if (text.empty())
         return false;
     for (char c : text)
@@ -27,7 +23,7 @@ bool AllDigits(const std::string& text) {
 }
 
 // Digit boxes: digits only; the zone boxes may carry the picker's "-".
-bool IsDigitText(const std::string& text, bool allowMinus) {
+bool IsDigitText(std::string_view text, bool allowMinus) {
     if (allowMinus && !text.empty() && text.front() == '-')
         return AllDigits(text.substr(1));
     return AllDigits(text);
@@ -35,7 +31,7 @@ bool IsDigitText(const std::string& text, bool allowMinus) {
 
 // Magnitude of a checked digit text, saturating so huge pasted numbers still
 // compare as too large.
-long long Magnitude(const std::string& digitText) {
+long long Magnitude(std::string_view digitText) {
     long long value = 0;
     for (char c : digitText) {
         if (c < '0' || c > '9')
@@ -51,12 +47,42 @@ EntryMessage Error(const char* text, EntryField focus) {
     return EntryMessage{text, MessageIcon::Error, focus};
 }
 
-void Assign(std::int16_t& field, const std::string& text) {
+// The number a numeric list shows at position, without going through its
+// text; -1 when nothing is selected there.
+int ListNumber(EntryList list, int position) {
+    int first = 0;
+    int last = 59;
+    switch (list) {
+    case EntryList::Day:
+        first = 1;
+        last = 31;
+        break;
+    case EntryList::Year:
+        first = kFirstYear;
+        last = kLastYear;
+        break;
+    case EntryList::Hour:
+        last = 23;
+        break;
+    case EntryList::Month:
+    case EntryList::Minute:
+    case EntryList::Second:
+        break;
+    }
+    return position >= 0 && position <= last - first ? first + position : -1;
+}
+
+void AssignListNumber(std::int16_t& field, EntryList list, int position) {
+    if (const int value = ListNumber(list, position); value >= 0)
+        field = static_cast<std::int16_t>(value);
+}
+
+void Assign(std::int16_t& field, std::string_view text) {
     if (auto value = ToWholeNumber(text))
         field = *value;
 }
 
-void AssignMagnitude(std::int16_t& field, const std::string& text) {
+void AssignMagnitude(std::int16_t& field, std::string_view text) {
     if (auto value = ToWholeNumber(text)) {
         if (*value == -32768)
             return; // no 16-bit magnitude
@@ -98,10 +124,11 @@ int FindListItem(EntryList list, const std::string& text) {
     return -1;
 }
 
-std::string ListItemText(EntryList list, int position) {
+const std::string& ListItemText(EntryList list, int position) {
+    static const std::string none;
     const auto& items = ListItems(list);
     if (position < 0 || position >= static_cast<int>(items.size()))
-        return {};
+        return none;
     return items[static_cast<std::size_t>(position)];
 }
 
@@ -110,18 +137,21 @@ bool IsAcceptedDigitKey(int code) {
 }
 
 std::string Trimmed(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
+    return std::string(TrimmedView(text));
 }
 
-std::optional<std::int16_t> ToWholeNumber(const std::string& text) {
+std::optional<std::int16_t> ToWholeNumber(std::string_view text) {
     // Parsed by hand: plain decimal notation only, independent of the locale.
-    const std::string t = Trimmed(text);
+    const std::string_view t = TrimmedView(text);
+    // Most boxes hold a few plain digits.
+    if (!t.empty() && t.size() <= 5) {
+        int value = 0;
+        std::size_t k = 0;
+        for (; k < t.size() && t[k] >= '0' && t[k] <= '9'; ++k)
+            value = value * 10 + (t[k] - '0');
+        if (k == t.size() && value <= 32767)
+            return static_cast<std::int16_t>(value);
+    }
     std::size_t i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == '-' || t[i] == '+'))
@@ -156,23 +186,31 @@ std::optional<std::int16_t> ToWholeNumber(const std::string& text) {
 }
 
 std::optional<EntryMessage> ValidateInput(const BirthEntry& e) {
-    if (Trimmed(e.name).empty())
+    // Each box trimmed once; the checks below read it several times.
+    const std::string_view zoneHour = TrimmedView(e.zoneHour);
+    const std::string_view zoneMinute = TrimmedView(e.zoneMinute);
+    const std::string_view lonDegrees = TrimmedView(e.lonDegrees);
+    const std::string_view lonMinutes = TrimmedView(e.lonMinutes);
+    const std::string_view latDegrees = TrimmedView(e.latDegrees);
+    const std::string_view latMinutes = TrimmedView(e.latMinutes);
+
+    if (TrimmedView(e.name).empty())
         return Error("Please Enter Name", EntryField::Name);
-    if (Trimmed(e.zoneHour).empty() || Trimmed(e.zoneMinute).empty())
+    if (zoneHour.empty() || zoneMinute.empty())
         return Error("Please Enter Hour and Minute of Time Zone", EntryField::ZoneHour);
-    if (Trimmed(e.lonDegrees).empty())
+    if (lonDegrees.empty())
         return Error("Please Enter Degree of Longitude", EntryField::LonDegrees);
-    if (Trimmed(e.lonMinutes).empty())
+    if (lonMinutes.empty())
         return Error("Please Enter Minute of Longitude", EntryField::LonMinutes);
-    if (Trimmed(e.latDegrees).empty())
+    if (latDegrees.empty())
         return Error("Please Enter Degree of Latitude", EntryField::LatDegrees);
-    if (Trimmed(e.latMinutes).empty())
+    if (latMinutes.empty())
         return Error("Please Enter Minute of Latitude", EntryField::LatMinutes);
 
     // The date checks work on list positions, as the lists are laid out.
     constexpr int february = 1;
-    const auto year = ToWholeNumber(ListItemText(EntryList::Year, e.year));
-    const bool leap = year && *year % 4 == 0;
+    const int year = ListNumber(EntryList::Year, e.year);
+    const bool leap = year >= 0 && year % 4 == 0;
     const bool februaryFails = e.month == february && (leap ? e.day >= 29 : e.day >= 28);
     if (februaryFails)
         return EntryMessage{"Please Enter Correct Date Or Month!", MessageIcon::Information,
@@ -184,27 +222,24 @@ std::optional<EntryMessage> ValidateInput(const BirthEntry& e) {
 
     // Pasted text would otherwise be computed from stale numbers.
     const struct {
-        const std::string& text;
+        std::string_view text;
         EntryField field;
         bool zone;
     } digitBoxes[] = {
-        {e.lonDegrees, EntryField::LonDegrees, false},
-        {e.lonMinutes, EntryField::LonMinutes, false},
-        {e.latDegrees, EntryField::LatDegrees, false},
-        {e.latMinutes, EntryField::LatMinutes, false},
-        {e.zoneHour, EntryField::ZoneHour, true},
-        {e.zoneMinute, EntryField::ZoneMinute, true},
+        {lonDegrees, EntryField::LonDegrees, false}, {lonMinutes, EntryField::LonMinutes, false},
+        {latDegrees, EntryField::LatDegrees, false}, {latMinutes, EntryField::LatMinutes, false},
+        {zoneHour, EntryField::ZoneHour, true},      {zoneMinute, EntryField::ZoneMinute, true},
     };
     for (const auto& box : digitBoxes)
-        if (!IsDigitText(Trimmed(box.text), box.zone))
+        if (!IsDigitText(box.text, box.zone))
             return Error(kOnlyNumbersMessage, box.field);
 
     if (e.month < 0 || e.month > 11)
         return Error("Please Enter Correct Date Or Month!", EntryField::Month);
 
     struct Range {
-        const std::string& degrees;
-        const std::string& minutes;
+        std::string_view degrees;
+        std::string_view minutes;
         long long limit;
         bool limitAllowed;
         const char* message;
@@ -213,16 +248,16 @@ std::optional<EntryMessage> ValidateInput(const BirthEntry& e) {
     };
     // A pole is no place for an ascendant: the horizon is undefined there.
     const Range ranges[] = {
-        {e.lonDegrees, e.lonMinutes, 180, true, "Please Enter Correct Longitude",
+        {lonDegrees, lonMinutes, 180, true, "Please Enter Correct Longitude",
          EntryField::LonDegrees, EntryField::LonMinutes},
-        {e.latDegrees, e.latMinutes, 90, false, "Please Enter Correct Latitude",
-         EntryField::LatDegrees, EntryField::LatMinutes},
-        {e.zoneHour, e.zoneMinute, 14, true, "Please Enter Correct Time Zone", EntryField::ZoneHour,
+        {latDegrees, latMinutes, 90, false, "Please Enter Correct Latitude", EntryField::LatDegrees,
+         EntryField::LatMinutes},
+        {zoneHour, zoneMinute, 14, true, "Please Enter Correct Time Zone", EntryField::ZoneHour,
          EntryField::ZoneMinute},
     };
     for (const auto& r : ranges) {
-        const long long degrees = Magnitude(Trimmed(r.degrees));
-        const long long minutes = Magnitude(Trimmed(r.minutes));
+        const long long degrees = Magnitude(r.degrees);
+        const long long minutes = Magnitude(r.minutes);
         if (degrees > r.limit || (degrees == r.limit && !r.limitAllowed))
             return Error(r.message, r.degreeField);
         if (minutes > 59 || (degrees == r.limit && minutes > 0))
@@ -232,12 +267,12 @@ std::optional<EntryMessage> ValidateInput(const BirthEntry& e) {
 }
 
 void WriteBirthData(const BirthEntry& e, ChartRecord& c) {
-    c.BirthName = Trimmed(e.name);
+    c.BirthName.assign(TrimmedView(e.name));
     c.BirthMonth = static_cast<std::int16_t>(e.month + 1);
-    Assign(c.BirthDay, ListItemText(EntryList::Day, e.day));
-    Assign(c.BirthYear, ListItemText(EntryList::Year, e.year));
-    Assign(c.BirthHour, ListItemText(EntryList::Hour, e.hour));
-    Assign(c.BirthMinute, ListItemText(EntryList::Minute, e.minute));
+    AssignListNumber(c.BirthDay, EntryList::Day, e.day);
+    AssignListNumber(c.BirthYear, EntryList::Year, e.year);
+    AssignListNumber(c.BirthHour, EntryList::Hour, e.hour);
+    AssignListNumber(c.BirthMinute, EntryList::Minute, e.minute);
     Assign(c.LonDegrees, e.lonDegrees);
     Assign(c.LonMinutes, e.lonMinutes);
     Assign(c.LatDegrees, e.latDegrees);
@@ -249,7 +284,7 @@ void WriteBirthData(const BirthEntry& e, ChartRecord& c) {
     c.IsSouth = e.south;
     // The picker writes zones ahead of universal time with a leading "-".
     const bool picked =
-        Trimmed(e.zoneHour).rfind('-', 0) == 0 || Trimmed(e.zoneMinute).rfind('-', 0) == 0;
+        TrimmedView(e.zoneHour).rfind('-', 0) == 0 || TrimmedView(e.zoneMinute).rfind('-', 0) == 0;
     c.ZoneDirection = picked ? ZoneDirection::East : ZoneDirection::FromLongitude;
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tivora {
@@ -72,7 +73,7 @@ const std::vector<std::string>& ListItems(EntryList list);
 // Position of the item whose text equals text exactly, or -1.
 int FindListItem(EntryList list, const std::string& text);
 // Text of the item at position, or "" when there is none.
-std::string ListItemText(EntryList list, int position);
+const std::string& ListItemText(EntryList list, int position);
 
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
@@ -81,11 +82,21 @@ constexpr int kLastYear = 2050;
 bool IsAcceptedDigitKey(int characterCode);
 inline constexpr const char* kOnlyNumbersMessage = "Only Numbers Are Accepted";
 
+// The text without the blanks (spaces and tabs) around it.
 std::string Trimmed(const std::string& text);
+inline std::string_view TrimmedView(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
+    return text.substr(begin, end - begin);
+}
 
 // A box's text as a 16-bit whole number: trimmed, fractions rounded half to
 // even; nothing when it does not convert.
-std::optional<std::int16_t> ToWholeNumber(const std::string& text);
+std::optional<std::int16_t> ToWholeNumber(std::string_view text);
 
 // Checks the entries in order and returns the first failure's message, or
 // nothing when Calculate may go on.
