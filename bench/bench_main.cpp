@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#ifdef TIVORA_BENCH_SWISS_EPHEMERIS
+#include <swephexp.h>
+#endif
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -91,7 +94,10 @@ public:
         }
     }
 
-    void run(const std::string& csv, std::string& out) const {
+    // ascendant fills the chart's Ascendant and AscendantText from its
+    // birth data.
+    template <typename Ascendant>
+    void run(const std::string& csv, std::string& out, Ascendant ascendant) const {
         out.clear();
         std::size_t at = csv.find('\n');
         out.append(csv, 0, at);
@@ -140,7 +146,7 @@ public:
             c.IsSouth = values[14] != 0;
             c.IsDST = values[15] != 0;
             c.ZoneDirection = tivora::ZoneDirection::FromLongitude;
-            tivora::CalculateAscendant(c);
+            ascendant(c);
             char number[64];
             const auto written = std::to_chars(number, number + sizeof number, c.Ascendant,
                                                std::chars_format::fixed, 6);
@@ -191,7 +197,7 @@ void BM_Batch(benchmark::State& state) {
     const std::string csv = GeneratedBatch(rows);
     const PlainBatch plain;
     std::string floorOut;
-    plain.run(csv, floorOut);
+    plain.run(csv, floorOut, tivora::CalculateAscendant);
     {
         StringBuffer buffer;
         std::ostream out(&buffer);
@@ -210,7 +216,7 @@ void BM_Batch(benchmark::State& state) {
     std::vector<double> floor;
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
-        plain.run(csv, floorOut);
+        plain.run(csv, floorOut, tivora::CalculateAscendant);
         benchmark::DoNotOptimize(floorOut.data());
         floor.push_back(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
@@ -229,6 +235,63 @@ void BM_Batch(benchmark::State& state) {
     state.counters["ratio"] = Median(measured) / Median(floor);
 }
 BENCHMARK(BM_Batch)->Arg(100000)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+
+#ifdef TIVORA_BENCH_SWISS_EPHEMERIS
+// The same rows through the Swiss Ephemeris: universal time by the everyday
+// rule (the zone's direction from the longitude, an hour less for daylight
+// saving), swe_houses_ex's sidereal ascendant in Lahiri mode, written as the
+// batch writes its rows.
+void SwissAscendant(tivora::ChartRecord& c) {
+    const double longitude = (c.LonDegrees + c.LonMinutes / 60.0) * (c.IsEast ? 1 : -1);
+    const double latitude = (c.LatDegrees + c.LatMinutes / 60.0) * (c.IsSouth ? -1 : 1);
+    const double zone = (c.ZoneHours + c.ZoneMinutes / 60.0) * (c.IsEast ? 1 : -1);
+    const double ut = c.BirthHour + c.BirthMinute / 60.0 - zone - (c.IsDST ? 1 : 0);
+    const double jd = swe_julday(c.BirthYear, c.BirthMonth, c.BirthDay, ut, SE_GREG_CAL);
+    double cusps[13];
+    double ascmc[10];
+    swe_houses_ex(jd, SEFLG_SIDEREAL, latitude, longitude, 'E', cusps, ascmc);
+    c.Ascendant = ascmc[0];
+    c.AscendantText = tivora::FormatSignPosition(ascmc[0]);
+}
+
+// tivora-cli batch against the same CSV written from the Swiss Ephemeris's
+// ascendants; "ratio" is the batch's time over the Swiss Ephemeris loop's.
+void BM_BatchAgainstSwissEphemeris(benchmark::State& state) {
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    const int rows = static_cast<int>(state.range(0));
+    const std::string csv = GeneratedBatch(rows);
+    const PlainBatch plain;
+    std::string swissOut;
+    NullBuffer null;
+    std::ostream out(&null);
+    std::ostringstream err;
+    std::vector<double> measured;
+    std::vector<double> swiss;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        plain.run(csv, swissOut, SwissAscendant);
+        benchmark::DoNotOptimize(swissOut.data());
+        swiss.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        std::istringstream in(csv);
+        start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(tivora::cli::RunCli({"batch", "-"}, in, out, err));
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        measured.push_back(seconds);
+        state.SetIterationTime(seconds);
+    }
+    state.counters["median_ms"] = Median(measured) * 1e3;
+    state.counters["swiss_ms"] = Median(swiss) * 1e3;
+    state.counters["swiss_bytes"] = static_cast<double>(swissOut.size());
+    state.counters["ratio"] = Median(measured) / Median(swiss);
+}
+BENCHMARK(BM_BatchAgainstSwissEphemeris)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+#endif
 
 const std::shared_ptr<const tivora::atlas::Atlas>& LoadedAtlas() {
     static const auto atlas = tivora::atlas::Atlas::load(tivora::atlas::AtlasDataPath());
