@@ -110,19 +110,14 @@ Layout LayoutOf(const std::vector<std::string>& header) {
 // A date or time cell holds a whole number in plain digits, as the lists
 // show them ("01" is 1; "+1", "1.5" and "1e0" are not numbers here).
 int CellNumber(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
-        ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
-        --end;
-    if (begin == end || end - begin > 9)
+    const std::string_view digits = TrimmedView(text);
+    if (digits.empty() || digits.size() > 9)
         return -1;
     int value = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-        if (text[i] < '0' || text[i] > '9')
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
             return -1;
-        value = value * 10 + (text[i] - '0');
+        value = value * 10 + (c - '0');
     }
     return value;
 }

@@ -13,31 +13,19 @@ namespace {
 // the block is still read, the block only holds its unread part.
 constexpr std::size_t kBlockBytes = 64 * 1024;
 
-// The bytes that end an unquoted run of text, looked up rather than compared
-// one by one, as the scan runs over every byte of a batch.
-struct StopTable {
-    bool stops[256] = {};
-    constexpr StopTable() {
-        stops[static_cast<unsigned char>(',')] = true;
-        stops[static_cast<unsigned char>('"')] = true;
-        stops[static_cast<unsigned char>('\r')] = true;
-        stops[static_cast<unsigned char>('\n')] = true;
+// A set of bytes looked up rather than compared one by one, as the scans
+// run over every byte of a batch.
+struct ByteSet {
+    bool members[256] = {};
+    constexpr explicit ByteSet(const char* bytes) {
+        for (; *bytes; ++bytes)
+            members[static_cast<unsigned char>(*bytes)] = true;
     }
-    bool operator()(char c) const { return stops[static_cast<unsigned char>(c)]; }
+    bool operator()(char c) const { return members[static_cast<unsigned char>(c)]; }
 };
-constexpr StopTable kEndsUnquoted;
-
-// The bytes that end a line or begin a quote.
-struct LineTable {
-    bool stops[256] = {};
-    constexpr LineTable() {
-        stops[static_cast<unsigned char>('"')] = true;
-        stops[static_cast<unsigned char>('\r')] = true;
-        stops[static_cast<unsigned char>('\n')] = true;
-    }
-    bool operator()(char c) const { return stops[static_cast<unsigned char>(c)]; }
-};
-constexpr LineTable kEndsLineOrQuotes;
+// What ends an unquoted run of text, and what ends a line or begins a quote.
+constexpr ByteSet kEndsUnquoted(",\"\r\n");
+constexpr ByteSet kEndsLineOrQuotes("\"\r\n");
 
 const char* const kNotClosed = "Not valid CSV: a quoted field is not closed";
 const char* const kAfterQuote = "Not valid CSV: text after a closing quote";
