@@ -467,6 +467,9 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         if (pending.size() >= kFlushBytes) {
             out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
             pending.clear();
+            // Nothing more can reach the output: no use reading on.
+            if (!out)
+                break;
         }
     }
     out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
