@@ -241,7 +241,7 @@ private slots:
         }
     }
 
-    void addedChecksComeAfterTheDocumentedOnesInOrder() {
+    void addedChecksComeAfterTheWindowsOwnInOrder() {
         BirthEntry e = ValidEntry();
         e.month = -1;         // no month (a file can clear it)
         e.lonDegrees = "500"; // longitude out of range

@@ -123,7 +123,7 @@ private slots:
 
     void byteExactExamples() {
         ChartRecord c = DelhiChart();
-        // "abc" is the documented example.
+        // Each byte is the character plus 85: "abc" is B6 B7 B8.
         QCOMPARE(Line(ReadingFileBytes(c), 0), Hex("b6b7b8"));
         // Digits 0-9 are 0x85-0x8E, "-" is 0x82, a blank 0x75.
         c.BirthYear = 1987;

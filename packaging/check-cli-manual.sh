@@ -1,7 +1,7 @@
 #!/bin/sh
 # Every command and option that `tivora-cli --help` names must appear in the
 # manual page and in the bash completion.
-# Usage: check-cli-documented.sh TIVORA_CLI MANUAL_PAGE COMPLETION
+# Usage: check-cli-manual.sh TIVORA_CLI MANUAL_PAGE COMPLETION
 set -eu
 cli=$1 page=$2 completion=$3
 
