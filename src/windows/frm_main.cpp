@@ -269,7 +269,7 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     fillLists();
     loadDefaults();
     txtName->setFocus();
-    new BirthplaceFinder(*this, platform_, SharedAtlas());
+    new BirthplaceFinder(*this, platform_, &SharedAtlas);
 
     // The design size, grown where the platform's fonts need more room.
     const QSize design(485, 387 + menuBar()->sizeHint().height());
