@@ -1,6 +1,7 @@
 #include "app/qt_platform.h"
 
-#include <QAbstractTextDocumentLayout>
+#include "report/report_document.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -10,7 +11,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
-#include <memory>
 
 namespace tivora {
 
@@ -83,12 +83,8 @@ bool QtPlatform::print(QTextDocument& document, const QString& jobName) {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(jobName);
     printer.setPrintRange(QPrinter::AllPages);
-    // Laid out on the page first, the copy prints as it stands; left to
-    // itself, print() would add a page number under every page.
-    const std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->documentLayout()->setPaintDevice(&printer);
-    copy->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    copy->print(&printer);
+    // Paged as the PDF is: no page begins with an empty line.
+    PrintReportDocument(document, printer);
     return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 

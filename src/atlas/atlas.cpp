@@ -10,6 +10,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstring>
 #include <unordered_set>
@@ -39,7 +40,12 @@ std::size_t PrefixBytes(std::string_view utf8, std::size_t count) {
     return i;
 }
 
-bool ReadGzip(const QString& path, std::string& out, QString* error) {
+bool Stopped(const std::atomic<bool>* stop) {
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
+bool ReadGzip(const QString& path, std::string& out, QString* error,
+              const std::atomic<bool>* stop) {
     gzFile file = gzopen(QFile::encodeName(path).constData(), "rb");
     if (!file) {
         if (error)
@@ -49,13 +55,13 @@ bool ReadGzip(const QString& path, std::string& out, QString* error) {
     gzbuffer(file, 1 << 17);
     char buffer[1 << 16];
     int n;
-    while ((n = gzread(file, buffer, sizeof buffer)) > 0)
+    while (!Stopped(stop) && (n = gzread(file, buffer, sizeof buffer)) > 0)
         out.append(buffer, static_cast<std::size_t>(n));
     const bool failed = n < 0;
     gzclose(file);
     if (failed && error)
         *error = QStringLiteral("The place data %1 is damaged").arg(path);
-    return !failed;
+    return !failed && !Stopped(stop);
 }
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
@@ -194,18 +200,19 @@ struct Atlas::Filter {
     }
 };
 
-std::shared_ptr<const Atlas> Atlas::load(const QString& path, QString* error) {
+std::shared_ptr<const Atlas> Atlas::load(const QString& path, QString* error,
+                                         const std::atomic<bool>* stop) {
     std::string text;
-    if (!ReadGzip(path, text, error))
+    if (!ReadGzip(path, text, error, stop))
         return nullptr;
     std::shared_ptr<Atlas> atlas(new Atlas);
-    if (!atlas->parse(text, error))
+    if (!atlas->parse(text, error, stop) || Stopped(stop))
         return nullptr;
     atlas->buildBestLists();
     return atlas;
 }
 
-bool Atlas::parse(const std::string& text, QString* error) {
+bool Atlas::parse(const std::string& text, QString* error, const std::atomic<bool>* stop) {
     std::unordered_map<std::uint16_t, std::uint16_t> countryIndex;
     std::size_t lineNumber = 0;
     std::size_t start = 0;
@@ -218,6 +225,8 @@ bool Atlas::parse(const std::string& text, QString* error) {
         return false;
     };
     while (start < text.size()) {
+        if (Stopped(stop))
+            return false;
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();

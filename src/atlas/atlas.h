@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -43,8 +44,11 @@ QString FoldForSearch(const QString& text);
 // thread. Loading takes a few hundred milliseconds: do it off the UI thread.
 class Atlas final {
 public:
-    // Reads a places.tsv.gz. On failure returns null and sets *error.
-    static std::shared_ptr<const Atlas> load(const QString& path, QString* error = nullptr);
+    // Reads a places.tsv.gz. On failure returns null and sets *error. Also
+    // null, error untouched, once *stop turns true: a load no longer wanted
+    // ends early.
+    static std::shared_ptr<const Atlas> load(const QString& path, QString* error = nullptr,
+                                             const std::atomic<bool>* stop = nullptr);
 
     int size() const { return static_cast<int>(places_.size()); }
     Place place(int index) const;
@@ -79,7 +83,7 @@ private:
     };
     struct Filter;
 
-    bool parse(const std::string& text, QString* error);
+    bool parse(const std::string& text, QString* error, const std::atomic<bool>* stop);
     void buildBestLists();
     std::string_view key(std::size_t i) const;
     std::vector<std::uint32_t> matches(const std::string& town, const Filter& filter,

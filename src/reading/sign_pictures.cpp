@@ -1,10 +1,11 @@
 #include "reading/sign_pictures.h"
 
+#include "reading/svg_draw.h"
+
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
-#include <QRectF>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -43,16 +44,7 @@ QSvgRenderer& Renderer(const QString& path) {
 }
 
 QPixmap RenderSvg(const QString& path, int side) {
-    QSvgRenderer& renderer = Renderer(path);
-    if (!renderer.isValid() || side <= 0)
-        return QPixmap();
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        renderer.render(&painter, QRectF(0, 0, side, side));
-    }
-    return QPixmap::fromImage(std::move(image));
+    return QPixmap::fromImage(DrawSvg(Renderer(path), side));
 }
 
 // Each picture is rendered once per pixel size and kept: windows are made
@@ -77,11 +69,28 @@ const QString& IconPath() {
     return path;
 }
 
+// The program icon at side pixels: drawn at build time for the usual sides.
+QPixmap ProgramIconPixmap(int side) {
+    static QHash<int, QPixmap> cache;
+    const auto found = cache.constFind(side);
+    if (found != cache.constEnd())
+        return *found;
+    const QByteArray pixels = PreDrawnProgramIcon(side);
+    if (pixels.isEmpty())
+        return CachedSvg(IconPath(), side);
+    // The image only borrows the pixels; fromImage copies them.
+    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), side, side, side * 4,
+                       QImage::Format_ARGB32_Premultiplied);
+    const QPixmap pixmap = QPixmap::fromImage(image);
+    cache.insert(side, pixmap);
+    return pixmap;
+}
+
 // The program icon drawn on request at the size asked for, each size once.
 class ProgramIconEngine final : public QIconEngine {
 public:
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        return CachedSvg(IconPath(), qMin(size.width(), size.height()));
+        return ProgramIconPixmap(qMin(size.width(), size.height()));
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QToolTip>
 
 namespace tivora {
@@ -55,8 +56,27 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+namespace {
+
+// The label's own text control, if it made one.
+QObject* TextControl(const QLabel& label) {
+    for (QObject* child : label.children())
+        if (qstrcmp(child->metaObject()->className(), "QWidgetTextControl") == 0)
+            return child;
+    return nullptr;
+}
+
+} // namespace
+
 void LinkLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+    {
+        // A label that takes the focus keeps its text in a text control,
+        // which lays the text out at the first paint after a resize and then
+        // asks for a repaint that this paint already covers: one more paint
+        // and flush of the window for nothing.
+        const QSignalBlocker noRepaint(TextControl(*this));
+        QLabel::paintEvent(event);
+    }
     if (!hasFocus())
         return;
     QPainter painter(this);

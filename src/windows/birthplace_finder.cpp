@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -18,7 +19,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
+#include <thread>
 
 namespace tivora {
 
@@ -64,17 +67,39 @@ bool Ready(const AtlasFuture& atlas) {
     return atlas.valid() && atlas.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
+// The program's one load of the atlas, on a thread of its own. The end of the
+// program stops it if still running, so quitting never waits for the load.
+class AtlasLoad final {
+public:
+    AtlasLoad()
+        : future_(promise_.get_future().share()), thread_([this] {
+              promise_.set_value(atlas::Atlas::load(atlas::AtlasDataPath(), nullptr, &stop_));
+          }) {}
+    ~AtlasLoad() {
+        stop_ = true;
+        thread_.join();
+    }
+    AtlasLoad(const AtlasLoad&) = delete;
+    AtlasLoad& operator=(const AtlasLoad&) = delete;
+
+    const AtlasFuture& future() const { return future_; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::promise<std::shared_ptr<const atlas::Atlas>> promise_;
+    AtlasFuture future_;
+    std::thread thread_; // last: starts once the rest is set up
+};
+
 } // namespace
 
 AtlasFuture SharedAtlas() {
-    static const AtlasFuture atlas = std::async(std::launch::async, [] {
-                                         return atlas::Atlas::load(atlas::AtlasDataPath());
-                                     }).share();
-    return atlas;
+    static AtlasLoad load;
+    return load.future();
 }
 
-BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, AtlasFuture atlas)
-    : QObject(&mainWindow), window_(mainWindow), platform_(platform), atlas_(std::move(atlas)) {
+BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, AtlasSource atlas)
+    : QObject(&mainWindow), window_(mainWindow), platform_(platform), source_(atlas) {
     setObjectName(QStringLiteral("birthplaceFinder"));
     txtMCity_ = Control<QLineEdit>(window_, "txtMCity");
     txtMState_ = Control<QLineEdit>(window_, "txtMState");
@@ -127,6 +152,20 @@ BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, Atla
     for (QLineEdit* box : {txtZoneHour_, txtZoneMinute_})
         connect(box, &QLineEdit::textChanged, this, &BirthplaceFinder::zoneChangedByUser);
     connect(chkDST_, &QCheckBox::clicked, this, &BirthplaceFinder::zoneChangedByUser);
+    // Only the City box searches the atlas: it is loaded once the user
+    // goes there, and never for a reading opened from a file.
+    txtMCity_->installEventFilter(this);
+}
+
+bool BirthplaceFinder::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtMCity_ && event->type() == QEvent::FocusIn)
+        startAtlas();
+    return QObject::eventFilter(watched, event);
+}
+
+void BirthplaceFinder::startAtlas() {
+    if (!atlas_.valid())
+        atlas_ = source_();
 }
 
 void BirthplaceFinder::cityEdited(const QString& text) {
@@ -144,6 +183,7 @@ void BirthplaceFinder::showMatches() {
         completer_->popup()->hide();
         return;
     }
+    startAtlas();
     if (!Ready(atlas_)) {
         waitForAtlas_->start();
         return;

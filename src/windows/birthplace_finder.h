@@ -32,14 +32,19 @@ using AtlasFuture = std::shared_future<std::shared_ptr<const atlas::Atlas>>;
 // or unreadable.
 AtlasFuture SharedAtlas();
 
+// Where a finder gets its atlas from when it first needs it.
+using AtlasSource = AtlasFuture (*)();
+
 // Offers atlas towns as the user types in the main window's City box and
 // fills the place, coordinate and zone boxes from the town chosen; the zone
 // follows the date and time until the user enters one. Attaches to the main
-// window's controls by their object names.
+// window's controls by their object names. The atlas is asked for when the
+// City box first takes the focus or is typed in, so its load never delays
+// the window's showing.
 class BirthplaceFinder final : public QObject {
     Q_OBJECT
 public:
-    BirthplaceFinder(QWidget& mainWindow, Platform& platform, AtlasFuture atlas);
+    BirthplaceFinder(QWidget& mainWindow, Platform& platform, AtlasSource atlas);
 
     QCompleter* completer() const { return completer_; }
 
@@ -54,7 +59,11 @@ public:
     QString placeText() const;
     QString zoneNote() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void startAtlas();
     void cityEdited(const QString& text);
     void showMatches();
     void choose(const QModelIndex& index);
@@ -68,7 +77,8 @@ private:
 
     QWidget& window_;
     Platform& platform_;
-    AtlasFuture atlas_;
+    AtlasSource source_;
+    AtlasFuture atlas_; // empty until startAtlas()
     atlas::ZoneFollower follower_;
     atlas::PlaceFill fill_;
     QString zoneAbbreviation_; // of the offset now in the zone boxes

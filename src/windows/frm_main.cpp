@@ -147,11 +147,19 @@ public:
     }
 };
 
+// A list sized to its contents. Qt measures every item once for the size
+// hint and once more for the minimum size, which comes out the same here
+// (no minimum contents length): the second pass is skipped.
+class DropDownBox final : public QComboBox {
+public:
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 // Empty until fillLists(): a list sized to its contents measures every item
 // again at each change of font or style, and building the window brings
 // several.
 QComboBox* DropDown(const char* name, QStyle* style) {
-    auto* box = Named(new QComboBox, name);
+    auto* box = Named(new DropDownBox, name);
     box->setEditable(false);
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     box->setStyle(style);
@@ -269,7 +277,7 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     fillLists();
     loadDefaults();
     txtName->setFocus();
-    new BirthplaceFinder(*this, platform_, SharedAtlas());
+    new BirthplaceFinder(*this, platform_, &SharedAtlas);
 
     // The design size, grown where the platform's fonts need more room.
     const QSize design(485, 387 + menuBar()->sizeHint().height());

@@ -113,6 +113,24 @@ private slots:
         platform.reset();
     }
 
+    void atlasAskedForOnlyWhenTheCityBoxIsUsed() {
+        // A second finder on the shown window, counting what it asks for.
+        static int asked = 0;
+        asked = 0;
+        BirthplaceFinder finder(*main(), *platform, [] {
+            ++asked;
+            return SharedAtlas();
+        });
+        QTest::qWait(20);
+        QCOMPARE(asked, 0);
+        box("txtMCity")->setFocus();
+        QTRY_COMPARE(asked, 1);
+        box("txtName")->setFocus();
+        box("txtMCity")->setFocus();
+        QTest::keyClicks(box("txtMCity"), QStringLiteral("Lond"));
+        QCOMPARE(asked, 1);
+    }
+
     void offersTownsAsTyped() {
         QVERIFY(offered(QStringLiteral("m")).isEmpty());
         QStringList towns = offered(QStringLiteral("münch"));

@@ -179,6 +179,11 @@ private slots:
         qputenv("TIVORA_DATA_DIR", dir.path().toUtf8());
         QCOMPARE(AtlasDataPath(), QDir::cleanPath(damaged.fileName()));
         qunsetenv("TIVORA_DATA_DIR");
+        // A load told to stop gives no atlas and no error message.
+        const std::atomic<bool> stop{true};
+        error.clear();
+        QVERIFY(!Atlas::load(AtlasDataPath(), &error, &stop));
+        QVERIFY(error.isEmpty());
     }
 };
 

@@ -1,9 +1,11 @@
 #include "reading/sign_pictures.h"
+#include "reading/svg_draw.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include <algorithm>
@@ -12,6 +14,10 @@
 #include <vector>
 
 using namespace tivora;
+
+static void InitPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace {
 
@@ -92,6 +98,7 @@ private slots:
     void indexOutsideTheListGivesNoPicture();
     void programIconRendersAtSmallAndLargeSizes();
     void eachPictureIsDrawnOnce();
+    void preDrawnIconSizesMatchTheSvg();
 };
 
 void TestSignPictures::keysFollowTheImageListOrder() {
@@ -248,6 +255,17 @@ void TestSignPictures::eachPictureIsDrawnOnce() {
             QCOMPARE(ProgramIcon().pixmap(QSize(48, 48), ratio).cacheKey(), icon.cacheKey());
         QCOMPARE(icon.size(), QSize(48, 48) * ratio);
     }
+}
+
+void TestSignPictures::preDrawnIconSizesMatchTheSvg() {
+    // The sizes drawn at build time are the icon as drawn now, pixel for pixel.
+    InitPictures();
+    QSvgRenderer renderer(QStringLiteral(":/pictures/tivora.svg"));
+    for (const int side : {16, 24, 32, 48, 64, 96}) {
+        QVERIFY2(!PreDrawnProgramIcon(side).isEmpty(), qPrintable(QString::number(side)));
+        QCOMPARE(ProgramIcon().pixmap(QSize(side, side), 1.0).toImage(), DrawSvg(renderer, side));
+    }
+    QVERIFY(PreDrawnProgramIcon(40).isEmpty());
 }
 
 QTEST_MAIN(TestSignPictures)

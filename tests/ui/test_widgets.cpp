@@ -5,6 +5,18 @@
 
 using namespace tivora;
 
+namespace {
+
+struct PaintCounter final : QObject {
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 class TestWidgets : public QObject {
     Q_OBJECT
 
@@ -32,6 +44,25 @@ private slots:
 
         QVERIFY(label.font().underline());
         QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void focusableLinkLabelPaintsOncePerChange() {
+        // A label that takes the focus keeps its text in a text control,
+        // which lays the text out during the paint after a resize.
+        LinkLabel label(QStringLiteral("TZ Help"));
+        label.setFocusPolicy(Qt::StrongFocus);
+        label.resize(80, 20);
+        PaintCounter paints;
+        label.installEventFilter(&paints);
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        QTRY_VERIFY(paints.count > 0);
+        QTest::qWait(50);
+        paints.count = 0;
+        label.resize(90, 24);
+        QTRY_VERIFY(paints.count > 0);
+        QTest::qWait(50);
+        QCOMPARE(paints.count, 1);
     }
 
     void labelText_data() {

@@ -171,6 +171,14 @@ private slots:
             QCOMPARE(combo->itemText(0), QString::fromLatin1(l.first));
             QCOMPARE(combo->itemText(l.count - 1), QString::fromLatin1(l.last));
             QCOMPARE(combo->currentIndex(), 0);
+            // As small as a plain list with the same items, font and style.
+            QComboBox plain;
+            plain.setStyle(combo->style());
+            plain.setFont(combo->font());
+            plain.setSizeAdjustPolicy(combo->sizeAdjustPolicy());
+            for (int i = 0; i < combo->count(); ++i)
+                plain.addItem(combo->itemText(i));
+            QCOMPARE(combo->minimumSizeHint(), plain.minimumSizeHint());
         }
         for (const char* name : {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM", "txtMCity",
                                  "txtMState", "txtMCountry", "txtZoneHour", "txtZoneMinute"}) {
