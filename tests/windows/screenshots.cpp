@@ -92,12 +92,12 @@ int main(int argc, char* argv[]) {
         // A daylight row picked and DST ticked: the note under the zone row.
         frmMain window(platform, chart, signs);
         window.setEntry(Delhi());
-        window.runModal = [](QDialog& dialog) {
+        platform.dialogs.push_back([](QDialog& dialog) {
             auto& picker = static_cast<frmTimeZone&>(dialog);
             picker.findChild<QListWidget*>(QStringLiteral("lstTimeZone"))->setCurrentRow(24);
             picker.lstTimeZone_DblClick();
             return picker.result();
-        };
+        });
         window.lblTZHelp_Click();
         window.findChild<QCheckBox*>(QStringLiteral("chkDST"))->setChecked(true);
         ok &= Save(window, dir, QStringLiteral("main-daylight-twice"));
