@@ -431,7 +431,9 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
             std::size_t at = pending.size();
             pending.resize(at + length);
             for (const std::string_view cell : row) {
-                std::memcpy(pending.data() + at, cell.data(), cell.size());
+                // A padded cell has no bytes at all, not even an address.
+                if (!cell.empty())
+                    std::memcpy(pending.data() + at, cell.data(), cell.size());
                 at += cell.size();
                 pending[at++] = ',';
             }
