@@ -23,9 +23,18 @@ struct ByteSet {
     }
     bool operator()(char c) const { return members[static_cast<unsigned char>(c)]; }
 };
-// What ends an unquoted run of text, and what ends a line or begins a quote.
+// What ends an unquoted run of text, what ends a line or begins or ends a
+// quote, and what ends a line.
 constexpr ByteSet kEndsUnquoted(",\"\r\n");
 constexpr ByteSet kEndsLineOrQuotes("\"\r\n");
+constexpr ByteSet kEndsLine("\r\n");
+
+// The first byte of [begin, last) in stops, or last.
+const char* ScanTo(const char* begin, const char* last, const ByteSet& stops) {
+    while (begin < last && !stops(*begin))
+        ++begin;
+    return begin;
+}
 
 const char* const kNotClosed = "Not valid CSV: a quoted field is not closed";
 const char* const kAfterQuote = "Not valid CSV: text after a closing quote";
@@ -84,10 +93,8 @@ void CsvReader::skipLine() {
         if (pos_ == end_ && !fill())
             return;
         const char* begin = block_.data() + pos_;
-        const char* stop = begin;
         const char* const last = block_.data() + end_;
-        while (stop < last && *stop != '\n' && *stop != '\r')
-            ++stop;
+        const char* const stop = ScanTo(begin, last, kEndsLine);
         pos_ = static_cast<std::size_t>(stop - block_.data());
         if (stop == last)
             continue;
@@ -125,9 +132,7 @@ CsvReader::Status CsvReader::next(std::vector<std::string_view>& fields, std::st
     {
         const char* const begin = block_.data() + pos_;
         const char* const last = block_.data() + end_;
-        const char* stop = begin;
-        while (stop < last && !kEndsLineOrQuotes(*stop))
-            ++stop;
+        const char* const stop = ScanTo(begin, last, kEndsLineOrQuotes);
         if (stop < last && *stop != '"' &&
             static_cast<std::size_t>(stop - begin) <= kMaxRecordBytes) {
             for (const char* cell = begin;;) {
@@ -184,9 +189,7 @@ CsvReader::Status CsvReader::next(std::vector<std::string_view>& fields, std::st
                 return finish(Status::Record, nullptr);
             const char* const begin = block_.data() + pos_;
             const char* const last = block_.data() + end_;
-            const char* stop = begin;
-            while (stop < last && !kEndsUnquoted(*stop))
-                ++stop;
+            const char* const stop = ScanTo(begin, last, kEndsUnquoted);
             pos_ = static_cast<std::size_t>(stop - block_.data());
             if (!append(begin, static_cast<std::size_t>(stop - begin)))
                 return tooLong();
@@ -208,9 +211,7 @@ CsvReader::Status CsvReader::next(std::vector<std::string_view>& fields, std::st
                     return finish(Status::Invalid, kNotClosed);
                 const char* const begin = block_.data() + pos_;
                 const char* const last = block_.data() + end_;
-                const char* stop = begin;
-                while (stop < last && *stop != '"' && *stop != '\n' && *stop != '\r')
-                    ++stop;
+                const char* const stop = ScanTo(begin, last, kEndsLineOrQuotes);
                 pos_ = static_cast<std::size_t>(stop - block_.data());
                 if (!append(begin, static_cast<std::size_t>(stop - begin)))
                     return tooLong();
