@@ -1,5 +1,6 @@
 // The floor of the start-up benchmark: a bare Qt program, linked with Qt
-// Widgets only, that shows one window and ends as soon as it is seen.
+// Widgets only, that shows one window and ends as soon as it is seen; given
+// a width and a height, the window has that size.
 #include "window_timing.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.setCentralWidget(new QLabel(QStringLiteral("A bare Qt window")));
+    if (argc == 3)
+        window.resize(QString::fromLocal8Bit(argv[1]).toInt(),
+                      QString::fromLocal8Bit(argv[2]).toInt());
     window.show();
     tivora::bench::SettleShown(window);
     return 0;
