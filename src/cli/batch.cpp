@@ -9,7 +9,6 @@
 #include "entry/birth_summary.h"
 #include "entry/calculate.h"
 
-#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -122,25 +121,6 @@ int CellNumber(std::string_view text) {
     return value;
 }
 
-// The list position of a number, or -1 when the list does not hold it.
-int ListPosition(EntryList list, int value) {
-    struct Span {
-        int first;
-        int count;
-    };
-    static const auto span = [](EntryList l) {
-        return Span{std::stoi(ListItems(l).front()), static_cast<int>(ListItems(l).size())};
-    };
-    static const Span spans[] = {span(EntryList::Day), span(EntryList::Year), span(EntryList::Hour),
-                                 span(EntryList::Minute)};
-    const Span& s = spans[list == EntryList::Day    ? 0
-                          : list == EntryList::Year ? 1
-                          : list == EntryList::Hour ? 2
-                                                    : 3];
-    const int position = value - s.first;
-    return value >= 0 && position >= 0 && position < s.count ? position : -1;
-}
-
 // One row's reading: the job, and whether its place or zone came from the
 // Place, TimeZone and Fold columns.
 class RowReader {
@@ -171,8 +151,7 @@ bool RowReader::fill(const std::vector<std::string_view>& row, ReadingJob& job,
     }
     // An unknown month leaves the list empty, and the window's own message
     // says so.
-    const int month = CellNumber(cell(row, Column::BirthMonth));
-    e.month = month >= 1 && month <= 12 ? month - 1 : -1;
+    e.month = ListPositionOf(EntryList::Month, CellNumber(cell(row, Column::BirthMonth)));
     struct ListColumn {
         Column column;
         EntryList list;
@@ -183,7 +162,7 @@ bool RowReader::fill(const std::vector<std::string_view>& row, ReadingJob& job,
                        {Column::BirthHour, EntryList::Hour, &e.hour, "0 to 23"},
                        {Column::BirthMinute, EntryList::Minute, &e.minute, "0 to 59"}};
     for (const ListColumn& l : lists) {
-        *l.position = ListPosition(l.list, CellNumber(cell(row, l.column)));
+        *l.position = ListPositionOf(l.list, CellNumber(cell(row, l.column)));
         if (*l.position < 0) {
             message = std::string(Name(l.column)) + " must be one of the main window's values, " +
                       l.range;
@@ -197,35 +176,20 @@ bool RowReader::fill(const std::vector<std::string_view>& row, ReadingJob& job,
     e.latDegrees = cell(row, Column::LatDegrees);
     e.latMinutes = cell(row, Column::LatMinutes);
 
-    if (!layout_.namesPlaces()) {
-        const Column flags[] = {Column::IsEast, Column::IsSouth, Column::IsDST};
-        bool* targets[] = {&e.east, &e.south, &e.dst};
-        for (int k = 0; k < 3; ++k) {
-            const std::string_view value = TrimmedView(cell(row, flags[k]));
-            if (value.size() != 1 || (value[0] != '1' && value[0] != '0')) {
-                message = std::string(Name(flags[k])) + " must be 1 or 0";
-                return false;
-            }
-            *targets[k] = value[0] == '1';
-        }
-        return true;
-    }
-
-    PlaceOptions place;
-    place.place = TrimmedView(cell(row, Column::Place));
-    place.timeZone = TrimmedView(cell(row, Column::TimeZone));
-    place.fold = TrimmedView(cell(row, Column::Fold));
-    place.foldHint = "a Fold cell of earlier or later";
-    place.lonGiven = !IsBlankCell(e.lonDegrees);
-    place.latGiven = !IsBlankCell(e.latDegrees);
-    place.zoneGiven = !IsBlankCell(e.zoneHour);
-    const bool fromPlace = !place.place.empty();
-    const bool fromZone = fromPlace || !place.timeZone.empty();
+    // Views, not copies: most batches name no place.
+    const bool places = layout_.namesPlaces();
+    const std::string_view placeQuery = places ? TrimmedView(cell(row, Column::Place)) : "";
+    const std::string_view zoneId = places ? TrimmedView(cell(row, Column::TimeZone)) : "";
+    const std::string_view fold = places ? TrimmedView(cell(row, Column::Fold)) : "";
+    const bool lonGiven = !IsBlankCell(e.lonDegrees);
+    const bool latGiven = !IsBlankCell(e.latDegrees);
+    const bool zoneGiven = !IsBlankCell(e.zoneHour);
+    const bool fromPlace = !placeQuery.empty();
+    const bool fromZone = fromPlace || !zoneId.empty();
 
     // A flag the atlas or the zone id decides may be left empty.
     const Column flags[] = {Column::IsEast, Column::IsSouth, Column::IsDST};
-    const bool decided[] = {fromPlace && !place.lonGiven, fromPlace && !place.latGiven,
-                            fromZone && !place.zoneGiven};
+    const bool decided[] = {fromPlace && !lonGiven, fromPlace && !latGiven, fromZone && !zoneGiven};
     bool* targets[] = {&e.east, &e.south, &e.dst};
     for (int k = 0; k < 3; ++k) {
         const std::string_view value = TrimmedView(cell(row, flags[k]));
@@ -236,17 +200,17 @@ bool RowReader::fill(const std::vector<std::string_view>& row, ReadingJob& job,
         *targets[k] = value == "1";
     }
     if (!fromZone) {
-        if (!place.fold.empty()) {
+        if (!fold.empty()) {
             message = "Fold goes with Place or TimeZone";
             return false;
         }
         return true;
     }
-    if (!place.fold.empty() && place.fold != "earlier" && place.fold != "later") {
+    if (!fold.empty() && fold != "earlier" && fold != "later") {
         message = "Fold must be earlier or later";
         return false;
     }
-    if (e.dst && !place.zoneGiven) {
+    if (e.dst && !zoneGiven) {
         message = "IsDST goes with ZoneHours: the offset from Place or TimeZone includes "
                   "daylight saving";
         return false;
@@ -255,6 +219,14 @@ bool RowReader::fill(const std::vector<std::string_view>& row, ReadingJob& job,
     // message for the month comes first.
     if (e.month < 0)
         return true;
+    PlaceOptions place;
+    place.place = placeQuery;
+    place.timeZone = zoneId;
+    place.fold = fold;
+    place.foldHint = "a Fold cell of earlier or later";
+    place.lonGiven = lonGiven;
+    place.latGiven = latGiven;
+    place.zoneGiven = zoneGiven;
     return ApplyPlaceOptions(place, job, message);
 }
 

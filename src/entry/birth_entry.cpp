@@ -6,9 +6,32 @@ namespace tivora {
 
 namespace {
 
-std::vector<std::string> Numbers(int first, int last) {
+struct NumberRange {
+    int first;
+    int last;
+};
+
+// The numbers the lists stand for: the month list's names stand for 1 to 12.
+NumberRange RangeOf(EntryList list) {
+    switch (list) {
+    case EntryList::Month:
+        return {1, 12};
+    case EntryList::Day:
+        return {1, 31};
+    case EntryList::Year:
+        return {kFirstYear, kLastYear};
+    case EntryList::Hour:
+        return {0, 23};
+    case EntryList::Minute:
+    case EntryList::Second:
+        break;
+    }
+    return {0, 59};
+}
+
+std::vector<std::string> Numbers(NumberRange range) {
     std::vector<std::string> items;
-    for (int n = first; n <= last; ++n)
+    for (int n = range.first; n <= range.last; ++n)
         items.push_back(std::to_string(n));
     return items;
 }
@@ -47,29 +70,11 @@ EntryMessage Error(const char* text, EntryField focus) {
     return EntryMessage{text, MessageIcon::Error, focus};
 }
 
-// The number a numeric list shows at position, without going through its
+// The number a list stands for at position, without going through its
 // text; -1 when nothing is selected there.
 int ListNumber(EntryList list, int position) {
-    int first = 0;
-    int last = 59;
-    switch (list) {
-    case EntryList::Day:
-        first = 1;
-        last = 31;
-        break;
-    case EntryList::Year:
-        first = kFirstYear;
-        last = kLastYear;
-        break;
-    case EntryList::Hour:
-        last = 23;
-        break;
-    case EntryList::Month:
-    case EntryList::Minute:
-    case EntryList::Second:
-        break;
-    }
-    return position >= 0 && position <= last - first ? first + position : -1;
+    const NumberRange range = RangeOf(list);
+    return position >= 0 && position <= range.last - range.first ? range.first + position : -1;
 }
 
 void AssignListNumber(std::int16_t& field, EntryList list, int position) {
@@ -96,10 +101,10 @@ const std::vector<std::string>& ListItems(EntryList list) {
     static const std::vector<std::string> months{"January",   "February", "March",    "April",
                                                  "May",       "June",     "July",     "August",
                                                  "September", "October",  "November", "December"};
-    static const std::vector<std::string> days = Numbers(1, 31);
-    static const std::vector<std::string> years = Numbers(kFirstYear, kLastYear);
-    static const std::vector<std::string> hours = Numbers(0, 23);
-    static const std::vector<std::string> sixty = Numbers(0, 59);
+    static const std::vector<std::string> days = Numbers(RangeOf(EntryList::Day));
+    static const std::vector<std::string> years = Numbers(RangeOf(EntryList::Year));
+    static const std::vector<std::string> hours = Numbers(RangeOf(EntryList::Hour));
+    static const std::vector<std::string> sixty = Numbers(RangeOf(EntryList::Minute));
     switch (list) {
     case EntryList::Month:
         return months;
@@ -122,6 +127,11 @@ int FindListItem(EntryList list, const std::string& text) {
         if (items[i] == text)
             return static_cast<int>(i);
     return -1;
+}
+
+int ListPositionOf(EntryList list, int number) {
+    const NumberRange range = RangeOf(list);
+    return number >= range.first && number <= range.last ? number - range.first : -1;
 }
 
 const std::string& ListItemText(EntryList list, int position) {

@@ -74,6 +74,9 @@ const std::vector<std::string>& ListItems(EntryList list);
 int FindListItem(EntryList list, const std::string& text);
 // Text of the item at position, or "" when there is none.
 const std::string& ListItemText(EntryList list, int position);
+// The position of the item that stands for number (the month list's names
+// for 1 to 12), or -1 when the list has none.
+int ListPositionOf(EntryList list, int number);
 
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
