@@ -8,6 +8,7 @@
 // cost next to nothing to show, so the floors shrink and the ratios grow.
 #include "app/application.h"
 #include "null_platform.h"
+#include "support/sample_births.h"
 #include "window_timing.h"
 
 #include <QApplication>
@@ -32,20 +33,6 @@ QApplication& App() {
     // Lives until the process ends, as the benchmarks' windows need it.
     static auto* app = new QApplication(argc, argv);
     return *app;
-}
-
-tivora::BirthEntry Delhi() {
-    tivora::BirthEntry e;
-    e.name = "Asha";
-    e.year = tivora::FindListItem(tivora::EntryList::Year, "2000");
-    e.hour = 12;
-    e.lonDegrees = "77";
-    e.lonMinutes = "13";
-    e.latDegrees = "28";
-    e.latMinutes = "37";
-    e.zoneHour = "5";
-    e.zoneMinute = "30";
-    return e;
 }
 
 QMainWindow* BareWindow(const QString& text) {
@@ -80,7 +67,7 @@ double BareWindowSwitchSeconds(const QSize& size = QSize()) {
 // main window is gone; then Back, as a user would, for the next round.
 double CalculateToResultSeconds(tivora::Application& application, QSize* shownSize = nullptr) {
     tivora::frmMain* main = application.showMainWindow();
-    main->setEntry(Delhi());
+    main->setEntry(tivora::test::DelhiEntry());
     SettleShown(*main);
     QElapsedTimer timer;
     timer.start();
@@ -104,13 +91,16 @@ double Median(std::vector<double> values) {
 }
 
 // Medians, as the machine may be busy with other work now and then; the
-// rounds interleave the two, so both see the same conditions.
+// rounds interleave the program and its floors, so all see the same
+// conditions.
 void ReportRatio(benchmark::State& state, const std::vector<double>& measured,
-                 const std::vector<double>& floor) {
+                 const std::vector<double>& floor, const std::vector<double>& sameSize) {
     const double floorMedian = Median(floor);
     state.counters["median_ms"] = Median(measured) * 1e3;
     state.counters["floor_ms"] = floorMedian * 1e3;
     state.counters["ratio"] = floorMedian > 0 ? Median(measured) / floorMedian : 0;
+    state.counters["same_size_floor_ms"] = Median(sameSize) * 1e3;
+    state.counters["same_size_ratio"] = Median(measured) / Median(sameSize);
 }
 
 void BM_CalculateToResultShown(benchmark::State& state) {
@@ -133,9 +123,7 @@ void BM_CalculateToResultShown(benchmark::State& state) {
         measured.push_back(seconds);
         state.SetIterationTime(seconds);
     }
-    ReportRatio(state, measured, floor);
-    state.counters["same_size_floor_ms"] = Median(sameSize) * 1e3;
-    state.counters["same_size_ratio"] = Median(measured) / Median(sameSize);
+    ReportRatio(state, measured, floor, sameSize);
 }
 BENCHMARK(BM_CalculateToResultShown)
     ->UseManualTime()
@@ -183,9 +171,7 @@ void BM_StartupToMainWindowShown(benchmark::State& state) {
         measured.push_back(seconds);
         state.SetIterationTime(seconds);
     }
-    ReportRatio(state, measured, floor);
-    state.counters["same_size_floor_ms"] = Median(sameSize) * 1e3;
-    state.counters["same_size_ratio"] = Median(measured) / Median(sameSize);
+    ReportRatio(state, measured, floor, sameSize);
 }
 BENCHMARK(BM_StartupToMainWindowShown)
     ->UseManualTime()

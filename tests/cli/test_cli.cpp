@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 #include "cli/csv.h"
 #include "signs/sign_tables.h"
+#include "support/cli_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,21 +16,8 @@ using namespace tivora;
 
 namespace {
 
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run Cli(const QStringList& args, const std::string& input = {}) {
-    std::vector<std::string> a;
-    for (const QString& s : args)
-        a.push_back(s.toStdString());
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = cli::RunCli(a, in, out, err);
-    return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
-}
+using test::Cli;
+using test::Run;
 
 QStringList Reading(const QString& date, const QString& time, const QString& zone,
                     const QString& lon = "77:13E", const QString& lat = "28:37N") {

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "cli/csv.h"
+#include "support/cli_run.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,21 +12,8 @@ using namespace tivora;
 
 namespace {
 
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run Cli(const QStringList& args, const std::string& input = {}) {
-    std::vector<std::string> a;
-    for (const QString& s : args)
-        a.push_back(s.toStdString());
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = cli::RunCli(a, in, out, err);
-    return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
-}
+using test::Cli;
+using test::Run;
 
 QJsonDocument Json(const Run& run) {
     return QJsonDocument::fromJson(run.out.toUtf8());
