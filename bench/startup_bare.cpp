@@ -17,6 +17,6 @@ int main(int argc, char* argv[]) {
         window.resize(QString::fromLocal8Bit(argv[1]).toInt(),
                       QString::fromLocal8Bit(argv[2]).toInt());
     window.show();
-    tivora::bench::SettleShown(window);
+    tivora::bench::WaitUntilSeen(window);
     return 0;
 }

@@ -19,6 +19,6 @@ int main(int argc, char* argv[]) {
     tivora::bench::NullPlatform platform;
     tivora::Application application(platform);
     tivora::frmMain* window = application.showMainWindow();
-    tivora::bench::SettleShown(*window);
+    tivora::bench::WaitUntilSeen(*window);
     return 0;
 }

@@ -8,16 +8,23 @@
 namespace tivora::bench {
 
 // Waits until the window is on the screen and its first paint is done: the
-// moment a user sees it. The timeout only guards against a platform that
-// never exposes the window.
-inline void SettleShown(QWidget& window) {
+// moment a user sees it. The expose that shows the window paints it before
+// its handling returns; a paint still waiting as a posted update counts too.
+// The timeout only guards against a platform that never exposes the window.
+inline void WaitUntilSeen(QWidget& window) {
     QElapsedTimer guard;
     guard.start();
     while (!(window.windowHandle() && window.windowHandle()->isExposed()) && guard.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    // The first paint and any deferred deletions are posted events.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+// Runs what follows a window's showing once the user sees it: posted calls,
+// timers due now and deferred deletions.
+inline void Settle() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Without a display the windows are drawn off-screen.

@@ -9,10 +9,14 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
+#include <chrono>
 
 namespace tivora {
 
 namespace {
+
+constexpr std::chrono::milliseconds kPrepareDelay{150};
 
 // Windows delete themselves once unloaded, so a later one starts afresh.
 template <typename Window> Window* Loaded(Window* window) {
@@ -28,6 +32,7 @@ Application::Application(Platform& platform, QObject* parent)
 Application::~Application() {
     delete main_;
     delete result_;
+    delete prepared_;
 }
 
 frmMain* Application::showMainWindow() {
@@ -37,6 +42,11 @@ frmMain* Application::showMainWindow() {
         connect(main_, &frmMain::aboutRequested, this,
                 [this] { ShowAboutWindow(platform_, main_); });
         connect(main_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
+        // A moment after the window appears: nobody has entered a birth by
+        // then, and the window's first frames on the desktop come first.
+        connect(main_, &ProgramWindow::seen, main_, [this] {
+            QTimer::singleShot(kPrepareDelay, main_, [this] { prepareResultWindow(); });
+        });
     }
     main_->show();
     return main_;
@@ -48,18 +58,29 @@ void Application::showResultWindow() {
         birthSummary_ = BirthSummaryFor(*main_, chart_);
     if (result_)
         result_->unload();
-    result_ = Loaded(new frmResult(platform_, signs_));
+    result_ = Loaded(prepared_ ? prepared_.data() : new frmResult(platform_));
+    prepared_ = nullptr;
+    result_->load(signs_);
     ShowBirthSummary(*result_, birthSummary_);
     connect(result_, &frmResult::backRequested, this, &Application::backToMainWindow);
     connect(result_, &frmResult::saveRequested, this, &Application::showReportWindow);
     connect(result_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
     result_->show();
     if (main_) {
-        // Shown first, so the program never runs without a window.
+        // Shown first, so the program never runs without a window. Hidden
+        // at once, but unloaded only once the result window is on the
+        // screen: taking a window apart would delay its first paint.
         frmMain* const calculatedFrom = main_;
         main_ = nullptr;
-        calculatedFrom->unload();
+        calculatedFrom->hide();
+        connect(result_, &ProgramWindow::seen, calculatedFrom, &ProgramWindow::unload);
+        connect(result_, &QObject::destroyed, calculatedFrom, &ProgramWindow::unload);
     }
+}
+
+void Application::prepareResultWindow() {
+    if (!prepared_ && main_)
+        prepared_ = new frmResult(platform_);
 }
 
 void Application::backToMainWindow() {

@@ -38,6 +38,8 @@ signals:
 
 private:
     void showResultWindow();
+    // Builds the next result window while the main window waits for input.
+    void prepareResultWindow();
     void backToMainWindow();
     void showReportWindow();
 
@@ -46,6 +48,8 @@ private:
     SignInformation signs_;
     QPointer<frmMain> main_;
     QPointer<frmResult> result_;
+    // Built, hidden and unloaded: the next Calculate loads and shows it.
+    QPointer<frmResult> prepared_;
     QuitApplication quit_;
     QString birthSummary_;
 };

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QToolTip>
+#include <QWindow>
 
 namespace tivora {
 
@@ -141,6 +142,24 @@ void ProgramWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (event->isAccepted() && !unloading_)
         emit closedByUser();
+}
+
+void ProgramWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!exposed_ && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool ProgramWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The expose that makes the window visible paints it before its handling
+    // returns, so a call queued here runs once the paint is on the screen.
+    if (event->type() == QEvent::Expose && !exposed_ && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        exposed_ = true;
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &ProgramWindow::seen, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace tivora

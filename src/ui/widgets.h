@@ -41,7 +41,9 @@ void WrapToolTips(QWidget& window);
 QString LabelText(const QString& caption);
 
 // A modeless top-level window of the program. unload() closes it without
-// ending the program; a close by the user announces closedByUser().
+// ending the program; a close by the user announces closedByUser(). seen()
+// comes once, just after the window's first paint has gone to the screen:
+// work that can wait for it does not hold up the window.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -50,12 +52,16 @@ public:
 
 signals:
     void closedByUser();
+    void seen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool unloading_ = false;
+    bool exposed_ = false;
 };
 
 } // namespace tivora

@@ -103,7 +103,12 @@ QLabel* MakeCaption(QWidget* parent, const ResultField& field, bool bold) {
 } // namespace
 
 frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* parent)
-    : ProgramWindow(parent), platform_(platform), info_(info) {
+    : frmResult(platform, parent) {
+    load(info);
+}
+
+frmResult::frmResult(Platform& platform, QWidget* parent)
+    : ProgramWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmResult"));
     setFont(VerdanaFont(kBaseFontSize));
     setWindowIcon(ProgramIcon());
@@ -123,10 +128,13 @@ frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* p
     right->addWidget(buildBottomBanner());
     columns->addLayout(right, 1);
     buildMenus();
-
-    // Loading, in its designed order.
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     arrangeFocus();
+}
+
+void frmResult::load(const SignInformation& info) {
+    info_ = info;
+    // Loading, in its designed order.
     loadPanel();
     ShowPage(1);
     // Drawn once, after loading: until then the picture would be the list's

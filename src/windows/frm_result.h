@@ -20,6 +20,12 @@ class frmResult final : public ProgramWindow {
     Q_OBJECT
 public:
     frmResult(Platform& platform, const SignInformation& info, QWidget* parent = nullptr);
+    // A window with its controls built but no reading yet: load() gives it
+    // one, so it can be made while the user is still entering a birth.
+    explicit frmResult(Platform& platform, QWidget* parent = nullptr);
+
+    // Shows the reading of info on page 1. Once, before the window is shown.
+    void load(const SignInformation& info);
 
     // Selects tab k and brings page k to the front; k runs from 1 to 8 and
     // any other value is ignored.
@@ -54,7 +60,7 @@ private:
 
     Platform& platform_;
     // The reading shown; pages built later fill their fields from it.
-    const SignInformation info_;
+    SignInformation info_;
     TabStrip* TS = nullptr;
     QStackedWidget* fraPages = nullptr;
     QLabel* picRashi = nullptr;

@@ -39,6 +39,14 @@ void FlushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QList<frmResult*> HiddenResultWindows() {
+    QList<frmResult*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* result = qobject_cast<frmResult*>(w); result && !result->isVisible())
+            found.append(result);
+    return found;
+}
+
 } // namespace
 
 class TestApplication : public QObject {
@@ -138,9 +146,10 @@ private slots:
         QVERIFY(result->isVisible());
         QCOMPARE(result->currentPage(), 1);
         QVERIFY(!app->mainWindow());
-        QVERIFY(!main || !main->isVisible());
-        FlushDeletes();
-        QVERIFY(main.isNull());
+        QVERIFY(main && !main->isVisible());
+        // Taken apart once the result window is on the screen.
+        QVERIFY(QTest::qWaitForWindowExposed(result));
+        QTRY_VERIFY(main.isNull());
         QCOMPARE(quitting.count(), 0); // the program keeps running
 
         QCOMPARE(QString::fromStdString(app->chart().AscendantText).right(3),
@@ -150,6 +159,26 @@ private slots:
         QCOMPARE(app->signs().EnglishName.substr(0, 3), std::string("Pis"));
         QCOMPARE(result->findChild<QLabel*>(QStringLiteral("lblVedicName"))->text(),
                  QString::fromStdString(app->signs().VedicName));
+    }
+
+    void calculateUsesTheWindowBuiltWhileTheBirthWasEntered() {
+        frmMain* main = app->showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QTest::qWait(400);
+        QList<frmResult*> ready = HiddenResultWindows();
+        QCOMPARE(ready.size(), 1);
+        QPointer<frmResult> prepared = ready.front();
+        calculate();
+        QCOMPARE(app->resultWindow(), prepared.data());
+        QVERIFY(prepared->isVisible());
+        QCOMPARE(prepared->currentPage(), 1);
+        QCOMPARE(prepared->findChild<QLabel*>(QStringLiteral("lblVedicName"))->text(),
+                 QString::fromStdString(app->signs().VedicName));
+        QCOMPARE(prepared->findChild<QLineEdit*>(QStringLiteral("txtEnglishName"))->text(),
+                 QString::fromStdString(app->signs().EnglishName));
+        // None is built while the result window is up.
+        QTest::qWait(400);
+        QVERIFY(HiddenResultWindows().isEmpty());
     }
 
     void failedCalculateKeepsTheMainWindow() {
