@@ -79,8 +79,10 @@ void Application::showResultWindow() {
 }
 
 void Application::prepareResultWindow() {
-    if (!prepared_ && main_)
-        prepared_ = new frmResult(platform_);
+    if (prepared_ || !main_)
+        return;
+    prepared_ = new frmResult(platform_);
+    prepared_->prepare();
 }
 
 void Application::backToMainWindow() {

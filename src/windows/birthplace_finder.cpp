@@ -50,6 +50,19 @@ template <typename T> T* Control(QWidget& window, const char* name) {
     return window.findChild<T*>(QString::fromLatin1(name));
 }
 
+// A wrapped line whose height FitWrapped sets from its text and whose width
+// its layout gives it. Its size hints say just that, so the layouts never
+// lay out its text to ask: for selectable text each asking is a whole text
+// document's layout.
+class FixedHeightLabel final : public QLabel {
+public:
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override { return minimumSizeHint(); }
+    QSize minimumSizeHint() const override {
+        return {fontMetrics().averageCharWidth() * 10, minimumHeight()};
+    }
+};
+
 // Word-wrapped labels get no more height from the layouts they sit in (a
 // status bar, a main window's frame) than their first showing asked for:
 // give them the height their text needs at their width, two lines at least.
@@ -341,7 +354,7 @@ void ShowBirthSummary(QMainWindow& window, const QString& summary) {
     auto* line = window.findChild<QLabel*>(QStringLiteral("lblBirthSummary"));
     const bool added = !line;
     if (added) {
-        line = new QLabel;
+        line = new FixedHeightLabel;
         line->setObjectName(QStringLiteral("lblBirthSummary"));
         line->setWordWrap(true);
         line->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -130,17 +130,31 @@ frmResult::frmResult(Platform& platform, QWidget* parent)
     buildMenus();
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     arrangeFocus();
+    // Every reading opens on page 1.
+    ensurePage(1);
 }
 
 void frmResult::load(const SignInformation& info) {
     info_ = info;
     // Loading, in its designed order.
     loadPanel();
+    loadFields(*fraPages);
     ShowPage(1);
     // Drawn once, after loading: until then the picture would be the list's
     // first, never seen.
     renderPictures();
 
+    fitDesignSize();
+}
+
+void frmResult::prepare() {
+    ensurePolished();
+    fitDesignSize();
+    layout()->activate();
+    winId();
+}
+
+void frmResult::fitDesignSize() {
     const QSize design(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
     resize(design.expandedTo(minimumSizeHint()));
 }

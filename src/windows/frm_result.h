@@ -26,6 +26,10 @@ public:
 
     // Shows the reading of info on page 1. Once, before the window is shown.
     void load(const SignInformation& info);
+    // What showing would do first, done ahead for a window not yet loaded:
+    // styles the controls, lays them out and makes the native window. Only
+    // what the reading changes is then left for showing.
+    void prepare();
 
     // Selects tab k and brings page k to the front; k runs from 1 to 8 and
     // any other value is ignored.
@@ -56,6 +60,8 @@ private:
     void loadPanel();
     void loadFields(QWidget& area);
     void renderPictures();
+    // The designed size, or more where the controls need it.
+    void fitDesignSize();
     void drawAboutIcon();
 
     Platform& platform_;
