@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -147,22 +148,33 @@ public:
     }
 };
 
-// A list sized to its contents. Qt measures every item once for the size
-// hint and once more for the minimum size, which comes out the same here
-// (no minimum contents length): the second pass is skipped.
+// A list sized to its contents when first shown. Qt measures every item
+// once for the size hint and once more for the minimum size, which comes
+// out the same here (no minimum contents length): the second pass is
+// skipped. The list's own style comes with its first opening: a list given
+// a style, or told to follow every change of its items, builds its popup at
+// once, which would be six popups at start-up that may never open.
 class DropDownBox final : public QComboBox {
 public:
+    explicit DropDownBox(QStyle* listStyle) : listStyle_(listStyle) {}
+
     QSize minimumSizeHint() const override { return sizeHint(); }
+    void showPopup() override {
+        if (listStyle_ && style() != listStyle_)
+            setStyle(listStyle_);
+        QComboBox::showPopup();
+    }
+
+private:
+    QPointer<QStyle> listStyle_;
 };
 
 // Empty until fillLists(): a list sized to its contents measures every item
 // again at each change of font or style, and building the window brings
 // several.
-QComboBox* DropDown(const char* name, QStyle* style) {
-    auto* box = Named(new DropDownBox, name);
+QComboBox* DropDown(const char* name, QStyle* listStyle) {
+    auto* box = Named(new DropDownBox(listStyle), name);
     box->setEditable(false);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    box->setStyle(style);
     box->setMaxVisibleItems(kDropDownRows);
     return box;
 }
