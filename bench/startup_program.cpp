@@ -2,8 +2,8 @@
 // loading the program and Qt counts: it starts as tivora does up to its shown
 // main window and ends as soon as that window is seen.
 #include "app/application.h"
+#include "app/start_up.h"
 #include "null_platform.h"
-#include "reading/sign_pictures.h"
 #include "window_timing.h"
 
 #include <QApplication>
@@ -11,11 +11,7 @@
 int main(int argc, char* argv[]) {
     tivora::bench::UseOffscreenWithoutDisplay();
     QApplication app(argc, argv);
-    // As tivora's main() does before its event loop.
-    QApplication::setOrganizationName(QStringLiteral("Tivora"));
-    QApplication::setApplicationName(QStringLiteral("Tivora"));
-    QApplication::setWindowIcon(tivora::ProgramIcon());
-    QApplication::setQuitOnLastWindowClosed(false);
+    tivora::ConfigureApplication();
     tivora::bench::NullPlatform platform;
     tivora::Application application(platform);
     tivora::frmMain* window = application.showMainWindow();

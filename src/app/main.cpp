@@ -3,8 +3,6 @@
 #include "app/start_up.h"
 #include "links/advert_draw.h"
 #include "links/single_instance.h"
-#include "reading/sign_pictures.h"
-#include "tivora_version.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -35,15 +33,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tivora"));
-    QApplication::setApplicationName(QStringLiteral("Tivora"));
-    // Lets the desktop match the windows to the launcher entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral(TIVORA_APP_ID));
-    QApplication::setWindowIcon(tivora::ProgramIcon());
-    // The program ends through Application::quitApplication only: between
-    // Calculate and the result window, or Back and the main window, no window
-    // may be taken for the last one.
-    QApplication::setQuitOnLastWindowClosed(false);
+    tivora::ConfigureApplication();
 
     tivora::QtPlatform platform;
     tivora::Application application(platform);

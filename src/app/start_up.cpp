@@ -4,6 +4,10 @@
 #include "links/advert_draw.h"
 #include "links/single_instance.h"
 #include "links/update_reminder.h"
+#include "reading/sign_pictures.h"
+#include "tivora_version.h"
+
+#include <QApplication>
 
 namespace tivora {
 
@@ -27,6 +31,18 @@ bool StartProgram(Platform& platform, Application& application, SingleInstanceGu
         break;
     }
     return true;
+}
+
+void ConfigureApplication() {
+    QApplication::setOrganizationName(QStringLiteral("Tivora"));
+    QApplication::setApplicationName(QStringLiteral("Tivora"));
+    // Lets the desktop match the windows to the launcher entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(TIVORA_APP_ID));
+    QApplication::setWindowIcon(ProgramIcon());
+    // The program ends through Application::quitApplication only: between
+    // Calculate and the result window, or Back and the main window, no window
+    // may be taken for the last one.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 } // namespace tivora

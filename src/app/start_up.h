@@ -14,4 +14,9 @@ class SingleInstanceGuard;
 bool StartProgram(Platform& platform, Application& application, SingleInstanceGuard& instance,
                   double draw);
 
+// The application object's settings as tivora runs: its names and icon, and
+// the end of the program left to Application. Once the QApplication exists,
+// before any window.
+void ConfigureApplication();
+
 } // namespace tivora
