@@ -65,6 +65,26 @@ private slots:
         QCOMPARE(paints.count, 1);
     }
 
+    void programWindowSeenOnceAfterItsFirstPaint() {
+        ProgramWindow window;
+        window.resize(120, 80);
+        PaintCounter paints;
+        window.installEventFilter(&paints);
+        int paintsWhenSeen = -1;
+        connect(&window, &ProgramWindow::seen, this, [&] { paintsWhenSeen = paints.count; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(paintsWhenSeen >= 0);
+        QVERIFY(paintsWhenSeen > 0);
+        // Shown again, it is not seen for the first time again.
+        QSignalSpy seen(&window, &ProgramWindow::seen);
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(50);
+        QCOMPARE(seen.count(), 0);
+    }
+
     void labelText_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shown");
