@@ -13,12 +13,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -37,7 +40,7 @@ QApplication& App() {
 }
 
 // Far less than anyone takes to enter a birth.
-constexpr int kEnteringBirthMs = 250;
+constexpr std::chrono::milliseconds kEnteringBirth{250};
 
 QMainWindow* BareWindow(const QString& text) {
     auto* window = new QMainWindow;
@@ -78,10 +81,9 @@ double CalculateToResultSeconds(tivora::Application& application, QSize* shownSi
     tivora::frmMain* main = application.showMainWindow();
     main->setEntry(tivora::test::DelhiEntry());
     WaitUntilSeen(*main);
-    QElapsedTimer typing;
-    typing.start();
-    while (typing.elapsed() < kEnteringBirthMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QEventLoop typing;
+    QTimer::singleShot(kEnteringBirth, &typing, &QEventLoop::quit);
+    typing.exec();
     Settle();
     QElapsedTimer timer;
     timer.start();

@@ -5,6 +5,7 @@
 #include "signs/sign_tables.h"
 #include "support/fake_platform.h"
 #include "support/sample_births.h"
+#include "windows/birthplace_finder.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
 #include "windows/frm_save.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,6 +39,17 @@ BirthEntry Delhi() {
 // Lets windows that were unloaded finish deleting themselves.
 void FlushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The text a label or box shows.
+QString Shown(const QWidget* widget) {
+    if (auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (auto* line = qobject_cast<const QLineEdit*>(widget))
+        return line->text();
+    if (auto* text = qobject_cast<const QPlainTextEdit*>(widget))
+        return text->toPlainText();
+    return QString();
 }
 
 QList<frmResult*> HiddenResultWindows() {
@@ -176,6 +189,20 @@ private slots:
                  QString::fromStdString(app->signs().VedicName));
         QCOMPARE(prepared->findChild<QLineEdit*>(QStringLiteral("txtEnglishName"))->text(),
                  QString::fromStdString(app->signs().EnglishName));
+        // Laid out as a window built for this reading at Calculate would be.
+        QVERIFY(QTest::qWaitForWindowExposed(prepared));
+        frmResult direct(*platform, app->signs());
+        ShowBirthSummary(direct, app->birthSummary());
+        direct.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&direct));
+        QCOMPARE(prepared->size(), direct.size());
+        for (QWidget* part : direct.findChildren<QWidget*>()) {
+            if (part->objectName().isEmpty() || !part->isVisible())
+                continue;
+            auto* same = prepared->findChild<QWidget*>(part->objectName());
+            QVERIFY2(same && same->geometry() == part->geometry(), qPrintable(part->objectName()));
+            QCOMPARE(Shown(same), Shown(part));
+        }
         // None is built while the result window is up.
         QTest::qWait(400);
         QVERIFY(HiddenResultWindows().isEmpty());
