@@ -42,6 +42,15 @@ QApplication& App() {
 // Far less than anyone takes to enter a birth.
 constexpr std::chrono::milliseconds kEnteringBirth{250};
 
+// Each switch starts as a user's does: after a pause in which the program
+// may get on with its own work and the machine falls idle.
+void PauseAsAUserWould() {
+    QEventLoop pause;
+    QTimer::singleShot(kEnteringBirth, &pause, &QEventLoop::quit);
+    pause.exec();
+    Settle();
+}
+
 QMainWindow* BareWindow(const QString& text) {
     auto* window = new QMainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -57,7 +66,7 @@ double BareWindowSwitchSeconds(const QSize& size = QSize()) {
     QMainWindow* first = BareWindow(QStringLiteral("First"));
     first->show();
     WaitUntilSeen(*first);
-    Settle();
+    PauseAsAUserWould();
     QElapsedTimer timer;
     timer.start();
     QMainWindow* second = BareWindow(QStringLiteral("Second"));
@@ -75,16 +84,12 @@ double BareWindowSwitchSeconds(const QSize& size = QSize()) {
 }
 
 // Calculate in a shown main window until the result window is seen and the
-// main window hidden; then Back, as a user would, for the next round. The
-// user takes a while to enter a birth: the program may use that time.
+// main window hidden; then Back, as a user would, for the next round.
 double CalculateToResultSeconds(tivora::Application& application, QSize* shownSize = nullptr) {
     tivora::frmMain* main = application.showMainWindow();
     main->setEntry(tivora::test::DelhiEntry());
     WaitUntilSeen(*main);
-    QEventLoop typing;
-    QTimer::singleShot(kEnteringBirth, &typing, &QEventLoop::quit);
-    typing.exec();
-    Settle();
+    PauseAsAUserWould();
     QElapsedTimer timer;
     timer.start();
     main->cmdCalculate_Click();
