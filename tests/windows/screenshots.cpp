@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <cstdio>
 
 using namespace tivora;
@@ -118,6 +119,18 @@ int main(int argc, char* argv[]) {
     {
         frmSave report(platform, chart, signs);
         ok &= Save(report, dir, QStringLiteral("report"));
+    }
+    {
+        // Calculate as a user does: the result window made while the birth
+        // was entered, with the birth's line under the reading.
+        Application application(platform);
+        frmMain* main = application.showMainWindow();
+        main->setEntry(Delhi());
+        QTest::qWaitForWindowExposed(main);
+        QTest::qWait(400);
+        main->cmdCalculate_Click();
+        QTest::qWaitForWindowExposed(application.resultWindow());
+        ok &= Save(*application.resultWindow(), dir, QStringLiteral("result-after-calculate"));
     }
     return ok ? 0 : 1;
 }
