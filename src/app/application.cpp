@@ -44,8 +44,8 @@ frmMain* Application::showMainWindow() {
         connect(main_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
         // A moment after the window appears: nobody has entered a birth by
         // then, and the window's first frames on the desktop come first.
-        connect(main_, &ProgramWindow::seen, main_, [this] {
-            QTimer::singleShot(kPrepareDelay, main_, [this] { prepareResultWindow(); });
+        connect(main_, &ProgramWindow::seen, this, [this] {
+            QTimer::singleShot(kPrepareDelay, this, &Application::prepareResultWindow);
         });
     }
     main_->show();
