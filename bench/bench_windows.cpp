@@ -198,7 +198,7 @@ void BM_StartupToMainWindowShown(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupToMainWindowShown)
     ->UseManualTime()
-    ->Iterations(30)
+    ->Iterations(60)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
