@@ -8,6 +8,8 @@
 #include "tivora_version.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QThreadPool>
 
 namespace tivora {
 
@@ -43,6 +45,10 @@ void ConfigureApplication() {
     // Calculate and the result window, or Back and the main window, no window
     // may be taken for the last one.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The first font asked for has Qt read every font on the system, which
+    // takes as long as making the main window's menus: done on another core
+    // meanwhile. The font database is safe to use from any thread.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
 }
 
 } // namespace tivora

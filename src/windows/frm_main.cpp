@@ -248,12 +248,14 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     : ProgramWindow(parent), platform_(platform), chart_(chart), signs_(signs) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
-    setFont(VerdanaFont(8));
     // Owned by the window; with no base of its own it follows the
     // application's style.
     dropDownStyle_ = new DropDownStyle;
     dropDownStyle_->setParent(this);
+    // The menus before the first font: another core may still be reading
+    // the system's fonts (ConfigureApplication).
     buildMenus();
+    setFont(VerdanaFont(8));
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
