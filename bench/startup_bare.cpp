@@ -1,6 +1,6 @@
 // The floor of the start-up benchmark: a bare Qt program, linked with Qt
-// Widgets only, that shows one window and ends as soon as it is seen, saying when; given
-// a width and a height, the window has that size.
+// Widgets only, that shows one window and ends as soon as it is seen,
+// saying when; given a width and a height, the window has that size.
 #include "window_timing.h"
 
 #include <QApplication>
