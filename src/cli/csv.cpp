@@ -179,26 +179,35 @@ CsvReader::Status CsvReader::next(std::vector<std::string_view>& fields, std::st
         skipLine();
         return finish(Status::Invalid, kTooLong);
     };
+    // Gathers the bytes up to the next one of stops, which it takes and
+    // returns: -1 at the end of the input, -2 once past the record's limit.
+    constexpr int kEndOfInput = -1;
+    constexpr int kPastLimit = -2;
+    auto gatherTo = [&](const ByteSet& stops) -> int {
+        for (;;) {
+            if (pos_ == end_ && !fill())
+                return kEndOfInput;
+            const char* const begin = block_.data() + pos_;
+            const char* const last = block_.data() + end_;
+            const char* const stop = ScanTo(begin, last, stops);
+            pos_ = static_cast<std::size_t>(stop - block_.data());
+            if (!append(begin, static_cast<std::size_t>(stop - begin)))
+                return kPastLimit;
+            if (stop < last) {
+                ++pos_;
+                return static_cast<unsigned char>(*stop);
+            }
+        }
+    };
 
     starts_.push_back(0);
     for (;;) {
         // An unquoted field: everything up to a comma, line end or quote.
-        int c;
-        for (;;) {
-            if (pos_ == end_ && !fill())
-                return finish(Status::Record, nullptr);
-            const char* const begin = block_.data() + pos_;
-            const char* const last = block_.data() + end_;
-            const char* const stop = ScanTo(begin, last, kEndsUnquoted);
-            pos_ = static_cast<std::size_t>(stop - block_.data());
-            if (!append(begin, static_cast<std::size_t>(stop - begin)))
-                return tooLong();
-            if (stop < last) {
-                c = *stop;
-                ++pos_;
-                break;
-            }
-        }
+        int c = gatherTo(kEndsUnquoted);
+        if (c == kEndOfInput)
+            return finish(Status::Record, nullptr);
+        if (c == kPastLimit)
+            return tooLong();
         if (c == '"') {
             if (record_.size() != starts_.back()) {
                 skipLine();
@@ -207,18 +216,12 @@ CsvReader::Status CsvReader::next(std::vector<std::string_view>& fields, std::st
             // A quoted field, up to its closing quote.
             plain_ = false;
             for (;;) {
-                if (pos_ == end_ && !fill())
+                const int next = gatherTo(kEndsLineOrQuotes);
+                if (next == kEndOfInput)
                     return finish(Status::Invalid, kNotClosed);
-                const char* const begin = block_.data() + pos_;
-                const char* const last = block_.data() + end_;
-                const char* const stop = ScanTo(begin, last, kEndsLineOrQuotes);
-                pos_ = static_cast<std::size_t>(stop - block_.data());
-                if (!append(begin, static_cast<std::size_t>(stop - begin)))
+                if (next == kPastLimit)
                     return tooLong();
-                if (stop == last)
-                    continue;
-                ++pos_;
-                const char mark = *stop;
+                const char mark = static_cast<char>(next);
                 if (mark == '"') {
                     if (peek() != '"')
                         break;
