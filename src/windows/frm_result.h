@@ -15,7 +15,8 @@ class TabStrip;
 
 // The reading of the current sign: a fixed panel with the sign's name,
 // picture and basic attributes, and eight pages chosen by the tab strip or
-// by each page's Next and Back buttons. A page is built when first shown.
+// by each page's Next and Back buttons. Page 1 is built with the window,
+// the others when first shown.
 class frmResult final : public ProgramWindow {
     Q_OBJECT
 public:
