@@ -54,7 +54,7 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
         QTest::addColumn<int>("total");
-        QTest::addColumn<int>("daylight");
+        QTest::addColumn<int>("daylightSaving");
         QTest::addColumn<QString>("abbreviation");
         // Offsets as the tz database's history gives them (zdump -v).
         QTest::newRow("London 1941 double summer time") << "Europe/London"
@@ -106,15 +106,15 @@ private slots:
         QFETCH(QString, date);
         QFETCH(QString, time);
         QFETCH(int, total);
-        QFETCH(int, daylight);
+        QFETCH(int, daylightSaving);
         QFETCH(QString, abbreviation);
         const auto r = ResolveLocalTime(zone, QDate::fromString(date, Qt::ISODate),
                                         QTime::fromString(time, QStringLiteral("HH:mm")), 10.0);
         QCOMPARE(r.kind, LocalTimeKind::Unique);
         QCOMPARE(r.offset.totalMinutes, total);
-        QCOMPARE(r.offset.daylightMinutes, daylight);
+        QCOMPARE(r.offset.daylightMinutes, daylightSaving);
         QCOMPARE(r.offset.abbreviation, abbreviation);
-        QCOMPARE(r.offset.isDaylightTime, daylight > 0);
+        QCOMPARE(r.offset.isDaylightTime, daylightSaving > 0);
         QCOMPARE(r.offset.source, OffsetSource::Tzdata);
     }
 
@@ -268,14 +268,14 @@ private slots:
             const DegreesMinutes lon = ToDegreesMinutes(longitude);
             const bool eastOfGreenwich = lon.positive && (lon.degrees || lon.minutes);
             for (int total = -14 * 60; total <= 14 * 60; total += 15) {
-                for (int daylight : daylights) {
+                for (int saving : daylights) {
                     ZoneOffset offset;
                     offset.totalMinutes = total;
-                    offset.daylightMinutes = daylight;
+                    offset.daylightMinutes = saving;
                     const ZoneBoxes boxes = ZoneBoxesFor(offset, longitude);
                     const QString where = QStringLiteral("%1 daylight %2 at %3")
                                               .arg(total)
-                                              .arg(daylight)
+                                              .arg(saving)
                                               .arg(longitude);
                     if (!boxes.expressible) {
                         QVERIFY2(total < 0 && eastOfGreenwich, qPrintable(where));
@@ -283,7 +283,7 @@ private slots:
                         continue;
                     }
                     const int standard = total - 60;
-                    QCOMPARE(boxes.dst, daylight == 60 && standard >= -14 * 60 &&
+                    QCOMPARE(boxes.dst, saving == 60 && standard >= -14 * 60 &&
                                             !(standard < 0 && eastOfGreenwich));
                     const auto ut = UniversalHoursThroughBoxes(boxes, longitude, 12);
                     QVERIFY2(ut.has_value(), qPrintable(where + " refused by the checks"));

@@ -168,10 +168,10 @@ private slots:
         while (reader.next(row, error) == cli::CsvReader::Status::Record)
             rows.emplace_back(row.begin(), row.end());
         QCOMPARE(rows.size(), 6u);
-        const auto column = [&](std::size_t row, const std::string& name) {
+        const auto column = [&](std::size_t rowIndex, const std::string& name) {
             const auto& header = rows[0];
             const auto at = std::find(header.begin(), header.end(), name) - header.begin();
-            return QString::fromStdString(rows[row].at(static_cast<std::size_t>(at)));
+            return QString::fromStdString(rows[rowIndex].at(static_cast<std::size_t>(at)));
         };
         const QJsonObject london = Json(Cli(Birth("1985-07-15", "20:00") << "--place"
                                                                          << "London, GB"))
