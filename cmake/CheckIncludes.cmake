@@ -1,6 +1,8 @@
-# Fails when a file under src/FOLDER includes a header of a folder that is
-# not below FOLDER. Run: cmake -DSOURCE_DIR=<checkout> -P cmake/CheckIncludes.cmake
-# (the configure step and the test run do so too).
+# Fails when a file under src/FOLDER includes a header of a folder that
+# FOLDER may not use (the lists in cmake/Layers.cmake). Run:
+# cmake -DSOURCE_DIR=<checkout> -P cmake/CheckIncludes.cmake (the configure
+# step and the test run do so too).
+cmake_minimum_required(VERSION 3.25)
 if(NOT SOURCE_DIR)
     set(SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR}/..)
 endif()
@@ -12,7 +14,7 @@ foreach(folder IN LISTS folders)
     if(NOT IS_DIRECTORY ${SOURCE_DIR}/src/${folder})
         continue()
     endif()
-    tivora_layer_level(${folder} level)
+    tivora_layer_uses(${folder} uses)
     file(GLOB_RECURSE files ${SOURCE_DIR}/src/${folder}/*.h ${SOURCE_DIR}/src/${folder}/*.cpp)
     foreach(file IN LISTS files)
         file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][a-z_]+/")
@@ -22,15 +24,14 @@ foreach(folder IN LISTS folders)
             if(other STREQUAL folder OR NOT IS_DIRECTORY ${SOURCE_DIR}/src/${other})
                 continue()
             endif()
-            tivora_layer_level(${other} other_level)
-            if(NOT other_level LESS level)
+            if(NOT other IN_LIST uses)
                 file(RELATIVE_PATH shown ${SOURCE_DIR} ${file})
-                list(APPEND faults "${shown} (level ${level}) includes src/${other} (level ${other_level})")
+                list(APPEND faults "${shown} includes src/${other}, which src/${folder} may not use")
             endif()
         endforeach()
     endforeach()
 endforeach()
 if(faults)
     list(JOIN faults "\n  " text)
-    message(FATAL_ERROR "Includes that reach a layer not below their own:\n  ${text}")
+    message(FATAL_ERROR "Includes of folders outside their folder's list:\n  ${text}")
 endif()

@@ -1,5 +1,6 @@
 #include "links/single_instance.h"
 
+#include "base/identity.h"
 #include "platform/platform.h"
 
 #include <QDir>

@@ -1,7 +1,8 @@
 #include "links/update_reminder.h"
 
+#include "base/identity.h"
+#include "base/scramble.h"
 #include "links/page_openers.h"
-#include "links/scramble.h"
 #include "platform/platform.h"
 
 #include <QString>

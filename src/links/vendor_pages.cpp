@@ -1,14 +1,6 @@
 #include "links/vendor_pages.h"
 
-#ifndef TIVORA_VENDOR_SITE
-#error "TIVORA_VENDOR_SITE must be defined by the build"
-#endif
-
 namespace tivora {
-
-QString VendorSite() {
-    return QStringLiteral(TIVORA_VENDOR_SITE);
-}
 
 QString VendorSiteAddress() {
     const QUrl site(VendorSite());

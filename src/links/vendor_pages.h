@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/identity.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -7,8 +9,6 @@ namespace tivora {
 
 enum class VendorPage { Help, Home, Download, FullyBranded, CoBrand };
 
-// The vendor site's base address (scheme and host), fixed at build time.
-QString VendorSite();
 // The site's address as shown in captions, without the scheme.
 QString VendorSiteAddress();
 // Everything up to and including "?page=".

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "tivora_version.h"
-
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -13,14 +11,6 @@ class QTextDocument;
 class QWidget;
 
 namespace tivora {
-
-inline constexpr const char* kProgramTitle = "Tivora";
-inline constexpr const char* kWindowCaption = "Tivora v" TIVORA_VERSION;
-
-// The title of every message box.
-inline QString ProgramTitle() {
-    return QString::fromLatin1(kProgramTitle);
-}
 
 // Everything modal or outside the program goes through here, so windows can
 // be driven by tests without a dialog blocking and with every request seen.

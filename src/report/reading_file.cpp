@@ -1,6 +1,6 @@
 #include "report/reading_file.h"
 
-#include "links/scramble.h"
+#include "base/scramble.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "report/report_sections.h"
 
-#include "links/vendor_pages.h"
+#include "base/identity.h"
 
 namespace tivora {
 

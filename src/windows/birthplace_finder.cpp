@@ -1,5 +1,6 @@
 #include "windows/birthplace_finder.h"
 
+#include "base/identity.h"
 #include "entry/birth_entry.h"
 #include "entry/birth_summary.h"
 #include "platform/platform.h"

@@ -1,5 +1,6 @@
 #include "windows/frm_about.h"
 
+#include "base/identity.h"
 #include "links/page_openers.h"
 #include "links/vendor_pages.h"
 #include "platform/platform.h"

@@ -1,5 +1,6 @@
 #include "windows/frm_main.h"
 
+#include "base/identity.h"
 #include "engine/ephemeris.h"
 #include "entry/calculate.h"
 #include "links/page_openers.h"
@@ -7,11 +8,11 @@
 #include "links/vendor_captions.h"
 #include "platform/platform.h"
 #include "reading/sign_pictures.h"
-#include "report/reading_commands.h"
 #include "signs/sign_tables.h"
 #include "windows/birthplace_finder.h"
 #include "windows/frm_time_zone.h"
 #include "windows/program_menus.h"
+#include "windows/reading_commands.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,5 +1,6 @@
 #include "windows/frm_result.h"
 
+#include "base/identity.h"
 #include "links/page_openers.h"
 #include "links/vendor_captions.h"
 #include "links/vendor_pages.h"

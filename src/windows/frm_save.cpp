@@ -1,10 +1,11 @@
 #include "windows/frm_save.h"
 
+#include "base/identity.h"
 #include "links/page_openers.h"
 #include "links/vendor_pages.h"
-#include "report/reading_commands.h"
 #include "report/report_document.h"
 #include "ui/widgets.h"
+#include "windows/reading_commands.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,5 +1,6 @@
 #include "windows/frm_time_zone.h"
 
+#include "base/identity.h"
 #include "entry/zone_table.h"
 #include "platform/platform.h"
 #include "ui/widgets.h"

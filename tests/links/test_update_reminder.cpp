@@ -1,4 +1,4 @@
-#include "links/scramble.h"
+#include "base/scramble.h"
 #include "links/update_reminder.h"
 #include "links/vendor_pages.h"
 #include "support/fake_platform.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/scramble.h"
 #include "entry/birth_entry.h"
-#include "links/scramble.h"
 #include "report/reading_file.h"
 
 #include <string>

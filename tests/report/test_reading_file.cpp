@@ -1,5 +1,5 @@
+#include "base/scramble.h"
 #include "engine/ephemeris.h"
-#include "links/scramble.h"
 #include "report/file_size_limit.h"
 #include "report/reading_file.h"
 #include "report/reading_file_checks.h"

@@ -1,4 +1,4 @@
-#include "links/vendor_pages.h"
+#include "base/identity.h"
 #include "report/file_size_limit.h"
 #include "report/pdf_checks.h"
 #include "report/report_document.h"

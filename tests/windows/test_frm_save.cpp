@@ -1,6 +1,5 @@
 #include "links/vendor_pages.h"
 #include "report/pdf_checks.h"
-#include "report/reading_commands.h"
 #include "report/reading_file.h"
 #include "report/reading_file_checks.h"
 #include "report/report_document.h"
@@ -8,6 +7,7 @@
 #include "support/fake_platform.h"
 #include "ui/widgets.h"
 #include "windows/frm_save.h"
+#include "windows/reading_commands.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -1,5 +1,6 @@
-#include "report/reading_commands.h"
+#include "windows/reading_commands.h"
 
+#include "base/identity.h"
 #include "report/reading_file.h"
 
 namespace tivora {

@@ -1,4 +1,4 @@
-#include "links/scramble.h"
+#include "base/scramble.h"
 
 #include <QList>
 
