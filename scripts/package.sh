@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # dpkg-dev: dpkg-buildflags and dpkg-shlibdeps; file: CPack finds the
 # programs to strip and to scan with it.
-install_packages "${BUILD_PACKAGES[@]}" dpkg-dev file ccache
+install_packages "${BUILD_PACKAGES[@]}" ninja-build dpkg-dev file ccache
 
 BUILD=$ROOT/build-package
 cd "$ROOT"
@@ -20,12 +20,11 @@ launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-# Only the two programs are built (below); CPack builds nothing more.
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS="$CXXFLAGS" -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
-    -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" "${launcher[@]}" >/dev/null
-cmake --build "$BUILD" -j"$JOBS" --target tivora_programs
+# The "package" preset: installed paths, no tests; only the two programs are
+# built (below), and CPack builds nothing more.
+cmake --preset package -DCMAKE_CXX_FLAGS="$CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" \
+    "${launcher[@]}" >/dev/null
+cmake --build --preset package -j"$JOBS"
 rm -f "$BUILD"/tivora_*.deb
 (cd "$BUILD" && cpack -G DEB >cpack.log 2>&1) || {
     cat "$BUILD/cpack.log" >&2

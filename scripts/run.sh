@@ -2,9 +2,10 @@
 # Installs what is missing, builds Tivora and starts it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "${BUILD_PACKAGES[@]}"
-cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$ROOT/build" -j"$JOBS"
+install_packages "${BUILD_PACKAGES[@]}" ninja-build
+cd "$ROOT"
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$JOBS"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     cat >&2 <<MSG
