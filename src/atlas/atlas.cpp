@@ -54,7 +54,7 @@ bool ReadGzip(const QString& path, std::string& out, QString* error,
     }
     gzbuffer(file, 1 << 17);
     char buffer[1 << 16];
-    int n;
+    int n = 0;
     while (!Stopped(stop) && (n = gzread(file, buffer, sizeof buffer)) > 0)
         out.append(buffer, static_cast<std::size_t>(n));
     const bool failed = n < 0;
