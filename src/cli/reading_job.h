@@ -44,8 +44,10 @@ struct ReadingJob {
 bool ParseReadingOption(const std::string& option, const std::string& value, ReadingJob& job,
                         std::string& error);
 
+// The reading as an indented JSON object.
 std::string ReadingJson(const ReadingJob& job);
-// A JSON string literal and a JSON number, as the reading's JSON writes them.
+// The reading as "Key: value" lines (what was computed first), a blank line
+// and the report's text.
 std::string ReadingText(const ReadingJob& job);
 
 } // namespace tivora::cli

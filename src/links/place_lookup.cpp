@@ -12,7 +12,7 @@ QUrl PlaceSearchUrl(const QString& query) {
                              QUrl::StrictMode);
 }
 
-bool PlaceLookup::Lookup(QString& query, QString& /*homePageAddress*/) {
+bool PlaceLookup::Lookup(const QString& query) {
     return platform_.openUrl(PlaceSearchUrl(query));
 }
 

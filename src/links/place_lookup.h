@@ -13,9 +13,8 @@ class PlaceLookup final {
 public:
     explicit PlaceLookup(Platform& platform) : platform_(platform) {}
 
-    // The home-page address is part of the call's contract; the map search
-    // has no use for it. True when the browser accepted the address.
-    bool Lookup(QString& query, QString& homePageAddress);
+    // True when the browser accepted the address.
+    bool Lookup(const QString& query);
 
 private:
     Platform& platform_;

@@ -129,10 +129,6 @@ QPixmap SignPicture(int index, qreal devicePixelRatio) {
     return CachedSvg(path, qRound(kSignPictureSize * ratio), ratio);
 }
 
-int FindSignPicture(const QString& key) {
-    return int(SignPictureKeys().indexOf(key));
-}
-
 QIcon ProgramIcon() {
     // Drawn for each size asked for rather than scaled from one pixmap, so
     // the small sizes stay sharp; one engine, so each size is drawn once.

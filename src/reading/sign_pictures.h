@@ -19,12 +19,9 @@ QStringList SignPictureKeys();
 // the next call. A null pixmap when index lies outside the list.
 QPixmap SignPicture(int index, qreal devicePixelRatio = 1.0);
 
-// Index of the first picture whose key equals key exactly (case-sensitive),
-// or -1 when none does.
-int FindSignPicture(const QString& key);
-
-// The program icon, offered at the usual icon sizes from 16 to 256 pixels
-// and drawn on first use at the size asked for.
+// The program icon, offered at 16, 24, 32, 48 and 64 pixels. The sides drawn
+// at build time are loaded; any other size asked for is drawn from the SVG on
+// first use.
 QIcon ProgramIcon();
 
 } // namespace tivora

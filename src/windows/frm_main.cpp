@@ -582,7 +582,6 @@ void frmMain::cmdCalculate_Click() {
         showEntryMessage(*message);
         return;
     }
-    lagnaSign_ = LagnaSignOf(chart_.AscendantText);
     emit calculated();
 }
 
@@ -592,10 +591,8 @@ void frmMain::cmdBrowser_Click() {
         showEntryMessage(*message);
         return;
     }
-    QString query = Text(PlaceQuery(e));
-    QString home = VendorPageUrl(VendorPage::Home).toString();
     PlaceLookup lookup(platform_);
-    lookup.Lookup(query, home);
+    lookup.Lookup(Text(PlaceQuery(e)));
 }
 
 void frmMain::cmdOpen_Click() {

@@ -50,8 +50,6 @@ public:
     void bringFullBrandToFront();
     bool cobrandInFront() const;
 
-    const std::string& lagnaSign() const { return lagnaSign_; }
-
 signals:
     // Calculate succeeded: the chart record and the sign texts are current.
     void calculated();
@@ -84,7 +82,6 @@ private:
     Platform& platform_;
     ChartRecord& chart_;
     SignInformation& signs_;
-    std::string lagnaSign_;
     QStyle* dropDownStyle_ = nullptr;
     // The zone boxes hold a picked row whose offset includes a summer hour.
     bool zoneFromDaylightRow_ = false;

@@ -86,8 +86,6 @@ class TestSignPictures : public QObject {
 
 private slots:
     void keysFollowTheImageListOrder();
-    void lookupIsExactAndCaseSensitive_data();
-    void lookupIsExactAndCaseSensitive();
     void everyPictureRendersFullyDrawn_data();
     void everyPictureRendersFullyDrawn();
     void highDensityRenderingShowsTheSamePicture_data();
@@ -106,28 +104,6 @@ void TestSignPictures::keysFollowTheImageListOrder() {
                                   "Gemini",      "Leo",     "Libra",  "Pisces",
                                   "Sagittarius", "Scorpio", "Taurus", "Virgo"};
     QCOMPARE(SignPictureKeys(), expected);
-}
-
-void TestSignPictures::lookupIsExactAndCaseSensitive_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("index");
-    QTest::newRow("first") << "Aquarius" << 0;
-    QTest::newRow("three letters") << "Leo" << 5;
-    QTest::newRow("last") << "Virgo" << 11;
-    QTest::newRow("lower case") << "leo" << -1;
-    QTest::newRow("capitals") << "LEO" << -1;
-    QTest::newRow("trailing blank") << "Leo " << -1;
-    QTest::newRow("leading blank") << " Leo" << -1;
-    QTest::newRow("prefix") << "Sagit" << -1;
-    QTest::newRow("abbreviation") << "Ari" << -1;
-    QTest::newRow("Vedic name") << "Simha" << -1;
-    QTest::newRow("empty") << "" << -1;
-}
-
-void TestSignPictures::lookupIsExactAndCaseSensitive() {
-    QFETCH(QString, key);
-    QFETCH(int, index);
-    QCOMPARE(FindSignPicture(key), index);
 }
 
 void TestSignPictures::everyPictureRendersFullyDrawn_data() {
@@ -212,7 +188,7 @@ void TestSignPictures::backgroundsAreTintedByElement() {
     QFETCH(QString, key);
     QFETCH(int, lowestHue);
     QFETCH(int, highestHue);
-    const int index = FindSignPicture(key);
+    const int index = int(SignPictureKeys().indexOf(key));
     QVERIFY(index >= 0);
     const QColor background = BackgroundColour(ImageOf(SignPicture(index)));
     const int hue = background.hsvHue();

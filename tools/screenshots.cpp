@@ -115,6 +115,10 @@ int main(int argc, char* argv[]) {
         frmResult result(platform, signs);
         result.ShowPage(3);
         ok &= Save(result, dir, QStringLiteral("result-nature"));
+        for (int page = 1; page <= 8; ++page) {
+            result.ShowPage(page);
+            ok &= Save(result, dir, QStringLiteral("result-page%1").arg(page));
+        }
     }
     {
         frmSave report(platform, chart, signs);
@@ -126,10 +130,10 @@ int main(int argc, char* argv[]) {
         Application application(platform);
         frmMain* main = application.showMainWindow();
         main->setEntry(Delhi());
-        QTest::qWaitForWindowExposed(main);
+        ok &= QTest::qWaitForWindowExposed(main);
         QTest::qWait(400);
         main->cmdCalculate_Click();
-        QTest::qWaitForWindowExposed(application.resultWindow());
+        ok &= QTest::qWaitForWindowExposed(application.resultWindow());
         ok &= Save(*application.resultWindow(), dir, QStringLiteral("result-after-calculate"));
     }
     return ok ? 0 : 1;
