@@ -13,11 +13,12 @@ double Linear(double channel) {
     return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
 }
 
+// In whole 8-bit steps, as the screen shows it: a colour that passes only
+// before rounding would not pass on the screen.
 QColor Blend(const QColor& from, const QColor& to, double t) {
-    const auto mix = [t](double a, double b) { return a + (b - a) * t; };
-    return QColor::fromRgbF(float(mix(from.redF(), to.redF())),
-                            float(mix(from.greenF(), to.greenF())),
-                            float(mix(from.blueF(), to.blueF())));
+    const auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
+    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()),
+                  mix(from.blue(), to.blue()));
 }
 
 } // namespace
