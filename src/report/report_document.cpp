@@ -202,11 +202,11 @@ void PaginateReport(QTextDocument& document) {
             document.markContentsDirty(block.position(), block.length());
             continue;
         }
+        // A heading that would end its page apart from the first lines it
+        // heads starts the next page instead.
         const QTextBlock next = block.next();
-        if (!IsReportHeading(block) || !next.isValid() || opensPage(lineTop(block, 0)))
-            continue;
-        const int headingPage = pageOf(lineTop(block, INT_MAX));
-        if (pageOf(lineTop(next, kLinesKeptWithHeading - 1)) == headingPage)
+        if (!IsReportHeading(block) || !next.isValid() || opensPage(lineTop(block, 0)) ||
+            pageOf(lineTop(next, kLinesKeptWithHeading - 1)) == pageOf(lineTop(block, INT_MAX)))
             continue;
         QTextBlockFormat breakBefore;
         breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -257,14 +257,24 @@ void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& devic
         if (index > 0)
             device.newPage();
         painter.save();
-        // The document is one long strip of pages: show this page's part.
+        // The document is one long strip of pages: this page's lines, each
+        // drawn whole on the one page it stands on. (Drawing the strip
+        // clipped to the page would put the neighbour pages' lines of a
+        // block that runs over a page's end into the PDF's text, unseen.)
         painter.translate(0, -index * page.height());
         const QRectF view(0, index * page.height(), page.width(), page.height());
         painter.setClipRect(view);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        layout->draw(&painter, context);
+        for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+            const QTextLayout* lines = block.layout();
+            if (!block.isVisible() || !lines || !layout->blockBoundingRect(block).intersects(view))
+                continue;
+            for (int i = 0; i < lines->lineCount(); ++i) {
+                const QTextLine line = lines->lineAt(i);
+                const qreal top = lines->position().y() + line.y();
+                if (top >= view.top() && top < view.bottom())
+                    line.draw(&painter, lines->position());
+            }
+        }
         painter.restore();
 
         painter.setFont(footerFont);

@@ -4,6 +4,7 @@
 #include "report/report_document.h"
 #include "report/report_sections.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
