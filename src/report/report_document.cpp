@@ -3,9 +3,12 @@
 #include "report/report_sections.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -21,6 +24,21 @@
 namespace tivora {
 
 namespace {
+
+// Marks the block of a section heading.
+constexpr int kHeadingBlock = QTextFormat::UserProperty + 1;
+// Lines of the text below a heading that must share its page.
+constexpr int kLinesKeptWithHeading = 2;
+constexpr qreal kPageFooterPoints = 8;
+
+void MarkHeadingBlock(QTextCursor& cursor, bool heading) {
+    QTextBlockFormat format = cursor.blockFormat();
+    if (heading)
+        format.setProperty(kHeadingBlock, true);
+    else
+        format.clearProperty(kHeadingBlock);
+    cursor.setBlockFormat(format);
+}
 
 QTextCharFormat PieceFormat(ReportPiece::Role role) {
     QTextCharFormat format;
@@ -123,8 +141,15 @@ void ComposeReportDocument(QTextDocument& document, const SignInformation& info)
     document.clear();
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
-    for (const ReportPiece& piece : ComposeReport(info))
+    for (const ReportPiece& piece : ComposeReport(info)) {
+        const bool heading = piece.role == ReportPiece::Role::Heading;
+        if (heading)
+            MarkHeadingBlock(cursor, true);
         InsertPiece(cursor, QString::fromStdString(piece.text), PieceFormat(piece.role));
+        // The block after it took the heading's format along.
+        if (heading)
+            MarkHeadingBlock(cursor, false);
+    }
     cursor.endEditBlock();
 }
 
@@ -134,31 +159,58 @@ QString ReportDocumentText(const QTextDocument& document) {
     return text;
 }
 
-void HideBlankLinesAtPageTops(QTextDocument& document) {
+bool IsReportHeading(const QTextBlock& block) {
+    return block.blockFormat().boolProperty(kHeadingBlock);
+}
+
+QString PageFooterText(int page, int pages) {
+    return QCoreApplication::translate("tivora::Report", "Page %1 of %2").arg(page).arg(pages);
+}
+
+void PaginateReport(QTextDocument& document) {
     const qreal pageHeight = document.pageSize().height();
     if (!(pageHeight > 0) || qIsInf(pageHeight))
         return;
     QAbstractTextDocumentLayout* layout = document.documentLayout();
-    // Where a line stands; a block may begin on one page while its line is
-    // pushed to the next, and the line's place is what shows.
-    const auto lineTop = [layout](const QTextBlock& block) -> qreal {
+    // Where a block's line stands (-1 when it has none); a block may begin on
+    // one page while its line is pushed to the next, and the line's place is
+    // what shows. Asking lays the document out up to the block.
+    const auto lineTop = [layout](const QTextBlock& block, int line) -> qreal {
         layout->blockBoundingRect(block);
         const QTextLayout* lines = block.layout();
-        return lines && lines->lineCount() > 0 ? lines->position().y() + lines->lineAt(0).y() : -1;
+        if (!lines || lines->lineCount() == 0)
+            return -1;
+        line = std::min(line, lines->lineCount() - 1);
+        return lines->position().y() + lines->lineAt(line).y();
     };
+    const auto pageOf = [pageHeight](qreal y) { return int(std::floor(y / pageHeight)); };
     // Every page's first line stands where the first page's does, below the
     // page's margin (in the paint device's units).
-    const qreal pageTop = lineTop(document.begin());
+    const qreal pageTop = lineTop(document.begin(), 0);
+    const auto opensPage = [&](qreal top) {
+        return top >= pageHeight && std::fmod(top, pageHeight) <= pageTop + 1;
+    };
     for (QTextBlock block = document.begin().next(); block.isValid(); block = block.next()) {
-        if (!block.text().isEmpty() || !block.isVisible())
+        if (!block.isVisible())
             continue;
-        const qreal top = lineTop(block);
-        if (top < pageHeight || std::fmod(top, pageHeight) > pageTop + 1)
+        if (block.text().isEmpty()) {
+            if (!opensPage(lineTop(block, 0)))
+                continue;
+            block.setVisible(false);
+            // Lays the rest out again, so later page tops are found where
+            // they now fall.
+            document.markContentsDirty(block.position(), block.length());
             continue;
-        block.setVisible(false);
-        // Lays the rest out again, so later page tops are found where they
-        // now fall.
-        document.markContentsDirty(block.position(), block.length());
+        }
+        // A heading that would end its page apart from the first lines it
+        // heads starts the next page instead.
+        const QTextBlock next = block.next();
+        if (!IsReportHeading(block) || !next.isValid() || opensPage(lineTop(block, 0)) ||
+            pageOf(lineTop(next, kLinesKeptWithHeading - 1)) == pageOf(lineTop(block, INT_MAX)))
+            continue;
+        QTextBlockFormat breakBefore;
+        breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).mergeBlockFormat(breakBefore);
     }
 }
 
@@ -184,13 +236,53 @@ std::unique_ptr<QTextDocument> HeadedReport(const QTextDocument& report,
 }
 
 void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& device) {
-    // Laid out on the page beforehand, the copy prints as it stands; left to
-    // itself, print() would add a page number under every page.
     const std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->documentLayout()->setPaintDevice(&device);
-    copy->setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-    HideBlankLinesAtPageTops(*copy);
-    copy->print(&device);
+    QAbstractTextDocumentLayout* layout = copy->documentLayout();
+    layout->setPaintDevice(&device);
+    const QSizeF paper = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
+    QFont footerFont = ReportBaseFont();
+    footerFont.setPointSizeF(kPageFooterPoints);
+    const QFontMetricsF footerMetrics(footerFont, &device);
+    // The text keeps clear of the footer by a line.
+    const qreal footerBand = 2 * footerMetrics.height();
+    const QSizeF page(paper.width(), paper.height() - footerBand);
+    copy->setPageSize(page);
+    PaginateReport(*copy);
+
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return;
+    const int pages = copy->pageCount();
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0)
+            device.newPage();
+        painter.save();
+        // The document is one long strip of pages: this page's lines, each
+        // drawn whole on the one page it stands on. (Drawing the strip
+        // clipped to the page would put the neighbour pages' lines of a
+        // block that runs over a page's end into the PDF's text, unseen.)
+        painter.translate(0, -index * page.height());
+        const QRectF view(0, index * page.height(), page.width(), page.height());
+        painter.setClipRect(view);
+        for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+            const QTextLayout* lines = block.layout();
+            if (!block.isVisible() || !lines || !layout->blockBoundingRect(block).intersects(view))
+                continue;
+            for (int i = 0; i < lines->lineCount(); ++i) {
+                const QTextLine line = lines->lineAt(i);
+                const qreal top = lines->position().y() + line.y();
+                if (top >= view.top() && top < view.bottom())
+                    line.draw(&painter, lines->position());
+            }
+        }
+        painter.restore();
+
+        painter.setFont(footerFont);
+        painter.setPen(kValueColor);
+        painter.drawText(QRectF(0, paper.height() - footerMetrics.height(), paper.width(),
+                                footerMetrics.height()),
+                         Qt::AlignHCenter | Qt::AlignBottom, PageFooterText(index + 1, pages));
+    }
 }
 
 bool WriteReportPdf(const SignInformation& info, const QString& path, const ReportHeader& header) {

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QPagedPaintDevice;
+class QTextBlock;
 class QTextDocument;
 
 namespace tivora {
@@ -43,10 +44,17 @@ QList<ReportLink> FindReportLinks(const QString& text);
 // Only web pages leave the report: http and https with a host.
 bool IsOpenableReportLink(const QUrl& url);
 
-// A blank line that a page break puts at the top of a page is hidden, so no
-// page after the first begins with an empty line. Needs the document's page
-// size set.
-void HideBlankLinesAtPageTops(QTextDocument& document);
+// Breaks a composed report into pages of the document's page size (which
+// must be set): a blank line that would open a page is hidden, and a section
+// heading that would end a page, apart from the lines it heads, starts the
+// next page instead.
+void PaginateReport(QTextDocument& document);
+
+// Whether block is a section heading, kept with the lines that follow it.
+bool IsReportHeading(const QTextBlock& block);
+
+// What stands at the foot of every printed page.
+QString PageFooterText(int page, int pages);
 
 // Whose reading it is and from which birth data: the person's name as a
 // heading, then the one-line birth summary. Printing and the PDF put it
@@ -63,7 +71,8 @@ std::unique_ptr<QTextDocument> HeadedReport(const QTextDocument& report,
                                             const ReportHeader& header);
 
 // Prints a document as laid out for the device's page: the report's fonts,
-// bold and colours, its own pagination, nothing added above or below.
+// bold and colours, paginated by PaginateReport, "Page N of M" at the foot
+// of every page.
 void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& device);
 
 // Renders the report on A4 pages into a PDF file; false when the file cannot

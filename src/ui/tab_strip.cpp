@@ -1,5 +1,8 @@
 #include "ui/tab_strip.h"
 
+#include "ui/accessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -17,6 +20,10 @@ constexpr int kRows = 2;
 } // namespace
 
 TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleInterfaces();
+    // Its tabs speak for themselves; a caption as the strip's name would
+    // sound like the box of the same caption on that page.
+    setAccessibleName(tr("Pages"));
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
@@ -46,6 +53,17 @@ void TabStrip::setCurrentIndex(int index) {
         return;
     current_ = index;
     layoutTabs();
+    if (QAccessible::isActive()) {
+        // Screen readers follow the selected page tab, and the focus with it.
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(index);
+            QAccessible::updateAccessibility(&focus);
+        }
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(index);
+        QAccessible::updateAccessibility(&selection);
+    }
     emit currentChanged(index);
 }
 
@@ -107,8 +125,6 @@ QSize TabStrip::minimumSizeHint() const {
 }
 
 void TabStrip::layoutTabs() {
-    // Screen readers announce the strip by its current tab's caption.
-    setAccessibleName(tabText(current_));
     rects_.fill(QRect(), count());
     if (count() == 0)
         return;

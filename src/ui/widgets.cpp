@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include "ui/accessible.h"
+
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHelpEvent>
@@ -25,6 +27,7 @@ QFont VerdanaFont(qreal pointSize, bool bold) {
 }
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    InstallAccessibleInterfaces();
     QFont f = font();
     f.setUnderline(true);
     setFont(f);

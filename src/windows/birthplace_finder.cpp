@@ -136,8 +136,9 @@ BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, Atla
     Q_ASSERT(txtMCity_ && txtZoneHour_ && chkDST_ && cboMM_ && optLong_ && lblPlaceZone_);
 
     lblPlaceZone_->setWordWrap(true);
-    lblPlaceZone_->setFocusPolicy(Qt::NoFocus);
+    // After the flags, which would make it take the focus on a click.
     lblPlaceZone_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPlaceZone_->setFocusPolicy(Qt::NoFocus);
     // Room for two lines from the start, so choosing a town rarely moves the window.
     FitWrapped(lblPlaceZone_, QString(), 0);
     lblPlaceZone_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -5,6 +5,7 @@
 #include "links/vendor_pages.h"
 #include "platform/platform.h"
 #include "reading/sign_pictures.h"
+#include "ui/contrast.h"
 #include "ui/widgets.h"
 
 #include <QFrame>
@@ -36,9 +37,7 @@ LinkLabel* VendorLink(const QString& name, const QString& text, QWidget* parent)
     QFont font = VerdanaFont(8);
     font.setUnderline(true);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    label->setPalette(palette);
+    SetReadableTextColour(*label, QColor(0, 0, 192));
     label->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     return label;
 }

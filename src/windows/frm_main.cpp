@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "reading/sign_pictures.h"
 #include "signs/sign_tables.h"
+#include "ui/contrast.h"
 #include "windows/birthplace_finder.h"
 #include "windows/frm_time_zone.h"
 #include "windows/program_menus.h"
@@ -185,6 +186,17 @@ QLineEdit* DigitBox(const char* name, int characters) {
     const QFontMetrics metrics(box->font());
     box->setFixedWidth(metrics.horizontalAdvance(QString(characters + 1, QLatin1Char('0'))) + 14);
     return box;
+}
+
+// Screen readers name a drop-down list by the label whose buddy it is (its
+// own accessible name gives way to its value there): one unseen label per list.
+void AddListNames(QHBoxLayout& row, std::initializer_list<std::pair<QWidget*, QString>> names) {
+    for (const auto& [list, name] : names) {
+        auto* label = new QLabel(name);
+        label->setBuddy(list);
+        label->hide();
+        row.addWidget(label);
+    }
 }
 
 // Controls side by side, left-aligned.
@@ -367,18 +379,26 @@ void frmMain::addDateRow(QGridLayout& rows, int row) {
     cboMonth = DropDown("cboMonth", dropDownStyle_);
     cboDate = DropDown("cboDate", dropDownStyle_);
     cboYear = DropDown("cboYear", dropDownStyle_);
-    rows.addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth), row, 0);
-    rows.addLayout(Row({cboMonth, cboDate, cboYear}), row, 1);
+    rows.addWidget(Caption(QStringLiteral("Date of Birth")), row, 0);
+    QHBoxLayout* lists = Row({cboMonth, cboDate, cboYear});
+    // One caption stands for three lists: each gets a name of its own.
+    AddListNames(
+        *lists,
+        {{cboMonth, tr("Birth month")}, {cboDate, tr("Birth day")}, {cboYear, tr("Birth year")}});
+    rows.addLayout(lists, row, 1);
 }
 
 void frmMain::addTimeRow(QGridLayout& rows, int row) {
     cboHH = DropDown("cboHH", dropDownStyle_);
     cboMM = DropDown("cboMM", dropDownStyle_);
     cboSS = DropDown("cboSS", dropDownStyle_);
-    rows.addWidget(Caption(QStringLiteral("Time of Birth"), cboHH), row, 0);
-    rows.addLayout(
-        Row({cboHH, cboMM, cboSS, Named(new QLabel(QStringLiteral("HH:MM:SS")), "lblHHMMSS")}), row,
-        1);
+    rows.addWidget(Caption(QStringLiteral("Time of Birth")), row, 0);
+    QHBoxLayout* lists =
+        Row({cboHH, cboMM, cboSS, Named(new QLabel(QStringLiteral("HH:MM:SS")), "lblHHMMSS")});
+    AddListNames(
+        *lists,
+        {{cboHH, tr("Birth hour")}, {cboMM, tr("Birth minute")}, {cboSS, tr("Birth second")}});
+    rows.addLayout(lists, row, 1);
 }
 
 void frmMain::addZoneRow(QGridLayout& rows, int row) {
@@ -388,10 +408,10 @@ void frmMain::addZoneRow(QGridLayout& rows, int row) {
     zone->setSpacing(4);
     txtZoneHour = DigitBox("txtZoneHour", kZoneHourLength);
     txtZoneMinute = DigitBox("txtZoneMinute", kZoneMinuteLength);
+    txtZoneHour->setAccessibleName(tr("Time zone hours"));
+    txtZoneMinute->setAccessibleName(tr("Time zone minutes"));
     lblTZHelp = Named(new LinkLabel(QStringLiteral("TZ Help")), "lblTZHelp");
-    QPalette linkPalette = lblTZHelp->palette();
-    linkPalette.setColor(QPalette::WindowText, Qt::blue);
-    lblTZHelp->setPalette(linkPalette);
+    SetReadableTextColour(*lblTZHelp, Qt::blue);
     lblTZHelp->setFocusPolicy(Qt::StrongFocus);
     chkDST = Named(new QCheckBox(QStringLiteral("DST")), "chkDST");
     zone->addWidget(txtZoneHour);
@@ -407,9 +427,7 @@ void frmMain::addZoneRow(QGridLayout& rows, int row) {
     // Under the zone row, its room kept so nothing moves when it shows.
     lblDSTNote = Named(new QLabel(QString::fromLatin1(kDaylightTwiceNote)), "lblDSTNote");
     lblDSTNote->setWordWrap(true);
-    QPalette notePalette = lblDSTNote->palette();
-    notePalette.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    lblDSTNote->setPalette(notePalette);
+    SetReadableTextColour(*lblDSTNote, QColor(160, 0, 0));
     QSizePolicy notePolicy = lblDSTNote->sizePolicy();
     notePolicy.setRetainSizeWhenHidden(true);
     lblDSTNote->setSizePolicy(notePolicy);
@@ -461,9 +479,7 @@ QWidget* frmMain::buildAdvertisingBand() {
         QFont font = VerdanaFont(7.5);
         font.setUnderline(true);
         link->setFont(font);
-        QPalette palette = link->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        link->setPalette(palette);
+        SetReadableTextColour(*link, Qt::blue);
         return link;
     };
     lblCobrand = label("lblCobrand", kCobrandCaption);

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "reading/result_fields.h"
 #include "reading/sign_pictures.h"
+#include "ui/contrast.h"
 #include "ui/tab_strip.h"
 #include "windows/program_menus.h"
 
@@ -38,14 +39,18 @@ const QColor kBannerGreen(0, 128, 0);
 const QColor kLinkBlue(0, 0, 255);
 const QColor kLightYellow(255, 255, 192);
 
+// A text colour alone is made readable on the window's background; with a
+// background of its own the pair stands as given.
 void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor()) {
+    if (!background.isValid()) {
+        SetReadableTextColour(*widget, text);
+        return;
+    }
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Text, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
+    palette.setColor(QPalette::Window, background);
+    widget->setAutoFillBackground(true);
     widget->setPalette(palette);
 }
 
@@ -228,7 +233,10 @@ QWidget* frmResult::buildLeftPanel() {
         QLabel* caption = MakeCaption(panel, *field, false);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rows->addWidget(caption, row, 0);
-        rows->addWidget(MakeBox(panel, *field), row, 1);
+        QWidget* box = MakeBox(panel, *field);
+        // Screen readers name the box by its caption.
+        caption->setBuddy(box);
+        rows->addWidget(box, row, 1);
         ++row;
     }
     rows->setColumnStretch(1, 1);
@@ -312,7 +320,9 @@ void frmResult::buildFieldPage(QFrame* frame, int page) {
             QLabel* caption = MakeCaption(frame, *field, false);
             caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             rows->addWidget(caption, row, 0);
-            rows->addWidget(MakeBox(frame, *field), row, 1);
+            QWidget* box = MakeBox(frame, *field);
+            caption->setBuddy(box);
+            rows->addWidget(box, row, 1);
             ++row;
         }
         rows->setColumnStretch(1, 1);
@@ -321,8 +331,11 @@ void frmResult::buildFieldPage(QFrame* frame, int page) {
         for (const ResultField* field : fields) {
             if (field != fields.front())
                 column->addSpacing(4);
-            column->addWidget(MakeCaption(frame, *field, true));
-            column->addWidget(MakeBox(frame, *field), field->multiLine ? 1 : 0);
+            QLabel* caption = MakeCaption(frame, *field, true);
+            QWidget* box = MakeBox(frame, *field);
+            caption->setBuddy(box);
+            column->addWidget(caption);
+            column->addWidget(box, field->multiLine ? 1 : 0);
             growing = growing || field->multiLine;
         }
     }
@@ -341,12 +354,15 @@ QWidget* frmResult::buildPageButtons(QWidget* frame, int page) {
     if (page > 1) {
         QPushButton* back =
             MakeButton(strip, QStringLiteral("cmdBack%1").arg(page), QStringLiteral("Back"));
+        // Told apart from the panel's Back, which leaves the reading.
+        back->setAccessibleName(tr("Back to the previous page"));
         row->addWidget(back);
         connect(back, &QPushButton::clicked, this, [this, page] { ShowPage(page - 1); });
     }
     if (page < kResultPageCount) {
         QPushButton* next =
             MakeButton(strip, QStringLiteral("cmdNext%1").arg(page), QStringLiteral("Next"));
+        next->setAccessibleName(tr("Next page"));
         row->addWidget(next);
         connect(next, &QPushButton::clicked, this, [this, page] { ShowPage(page + 1); });
     }
@@ -428,7 +444,8 @@ QWidget* frmResult::buildBottomBanner() {
         cell->addWidget(label, 0, 0);
     }
     // Both share one place; the co-branding offer covers the other.
-    SetColours(coBrand, kLinkBlue, frame->palette().color(QPalette::Window));
+    SetColours(coBrand, coBrand->palette().color(QPalette::WindowText),
+               frame->palette().color(QPalette::Window));
     coBrand->raise();
     connect(fullBrand, &LinkLabel::clicked, this, [this] { OpenFullyBrandedPage(platform_); });
     connect(coBrand, &LinkLabel::clicked, this, [this] { OpenCoBrandPage(platform_); });

@@ -4,6 +4,7 @@
 #include "links/page_openers.h"
 #include "links/vendor_pages.h"
 #include "report/report_document.h"
+#include "ui/contrast.h"
 #include "ui/widgets.h"
 #include "windows/reading_commands.h"
 
@@ -24,9 +25,7 @@ LinkLabel* MakeLinkLabel(const QString& caption, const char* name, bool bold, QW
     font.setUnderline(true);
     label->setFont(font);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    label->setPalette(palette);
+    SetReadableTextColour(*label, QColor(0, 0, 192));
     return label;
 }
 
@@ -48,6 +47,15 @@ ReportBox::ReportBox(QWidget* parent) : QTextEdit(parent) {
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                             Qt::LinksAccessibleByMouse);
     setUndoRedoEnabled(false);
+    // A white page with the report's own colours on every desktop, as a
+    // document viewer shows a page.
+    QPalette page = palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        page.setColor(group, QPalette::Base, Qt::white);
+        page.setColor(group, QPalette::Text, kValueColor);
+    }
+    setPalette(page);
 }
 
 void ReportBox::mousePressEvent(QMouseEvent* event) {
@@ -91,6 +99,7 @@ frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInforma
 
     RTB = new ReportBox(this);
     RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setAccessibleName(tr("Report"));
     // The font the PDF and the printout use, so all three look alike.
     RTB->document()->setDefaultFont(ReportBaseFont());
     RTB->document()->setDocumentMargin(8);

@@ -27,6 +27,7 @@ frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
     lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
     lstTimeZone->setFont(VerdanaFont(8.25, true));
     lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstTimeZone->setAccessibleName(tr("Time zones"));
     for (const ZoneRow& row : ZoneTable())
         lstTimeZone->addItem(QString::fromStdString(row.text));
 

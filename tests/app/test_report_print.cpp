@@ -103,6 +103,10 @@ private slots:
                      section.heading);
         QCOMPARE(text.count(QString::fromStdString(ReportFooter())), 8);
         QVERIFY(text.contains(QString::fromStdString(info.VedicName)));
+        // Numbered pages on the printer too.
+        static const QRegularExpression lastPage(QStringLiteral("Page (\\d+) of \\1$"));
+        QVERIFY2(text.contains(lastPage), qPrintable(text.right(80)));
+        QVERIFY(text.contains(QStringLiteral("Page 1 of ")));
         // The printer got the look as well as the words.
         QVERIFY(test::PdfFonts(pdf).contains(QStringLiteral("Bold")));
         const QImage page = test::PdfFirstPage(pdf);

@@ -4,6 +4,7 @@
 #include "report/report_document.h"
 #include "report/report_sections.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -251,8 +252,10 @@ private slots:
         for (const QString& heading : Headings())
             QVERIFY2(text.contains(heading.trimmed()), qPrintable(heading));
         QCOMPARE(text.count(Footer()), 8);
-        // No page numbers or anything else after the report's last words.
-        QVERIFY2(text.endsWith(Footer()), qPrintable(text.right(80)));
+        // Nothing but the last page's number after the report's last words.
+        static const QRegularExpression lastPage(QStringLiteral(" Page (\\d+) of \\1$"));
+        const qsizetype at = text.indexOf(lastPage);
+        QVERIFY2(at > 0 && text.left(at).endsWith(Footer()), qPrintable(text.right(80)));
         // Bold headings, and the three colours on the page.
         QVERIFY(test::PdfFonts(path).contains(QStringLiteral("Bold")));
         const QImage page = test::PdfFirstPage(path);
@@ -300,6 +303,82 @@ private slots:
                                     .arg(page + 1)
                                     .arg(tops.at(page))
                                     .arg(tops.at(0))));
+    }
+
+    // Every page carries its number at its foot, and no page ends on a
+    // section heading: for every sign, with the text below shifted by a few
+    // lines so headings come to stand at many places on the page.
+    void pdfPagesAreNumberedAndKeepHeadingsWithTheirText_data() {
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<int>("extraLines");
+        for (const char* sign :
+             {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"})
+            for (int extra = 0; extra < 6; extra += 2)
+                QTest::addRow("%s+%d", sign, extra) << QString::fromLatin1(sign) << extra;
+    }
+    void pdfPagesAreNumberedAndKeepHeadingsWithTheirText() {
+        QFETCH(QString, sign);
+        QFETCH(int, extraLines);
+        if (!test::HavePopplerTools())
+            QSKIP("poppler-utils are not installed");
+        SignInformation info;
+        SelectSignInformation(sign.toStdString(), info);
+        for (int i = 0; i < extraLines; ++i)
+            info.Nature += "\r\nOne more line.";
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(WriteReportPdf(info, path, {QStringLiteral("Asha"), QStringLiteral("Summary")}));
+        // pdftotext ends every page with a form feed.
+        QStringList pages =
+            QString::fromUtf8(test::RunTool(QStringLiteral("pdftotext"),
+                                            {QStringLiteral("-layout"), path, QStringLiteral("-")}))
+                .split(QLatin1Char('\f'));
+        QVERIFY(pages.last().trimmed().isEmpty());
+        pages.removeLast();
+        QVERIFY(pages.size() >= 2);
+        QStringList headings;
+        for (const QString& heading : Headings())
+            headings << heading.trimmed();
+        for (int page = 0; page < pages.size(); ++page) {
+            QStringList lines;
+            for (const QString& line : pages.at(page).split(QLatin1Char('\n')))
+                if (!line.trimmed().isEmpty())
+                    lines << line.trimmed();
+            QVERIFY(lines.size() >= 2);
+            QCOMPARE(lines.last(), QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages.size()));
+            QVERIFY2(!headings.contains(lines.at(lines.size() - 2)),
+                     qPrintable(QStringLiteral("page %1 ends on %2")
+                                    .arg(page + 1)
+                                    .arg(lines.at(lines.size() - 2))));
+        }
+    }
+
+    // The pages as laid out before printing: each heading shares its page
+    // with at least the first two lines below it.
+    void headingsStayWithTheirLines() {
+        for (int extra = 0; extra < 40; ++extra) {
+            SignInformation info = Aries();
+            for (int i = 0; i < extra; ++i)
+                info.Nature += "\r\nOne more line.";
+            Composed r(info);
+            r.document.setPageSize(QSizeF(400, 300));
+            PaginateReport(r.document);
+            int headings = 0;
+            for (QTextBlock block = r.document.begin(); block.isValid(); block = block.next()) {
+                if (!IsReportHeading(block))
+                    continue;
+                ++headings;
+                const auto pageOf = [&r](const QTextBlock& b, int line) {
+                    const QRectF box = r.document.documentLayout()->blockBoundingRect(b);
+                    const QTextLine l =
+                        b.layout()->lineAt(std::min(line, b.layout()->lineCount() - 1));
+                    return int((box.top() + l.y()) / 300);
+                };
+                QVERIFY2(pageOf(block, 0) == pageOf(block.next(), 1),
+                         qPrintable(QStringLiteral("+%1: %2").arg(extra).arg(block.text())));
+            }
+            QCOMPARE(headings, 8);
+        }
     }
 
     void headerGoesAboveTheSections() {
