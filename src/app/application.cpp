@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 #include "signs/sign_tables.h"
-#include "windows/birthplace_finder.h"
 #include "windows/frm_about.h"
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
@@ -38,7 +37,11 @@ Application::~Application() {
 frmMain* Application::showMainWindow() {
     if (!main_) {
         main_ = Loaded(new frmMain(platform_, chart_, signs_));
-        connect(main_, &frmMain::calculated, this, &Application::showResultWindow);
+        connect(main_, &frmMain::calculated, this,
+                [this](const ChartRecord&, const SignInformation&, const QString& summary) {
+                    birthSummary_ = summary;
+                    showResultWindow();
+                });
         connect(main_, &frmMain::aboutRequested, this,
                 [this] { ShowAboutWindow(platform_, main_); });
         connect(main_, &ProgramWindow::closedByUser, this, &Application::quitApplication);
@@ -53,15 +56,12 @@ frmMain* Application::showMainWindow() {
 }
 
 void Application::showResultWindow() {
-    // Every Calculate starts a fresh reading on its first page.
-    if (main_)
-        birthSummary_ = BirthSummaryFor(*main_, chart_);
     if (result_)
         result_->unload();
     result_ = Loaded(prepared_ ? prepared_.data() : new frmResult(platform_));
     prepared_ = nullptr;
     result_->load(signs_);
-    ShowBirthSummary(*result_, birthSummary_);
+    result_->setBirthSummary(birthSummary_);
     connect(result_, &frmResult::backRequested, this, &Application::backToMainWindow);
     connect(result_, &frmResult::saveRequested, this, &Application::showReportWindow);
     connect(result_, &ProgramWindow::closedByUser, this, &Application::quitApplication);

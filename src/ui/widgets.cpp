@@ -12,6 +12,8 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace tivora {
 
 QFont VerdanaFont(qreal pointSize, bool bold) {
@@ -114,9 +116,29 @@ protected:
 
 void WrapToolTips(QWidget& window) {
     auto* wrapper = new ToolTipWrapper(&window);
-    for (QWidget* widget : window.findChildren<QWidget*>())
+    for (QWidget* widget : Descendants(window))
         if (!widget->toolTip().isEmpty())
             widget->installEventFilter(wrapper);
+}
+
+QList<QWidget*> Descendants(const QWidget& parent) {
+    QList<QWidget*> found;
+    for (QObject* child : parent.children())
+        if (auto* widget = qobject_cast<QWidget*>(child)) {
+            found.append(widget);
+            found.append(Descendants(*widget));
+        }
+    return found;
+}
+
+void FitWrapped(QLabel* label, const QString& text, int width) {
+    label->setText(text);
+    const QFontMetrics metrics = label->fontMetrics();
+    const int needed =
+        metrics.boundingRect(QRect(0, 0, std::max(width, 50), 10000), Qt::TextWordWrap, text)
+            .height();
+    label->setMinimumHeight(std::max(needed, 2 * metrics.lineSpacing()) +
+                            label->contentsMargins().top() + label->contentsMargins().bottom());
 }
 
 QString LabelText(const QString& caption) {

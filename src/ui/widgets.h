@@ -40,6 +40,16 @@ private:
 // texts stay as they are.
 void WrapToolTips(QWidget& window);
 
+// Every widget below parent, depth first, each before those it holds and in
+// the order they were made.
+QList<QWidget*> Descendants(const QWidget& parent);
+
+// Word-wrapped labels get no more height from the layouts they sit in (a
+// status bar, a main window's frame) than their first showing asked for:
+// sets the text and gives the label the height it needs at width, two lines
+// at least.
+void FitWrapped(QLabel* label, const QString& text, int width);
+
 // Captions show "&&" as one "&" and mark no access key in a plain label.
 QString LabelText(const QString& caption);
 

@@ -4,6 +4,7 @@
 #include "entry/birth_entry.h"
 #include "entry/birth_summary.h"
 #include "platform/platform.h"
+#include "ui/widgets.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -13,11 +14,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardItemModel>
-#include <QStatusBar>
 #include <QTimer>
 
 #include <atomic>
@@ -45,36 +44,6 @@ QString MatchText(const atlas::Place& place) {
     return QStringLiteral("%1  (%2, %3, %4)")
         .arg(place.displayText(), Angle(atlas::ToDegreesMinutes(place.latitude), 'N', 'S'),
              Angle(atlas::ToDegreesMinutes(place.longitude), 'E', 'W'), place.timeZone);
-}
-
-template <typename T> T* Control(QWidget& window, const char* name) {
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
-
-// A wrapped line whose height FitWrapped sets from its text and whose width
-// its layout gives it. Its size hints say just that, so the layouts never
-// lay out its text to ask: for selectable text each asking is a whole text
-// document's layout.
-class FixedHeightLabel final : public QLabel {
-public:
-    bool hasHeightForWidth() const override { return false; }
-    QSize sizeHint() const override { return minimumSizeHint(); }
-    QSize minimumSizeHint() const override {
-        return {fontMetrics().averageCharWidth() * 10, minimumHeight()};
-    }
-};
-
-// Word-wrapped labels get no more height from the layouts they sit in (a
-// status bar, a main window's frame) than their first showing asked for:
-// give them the height their text needs at their width, two lines at least.
-void FitWrapped(QLabel* label, const QString& text, int width) {
-    label->setText(text);
-    const QFontMetrics metrics = label->fontMetrics();
-    const int needed =
-        metrics.boundingRect(QRect(0, 0, std::max(width, 50), 10000), Qt::TextWordWrap, text)
-            .height();
-    label->setMinimumHeight(std::max(needed, 2 * metrics.lineSpacing()) +
-                            label->contentsMargins().top() + label->contentsMargins().bottom());
 }
 
 bool Ready(const AtlasFuture& atlas) {
@@ -112,28 +81,22 @@ AtlasFuture SharedAtlas() {
     return load.future();
 }
 
-BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, AtlasSource atlas)
-    : QObject(&mainWindow), window_(mainWindow), platform_(platform), source_(atlas) {
-    setObjectName(QStringLiteral("birthplaceFinder"));
-    txtMCity_ = Control<QLineEdit>(window_, "txtMCity");
-    txtMState_ = Control<QLineEdit>(window_, "txtMState");
-    txtMCountry_ = Control<QLineEdit>(window_, "txtMCountry");
-    txtLatD_ = Control<QLineEdit>(window_, "txtLatD");
-    txtLatM_ = Control<QLineEdit>(window_, "txtLatM");
-    txtLonD_ = Control<QLineEdit>(window_, "txtLonD");
-    txtLonM_ = Control<QLineEdit>(window_, "txtLonM");
-    optLat_ = Control<QButtonGroup>(window_, "optLat");
-    optLong_ = Control<QButtonGroup>(window_, "optLong");
-    txtZoneHour_ = Control<QLineEdit>(window_, "txtZoneHour");
-    txtZoneMinute_ = Control<QLineEdit>(window_, "txtZoneMinute");
-    chkDST_ = Control<QCheckBox>(window_, "chkDST");
-    cboMonth_ = Control<QComboBox>(window_, "cboMonth");
-    cboDate_ = Control<QComboBox>(window_, "cboDate");
-    cboYear_ = Control<QComboBox>(window_, "cboYear");
-    cboHH_ = Control<QComboBox>(window_, "cboHH");
-    cboMM_ = Control<QComboBox>(window_, "cboMM");
-    lblPlaceZone_ = Control<QLabel>(window_, "lblPlaceZone");
-    Q_ASSERT(txtMCity_ && txtZoneHour_ && chkDST_ && cboMM_ && optLong_ && lblPlaceZone_);
+BirthplaceFinder::BirthplaceFinder(QWidget& window, const BirthplaceControls& controls,
+                                   Platform& platform, AtlasSource atlas)
+    : QObject(&window), window_(window), platform_(platform), source_(atlas),
+      lblPlaceZone_(controls.lblPlaceZone), txtMCity_(controls.txtMCity),
+      txtMState_(controls.txtMState), txtMCountry_(controls.txtMCountry),
+      txtLatD_(controls.txtLatD), txtLatM_(controls.txtLatM), txtLonD_(controls.txtLonD),
+      txtLonM_(controls.txtLonM), optLat_(controls.optLat), optLong_(controls.optLong),
+      txtZoneHour_(controls.txtZoneHour), txtZoneMinute_(controls.txtZoneMinute),
+      chkDST_(controls.chkDST), cboMonth_(controls.cboMonth), cboDate_(controls.cboDate),
+      cboYear_(controls.cboYear), cboHH_(controls.cboHH), cboMM_(controls.cboMM) {
+    for (const QObject* control : std::initializer_list<const QObject*>{
+             txtMCity_, txtMState_, txtMCountry_, txtLatD_, txtLatM_, txtLonD_, txtLonM_, optLat_,
+             optLong_, txtZoneHour_, txtZoneMinute_, chkDST_, cboMonth_, cboDate_, cboYear_, cboHH_,
+             cboMM_, lblPlaceZone_})
+        if (!control)
+            qFatal("BirthplaceFinder: a control is missing");
 
     lblPlaceZone_->setWordWrap(true);
     // After the flags, which would make it take the focus on a click.
@@ -344,33 +307,9 @@ QString BirthplaceFinder::zoneNote() const {
     return zoneFromAtlas() ? zoneAbbreviation_ : QString();
 }
 
-QString BirthSummaryFor(const QWidget& mainWindow, const ChartRecord& calculated) {
-    const auto* finder = mainWindow.findChild<BirthplaceFinder*>();
-    const QString place = finder ? finder->placeText() : QString();
-    const QString note = finder ? finder->zoneNote() : QString();
+QString BirthplaceFinder::birthSummary(const ChartRecord& calculated) const {
     return QString::fromStdString(
-        BirthSummary(calculated, place.toStdString(), note.toStdString()));
-}
-
-void ShowBirthSummary(QMainWindow& window, const QString& summary) {
-    auto* line = window.findChild<QLabel*>(QStringLiteral("lblBirthSummary"));
-    const bool added = !line;
-    if (added) {
-        line = new FixedHeightLabel;
-        line->setObjectName(QStringLiteral("lblBirthSummary"));
-        line->setWordWrap(true);
-        line->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        line->setFocusPolicy(Qt::NoFocus);
-        window.statusBar()->setSizeGripEnabled(false);
-        window.statusBar()->addWidget(line, 1);
-    }
-    // The status line spans the window less the status bar's margins.
-    FitWrapped(line, summary, window.width() - 16);
-    // A status bar asks a wrapped label's height at too narrow a width.
-    line->setMaximumHeight(line->minimumHeight());
-    // The window grows by the status line rather than squeezing the reading.
-    if (added)
-        window.resize(window.width(), window.height() + window.statusBar()->sizeHint().height());
+        BirthSummary(calculated, placeText().toStdString(), zoneNote().toStdString()));
 }
 
 } // namespace tivora

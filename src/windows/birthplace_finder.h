@@ -35,16 +35,39 @@ AtlasFuture SharedAtlas();
 // Where a finder gets its atlas from when it first needs it.
 using AtlasSource = AtlasFuture (*)();
 
+// The main window's controls a finder reads and fills.
+struct BirthplaceControls {
+    QLineEdit* txtMCity = nullptr;
+    QLineEdit* txtMState = nullptr;
+    QLineEdit* txtMCountry = nullptr;
+    QLineEdit* txtLatD = nullptr;
+    QLineEdit* txtLatM = nullptr;
+    QLineEdit* txtLonD = nullptr;
+    QLineEdit* txtLonM = nullptr;
+    QButtonGroup* optLat = nullptr;
+    QButtonGroup* optLong = nullptr;
+    QLineEdit* txtZoneHour = nullptr;
+    QLineEdit* txtZoneMinute = nullptr;
+    QCheckBox* chkDST = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHH = nullptr;
+    QComboBox* cboMM = nullptr;
+    QLabel* lblPlaceZone = nullptr; // the sentence saying what a chosen town filled in
+};
+
 // Offers atlas towns as the user types in the main window's City box and
 // fills the place, coordinate and zone boxes from the town chosen; the zone
-// follows the date and time until the user enters one. Attaches to the main
-// window's controls by their object names. The atlas is asked for when the
-// City box first takes the focus or is typed in, so its load never delays
-// the window's showing.
+// follows the date and time until the user enters one. The atlas is asked
+// for when the City box first takes the focus or is typed in, so its load
+// never delays the window's showing.
 class BirthplaceFinder final : public QObject {
     Q_OBJECT
 public:
-    BirthplaceFinder(QWidget& mainWindow, Platform& platform, AtlasSource atlas);
+    // Messages are shown over window, which also owns the finder.
+    BirthplaceFinder(QWidget& window, const BirthplaceControls& controls, Platform& platform,
+                     AtlasSource atlas);
 
     QCompleter* completer() const { return completer_; }
 
@@ -58,6 +81,9 @@ public:
     // abbreviation while the zone boxes hold the atlas's offset.
     QString placeText() const;
     QString zoneNote() const;
+    // The one-line summary of what Calculate used: the chart record it
+    // produced with the place text and zone note.
+    QString birthSummary(const ChartRecord& calculated) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,13 +132,5 @@ private:
     QComboBox* cboHH_ = nullptr;
     QComboBox* cboMM_ = nullptr;
 };
-
-// The one-line summary of what Calculate used: the chart record it produced
-// with the place text and zone note of the main window's finder.
-QString BirthSummaryFor(const QWidget& mainWindow, const ChartRecord& calculated);
-
-// Shows the summary in a status line (label lblBirthSummary) along the
-// bottom of the window.
-void ShowBirthSummary(QMainWindow& window, const QString& summary);
 
 } // namespace tivora

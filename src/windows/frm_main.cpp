@@ -304,7 +304,11 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     fillLists();
     loadDefaults();
     txtName->setFocus();
-    new BirthplaceFinder(*this, platform_, &SharedAtlas);
+    finder_ = new BirthplaceFinder(*this,
+                                   {txtMCity, txtMState, txtMCountry, txtLatD, txtLatM, txtLonD,
+                                    txtLonM, optLat, optLong, txtZoneHour, txtZoneMinute, chkDST,
+                                    cboMonth, cboDate, cboYear, cboHH, cboMM, lblPlaceZone},
+                                   platform_, &SharedAtlas);
 
     // The design size, grown where the platform's fonts need more room.
     const QSize design(485, 387 + menuBar()->sizeHint().height());
@@ -316,7 +320,7 @@ void frmMain::buildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* calculate = Named(file->addAction(QStringLiteral("&Calculate")), "mnuCalculate");
     connect(calculate, &QAction::triggered, this, &frmMain::cmdCalculate_Click);
-    AddHelpMenus(*menuBar(), *this, platform_, [this] { emit aboutRequested(); });
+    mnuMakeMoney = AddHelpMenus(*menuBar(), *this, platform_, [this] { emit aboutRequested(); });
 }
 
 QWidget* frmMain::buildEntryFrame() {
@@ -355,7 +359,8 @@ QWidget* frmMain::buildEntryFrame() {
 
     layout->addLayout(buildPlaceRows());
     // What a town chosen from the atlas filled in (BirthplaceFinder).
-    layout->addWidget(Named(new QLabel, "lblPlaceZone"));
+    lblPlaceZone = Named(new QLabel, "lblPlaceZone");
+    layout->addWidget(lblPlaceZone);
     layout->addWidget(buildCalculateButton());
     return frame;
 }
@@ -592,13 +597,13 @@ void frmMain::setEntry(const BirthEntry& e) {
 }
 
 void frmMain::cmdCalculate_Click() {
-    if (auto* finder = findChild<BirthplaceFinder*>(); finder && !finder->checkBeforeCalculate())
+    if (!finder_->checkBeforeCalculate())
         return;
     if (const auto message = Calculate(entry(), chart_, signs_)) {
         showEntryMessage(*message);
         return;
     }
-    emit calculated();
+    emit calculated(chart_, signs_, finder_->birthSummary(chart_));
 }
 
 void frmMain::cmdBrowser_Click() {
@@ -702,9 +707,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         // Qt would take the shared key as ambiguous and only move the focus;
         // while the menu entry is off, the key belongs to the button.
         const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        const auto* makeMoney = findChild<QAction*>(QStringLiteral("mnuMakeMoney"));
-        if (shortcut->key() == QKeySequence::mnemonic(cmdOpen->text()) && makeMoney &&
-            !makeMoney->isEnabled()) {
+        if (shortcut->key() == QKeySequence::mnemonic(cmdOpen->text()) &&
+            !mnuMakeMoney->isEnabled()) {
             cmdOpen->animateClick();
             return true;
         }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/chart_record.h"
 #include "entry/birth_entry.h"
+#include "signs/sign_tables.h"
 #include "ui/widgets.h"
 
 #include <string>
@@ -20,9 +22,8 @@ class QStyle;
 
 namespace tivora {
 
+class BirthplaceFinder;
 class Platform;
-struct ChartRecord;
-struct SignInformation;
 
 // The birth-data entry window. Its controls carry the names tests and callers find them by;
 // the checks and the mapping into the chart record live in birth_entry.h.
@@ -51,8 +52,10 @@ public:
     bool cobrandInFront() const;
 
 signals:
-    // Calculate succeeded: the chart record and the sign texts are current.
-    void calculated();
+    // Calculate succeeded: the chart record and sign texts it wrote, and the
+    // one-line summary of the birth data it used.
+    void calculated(const tivora::ChartRecord& chart, const tivora::SignInformation& signs,
+                    const QString& birthSummary);
     void aboutRequested();
 
 protected:
@@ -111,6 +114,9 @@ private:
     QCheckBox* chkDST = nullptr;
     LinkLabel* lblTZHelp = nullptr;
     QLabel* lblDSTNote = nullptr;
+    QLabel* lblPlaceZone = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+    BirthplaceFinder* finder_ = nullptr; // owned as a child of the window
     QStackedLayout* advertising_ = nullptr;
     LinkLabel* lblCobrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;

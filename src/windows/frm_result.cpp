@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -106,6 +107,42 @@ QLabel* MakeCaption(QWidget* parent, const ResultField& field, bool bold) {
     return caption;
 }
 
+// A wrapped line whose height FitWrapped sets from its text and whose width
+// its layout gives it. Its size hints say just that, so the layouts never
+// lay out its text to ask: for selectable text each asking is a whole text
+// document's layout.
+class FixedHeightLabel final : public QLabel {
+public:
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override { return minimumSizeHint(); }
+    QSize minimumSizeHint() const override {
+        return {fontMetrics().averageCharWidth() * 10, minimumHeight()};
+    }
+};
+
+// Short values in two columns: each caption right-aligned against its box,
+// the boxes taking the spare width.
+QGridLayout* CaptionedBoxes(QWidget* parent, const std::vector<const ResultField*>& fields,
+                            int spacing, std::vector<ResultFieldView>& built) {
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(spacing);
+    rows->setVerticalSpacing(spacing);
+    int row = 0;
+    for (const ResultField* field : fields) {
+        QLabel* caption = MakeCaption(parent, *field, false);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rows->addWidget(caption, row, 0);
+        QWidget* box = MakeBox(parent, *field);
+        // Screen readers name the box by its caption.
+        caption->setBuddy(box);
+        rows->addWidget(box, row, 1);
+        built.push_back({field, caption, box});
+        ++row;
+    }
+    rows->setColumnStretch(1, 1);
+    return rows;
+}
+
 } // namespace
 
 frmResult::frmResult(Platform& platform, const SignInformation& info, QWidget* parent)
@@ -142,9 +179,9 @@ frmResult::frmResult(Platform& platform, QWidget* parent)
 
 void frmResult::load(const SignInformation& info) {
     info_ = info;
-    // Loading, in its designed order.
+    // Loading, in its designed order: the panel, then the pages built.
     loadPanel();
-    loadFields(*fraPages);
+    loadFields(0);
     ShowPage(1);
     // Drawn once, after loading: until then the picture would be the list's
     // first, never seen.
@@ -218,39 +255,24 @@ QWidget* frmResult::buildLeftPanel() {
     picRashi->setAlignment(Qt::AlignCenter);
     column->addWidget(picRashi, 0, Qt::AlignHCenter);
 
-    auto* vedicName = new QLabel(QStringLiteral("Rashi"), panel);
-    vedicName->setObjectName(QStringLiteral("lblVedicName"));
-    vedicName->setTextFormat(Qt::PlainText);
-    vedicName->setFont(VerdanaFont(12, true));
-    vedicName->setAlignment(Qt::AlignCenter);
-    column->addWidget(vedicName);
+    lblVedicName = new QLabel(QStringLiteral("Rashi"), panel);
+    lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
+    lblVedicName->setTextFormat(Qt::PlainText);
+    lblVedicName->setFont(VerdanaFont(12, true));
+    lblVedicName->setAlignment(Qt::AlignCenter);
+    column->addWidget(lblVedicName);
 
-    auto* rows = new QGridLayout;
-    rows->setHorizontalSpacing(4);
-    rows->setVerticalSpacing(4);
-    int row = 0;
-    for (const ResultField* field : ResultFieldsOnPage(kResultLeftPanel)) {
-        QLabel* caption = MakeCaption(panel, *field, false);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        rows->addWidget(caption, row, 0);
-        QWidget* box = MakeBox(panel, *field);
-        // Screen readers name the box by its caption.
-        caption->setBuddy(box);
-        rows->addWidget(box, row, 1);
-        ++row;
-    }
-    rows->setColumnStretch(1, 1);
-    column->addLayout(rows);
+    column->addLayout(CaptionedBoxes(panel, ResultFieldsOnPage(kResultLeftPanel), 4, fields_));
     column->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* back = MakeButton(panel, QStringLiteral("cmdBack"), QStringLiteral("&Back"));
-    QPushButton* save = MakeButton(panel, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
-    buttons->addWidget(back);
-    buttons->addWidget(save);
+    cmdBack = MakeButton(panel, QStringLiteral("cmdBack"), QStringLiteral("&Back"));
+    cmdSave = MakeButton(panel, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
+    buttons->addWidget(cmdBack);
+    buttons->addWidget(cmdSave);
     column->addLayout(buttons);
-    connect(back, &QPushButton::clicked, this, &frmResult::backRequested);
-    connect(save, &QPushButton::clicked, this, &frmResult::saveRequested);
+    connect(cmdBack, &QPushButton::clicked, this, &frmResult::backRequested);
+    connect(cmdSave, &QPushButton::clicked, this, &frmResult::saveRequested);
     WrapToolTips(*panel);
     return panel;
 }
@@ -312,21 +334,7 @@ void frmResult::buildFieldPage(QFrame* frame, int page) {
     bool growing = false;
     if (page == 1 || page == 7) {
         // Short values: captions right-aligned against their boxes.
-        auto* rows = new QGridLayout;
-        rows->setHorizontalSpacing(6);
-        rows->setVerticalSpacing(6);
-        int row = 0;
-        for (const ResultField* field : fields) {
-            QLabel* caption = MakeCaption(frame, *field, false);
-            caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            rows->addWidget(caption, row, 0);
-            QWidget* box = MakeBox(frame, *field);
-            caption->setBuddy(box);
-            rows->addWidget(box, row, 1);
-            ++row;
-        }
-        rows->setColumnStretch(1, 1);
-        column->addLayout(rows);
+        column->addLayout(CaptionedBoxes(frame, fields, 6, fields_));
     } else {
         for (const ResultField* field : fields) {
             if (field != fields.front())
@@ -334,6 +342,7 @@ void frmResult::buildFieldPage(QFrame* frame, int page) {
             QLabel* caption = MakeCaption(frame, *field, true);
             QWidget* box = MakeBox(frame, *field);
             caption->setBuddy(box);
+            fields_.push_back({field, caption, box});
             column->addWidget(caption);
             column->addWidget(box, field->multiLine ? 1 : 0);
             growing = growing || field->multiLine;
@@ -456,29 +465,30 @@ void frmResult::arrangeFocus() {
     // The tab strip comes first, then the panel; each page's controls go
     // between the two as the page is built.
     QList<QWidget*> order{TS};
-    for (const char* name : {"txtRullingPlanet", "txtEnglishName", "txtInbornNature", "txtSymbol",
-                             "txtSignColor", "cmdBack", "cmdSave"})
-        order.append(findChild<QWidget*>(QString::fromLatin1(name)));
+    for (const char* name :
+         {"txtRullingPlanet", "txtEnglishName", "txtInbornNature", "txtSymbol", "txtSignColor"})
+        for (const ResultFieldView& built : fields_)
+            if (qstrcmp(built.field->boxName, name) == 0)
+                order.append(built.box);
+    order << cmdBack << cmdSave;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     TS->setFocus();
 }
 
 void frmResult::loadPanel() {
-    findChild<QLabel*>(QStringLiteral("lblVedicName"))
-        ->setText(QString::fromStdString(info_.VedicName));
+    lblVedicName->setText(QString::fromStdString(info_.VedicName));
     TS->setTabText(6, LuckyTabCaption(info_));
-    loadFields(*findChild<QWidget*>(QStringLiteral("fraLeftPanel")));
     pictureIndex_ = ResultPictureIndex(SignPictureKeys(), QString::fromStdString(info_.EnglishName),
                                        pictureIndex_);
 }
 
-void frmResult::loadFields(QWidget& area) {
-    for (const ResultField& field : ResultFields()) {
+void frmResult::loadFields(std::size_t from) {
+    for (std::size_t i = from; i < fields_.size(); ++i) {
+        const ResultField& field = *fields_[i].field;
         if (field.namesRashi)
-            if (auto* caption = area.findChild<QLabel*>(QString::fromLatin1(field.captionName)))
-                caption->setText(LoadedCaption(field, info_));
-        QWidget* box = area.findChild<QWidget*>(QString::fromLatin1(field.boxName));
+            fields_[i].caption->setText(LoadedCaption(field, info_));
+        QWidget* box = fields_[i].box;
         if (auto* line = qobject_cast<QLineEdit*>(box)) {
             line->setText(LoadedValue(field, info_));
             // Show a long value from its start, not its end.
@@ -494,15 +504,16 @@ void frmResult::ensurePage(int k) {
     if (!frame || frame->layout())
         return;
     // Built while hidden, so its controls show with it.
+    const std::size_t firstField = fields_.size();
     if (k == kResultAboutPage)
         buildAboutPage(frame);
     else
         buildFieldPage(frame, k);
-    loadFields(*frame);
+    loadFields(firstField);
     WrapToolTips(*frame);
     // Its controls follow the tab strip in the focus order.
     QWidget* previous = TS;
-    for (QWidget* child : frame->findChildren<QWidget*>())
+    for (QWidget* child : Descendants(*frame))
         if (child->focusPolicy() & Qt::TabFocus) {
             setTabOrder(previous, child);
             previous = child;
@@ -515,6 +526,26 @@ void frmResult::renderPictures() {
     picRashi->setPixmap(SignPicture(pictureIndex_, ratio));
     if (currentPage() == kResultAboutPage)
         drawAboutIcon();
+}
+
+void frmResult::setBirthSummary(const QString& summary) {
+    const bool added = !lblBirthSummary;
+    if (added) {
+        lblBirthSummary = new FixedHeightLabel;
+        lblBirthSummary->setObjectName(QStringLiteral("lblBirthSummary"));
+        lblBirthSummary->setWordWrap(true);
+        lblBirthSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        lblBirthSummary->setFocusPolicy(Qt::NoFocus);
+        statusBar()->setSizeGripEnabled(false);
+        statusBar()->addWidget(lblBirthSummary, 1);
+    }
+    // The status line spans the window less the status bar's margins.
+    FitWrapped(lblBirthSummary, summary, width() - 16);
+    // A status bar asks a wrapped label's height at too narrow a width.
+    lblBirthSummary->setMaximumHeight(lblBirthSummary->minimumHeight());
+    // The window grows by the status line rather than squeezing the reading.
+    if (added)
+        resize(width(), height() + statusBar()->sizeHint().height());
 }
 
 void frmResult::drawAboutIcon() {

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "reading/result_fields.h"
 #include "signs/sign_tables.h"
 #include "ui/widgets.h"
 
+#include <vector>
+
 class QFrame;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 class QWidget;
 
@@ -12,6 +16,13 @@ namespace tivora {
 
 class Platform;
 class TabStrip;
+
+// A field of the reading as the window shows it: its caption and its box.
+struct ResultFieldView {
+    const ResultField* field;
+    QLabel* caption;
+    QWidget* box;
+};
 
 // The reading of the current sign: a fixed panel with the sign's name,
 // picture and basic attributes, and eight pages chosen by the tab strip or
@@ -37,6 +48,10 @@ public:
     void ShowPage(int k);
     int currentPage() const;
 
+    // The one-line summary of the birth the reading was made from, in a
+    // status line along the bottom of the window.
+    void setBirthSummary(const QString& summary);
+
 signals:
     // Back: the application shows a fresh main window and unloads this one.
     void backRequested();
@@ -59,7 +74,8 @@ private:
     QWidget* buildPageButtons(QWidget* frame, int page);
     void arrangeFocus();
     void loadPanel();
-    void loadFields(QWidget& area);
+    // Fills the fields built from position from on.
+    void loadFields(std::size_t from);
     void renderPictures();
     // The designed size, or more where the controls need it.
     void fitDesignSize();
@@ -72,6 +88,11 @@ private:
     QStackedWidget* fraPages = nullptr;
     QLabel* picRashi = nullptr;
     QLabel* picIcon = nullptr;
+    QLabel* lblVedicName = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QLabel* lblBirthSummary = nullptr;
+    std::vector<ResultFieldView> fields_; // in the order they were built
     int pictureIndex_ = 0;
     qreal renderedRatio_ = 0;
     bool screenWatched_ = false;

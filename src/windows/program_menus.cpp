@@ -17,8 +17,8 @@ QAction* Named(QAction* action, const char* name) {
 
 } // namespace
 
-void AddHelpMenus(QMenuBar& bar, QObject& context, Platform& platform,
-                  const std::function<void()>& about) {
+QAction* AddHelpMenus(QMenuBar& bar, QObject& context, Platform& platform,
+                      const std::function<void()>& about) {
     QMenu* help = bar.addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* online = Named(help->addAction(QStringLiteral("&Online Help")), "mnuOnline");
@@ -40,6 +40,7 @@ void AddHelpMenus(QMenuBar& bar, QObject& context, Platform& platform,
     QObject::connect(update, &QAction::triggered, &context, [p] { OpenDownloadPage(*p); });
     QObject::connect(aboutEntry, &QAction::triggered, &context, [about] { about(); });
     QObject::connect(makeMoney, &QAction::triggered, &context, [p] { OpenFullyBrandedPage(*p); });
+    return makeMoney;
 }
 
 } // namespace tivora

@@ -192,7 +192,7 @@ private slots:
         // Laid out as a window built for this reading at Calculate would be.
         QVERIFY(QTest::qWaitForWindowExposed(prepared));
         frmResult direct(*platform, app->signs());
-        ShowBirthSummary(direct, app->birthSummary());
+        direct.setBirthSummary(app->birthSummary());
         direct.show();
         QVERIFY(QTest::qWaitForWindowExposed(&direct));
         QCOMPARE(prepared->size(), direct.size());

@@ -117,7 +117,25 @@ private slots:
         // A second finder on the shown window, counting what it asks for.
         static int asked = 0;
         asked = 0;
-        BirthplaceFinder finder(*main(), *platform, [] {
+        const BirthplaceControls controls{box("txtMCity"),
+                                          box("txtMState"),
+                                          box("txtMCountry"),
+                                          box("txtLatD"),
+                                          box("txtLatM"),
+                                          box("txtLonD"),
+                                          box("txtLonM"),
+                                          child<QButtonGroup>("optLat"),
+                                          child<QButtonGroup>("optLong"),
+                                          box("txtZoneHour"),
+                                          box("txtZoneMinute"),
+                                          child<QCheckBox>("chkDST"),
+                                          child<QComboBox>("cboMonth"),
+                                          child<QComboBox>("cboDate"),
+                                          child<QComboBox>("cboYear"),
+                                          child<QComboBox>("cboHH"),
+                                          child<QComboBox>("cboMM"),
+                                          child<QLabel>("lblPlaceZone")};
+        BirthplaceFinder finder(*main(), controls, *platform, [] {
             ++asked;
             return SharedAtlas();
         });
