@@ -81,7 +81,7 @@ QPixmap ProgramIconPixmap(int side) {
     // The image only borrows the pixels; fromImage copies them.
     const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), side, side, side * 4,
                        QImage::Format_ARGB32_Premultiplied);
-    const QPixmap pixmap = QPixmap::fromImage(image);
+    QPixmap pixmap = QPixmap::fromImage(image);
     cache.insert(side, pixmap);
     return pixmap;
 }
