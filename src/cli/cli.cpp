@@ -136,13 +136,15 @@ int RunOpen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
                                              "East or West",
                                              "North or South",
                                              "daylight saving",
-                                             "full name"};
+                                             "full name",
+                                             "town"};
     for (const ReadingFileNote& note : notes)
         err << "tivora-cli: warning: line " << note.line << " (" << kLineNames[note.line - 1]
             << (note.missing ? ") is missing" : ") is not a value it can take and was ignored")
             << "\n";
     if (!job.run())
         return Refuse(err, job.message->text);
+    UseSavedTown(job);
     out << (json ? ReadingJson(job) : ReadingText(job));
     return notes.empty() ? kDone : kRefused;
 }
