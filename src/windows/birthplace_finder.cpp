@@ -326,8 +326,8 @@ void BirthplaceFinder::updateSentence() {
             if (side->totalMinutes == *typed)
                 text = atlas::FilledText(place.displayText(), place.timeZone, date, time, *side);
     }
-    emit clockZoneOffered(offered);
     showSentence(text);
+    emit clockZoneOffered(offered);
 }
 
 BirthTown BirthplaceFinder::town() const {
@@ -355,6 +355,12 @@ void BirthplaceFinder::restoreTown(const BirthTown& town) {
         text(town.name), text(town.region), text(town.countryCode), text(town.timeZone),
         coordinate(txtLatD_, txtLatM_, optLat_->checkedId() == 1),
         coordinate(txtLonD_, txtLonM_, optLong_->checkedId() == 1)));
+    // A saved reading keeps the town, not the place boxes.
+    writing_ = true;
+    txtMCity_->setText(follower_.place().name);
+    txtMState_->setText(follower_.place().region);
+    txtMCountry_->setText(follower_.place().country);
+    writing_ = false;
     fill_ = atlas::FillForPlace(follower_.place(), enteredDate(), enteredTime());
     const bool unique = fill_.offsets.kind == atlas::LocalTimeKind::Unique;
     // What choosing the town would have put into the zone boxes.

@@ -64,8 +64,8 @@ public:
     // The chosen town while the coordinate boxes hold its coordinates.
     BirthTown town() const;
     // After the boxes were filled from a saved birth: takes up its town (none
-    // forgets any), following the date with the zone when the boxes hold
-    // what the town's clocks kept, else leaving the user's zone standing.
+    // forgets any), writing its names into the place boxes, following the date with the zone when
+    // the boxes hold what the town's clocks kept, else leaving the user's zone standing.
     void restoreTown(const BirthTown& town);
     // The town list is open under the City box.
     bool listShown() const;

@@ -299,7 +299,16 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     finder_ = new BirthplaceFinder(*this, platform_, &SharedAtlas);
     connect(finder_, &BirthplaceFinder::clockZoneOffered, this, [this](const QString& offset) {
         cmdUseClockZone->setText(tr("Use %1").arg(offset));
-        cmdUseClockZone->setVisible(!offset.isEmpty());
+        if (offset.isEmpty() || cmdUseClockZone->isVisible()) {
+            cmdUseClockZone->setVisible(!offset.isEmpty());
+            return;
+        }
+        cmdUseClockZone->show();
+        // The window grows by the button's row rather than squeezing the rows above.
+        centralWidget()->layout()->activate();
+        const int need = centralWidget()->layout()->totalHeightForWidth(centralWidget()->width());
+        if (need > centralWidget()->height())
+            resize(width(), height() + need - centralWidget()->height());
     });
     connect(cmdUseClockZone, &QPushButton::clicked, finder_, &BirthplaceFinder::useClockZone);
 
