@@ -650,7 +650,9 @@ void frmMain::fillRecentBirths() {
     const RecentBirths births = LoadRecentBirths(platform_);
     for (std::size_t i = 0; i < births.size(); ++i) {
         QString text = RecentBirthText(births[i]);
-        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        // A menu reads "&" as an access key and a tab as the start of a shortcut.
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"))
+            .replace(QLatin1Char('\t'), QLatin1Char(' '));
         QAction* action = mnuRecentBirths->addAction(text);
         action->setObjectName(QStringLiteral("mnuRecentBirth%1").arg(i));
         connect(action, &QAction::triggered, this,

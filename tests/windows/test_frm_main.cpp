@@ -1081,6 +1081,12 @@ private slots:
             QStringLiteral("Child 11 && co, 1 Jan 2000 12:00, 28\u00B0 37' N, 77\u00B0 13' E"));
         QVERIFY(child<QAction>("mnuRecentBirth9")->text().startsWith("Child 2 && co"));
         QVERIFY(!child<QAction>("mnuRecentBirth10"));
+        if (const QString folder = qEnvironmentVariable("TIVORA_SHOTS"); !folder.isEmpty()) {
+            recent->popup(window->mapToGlobal(QPoint(20, 20)));
+            QVERIFY(QTest::qWaitForWindowExposed(recent));
+            recent->grab().save(folder + QStringLiteral("/recent-births.png"));
+            recent->hide();
+        }
 
         // Choosing one puts back every entry.
         window->setEntry(BirthEntry{});
