@@ -179,12 +179,15 @@ QByteArray ReadingFileBytes(const ChartRecord& chart) {
         bytes += ScrambleText(field) + "\r\n";
     // Readers that stop at line 15 never see line 16; it is written only
     // when line 1 loses part of the name.
+    // Line 17 needs a line 16 before it: the full name then stands there even
+    // when line 1 holds it, which readers of sixteen lines take as it is.
     const QString name = QString::fromStdString(chart.BirthName);
-    if (FromWindows1252(ReducedName(name)) != name)
+    const bool town = !chart.BirthPlace.empty();
+    if (FromWindows1252(ReducedName(name)) != name || (town && !name.isEmpty()))
         bytes += ScrambleText(kFullNameMark + name.toUtf8().toBase64()) + "\r\n";
-    else if (!chart.BirthPlace.empty())
-        bytes += "\r\n"; // line 16 left empty: the name fits line 1
-    if (!chart.BirthPlace.empty())
+    else if (town)
+        bytes += "\r\n";
+    if (town)
         bytes += ScrambleText(TownLine(chart.BirthPlace)) + "\r\n";
     return bytes;
 }

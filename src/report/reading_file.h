@@ -19,8 +19,8 @@ inline constexpr qint64 kMaxReadingFileSize = 64 * 1024;
 
 // The fifteen scrambled lines, each ending CR LF, from the chart record; a
 // sixteenth line carries the full name in UTF-8 when line 1 cannot hold it,
-// and a seventeenth the atlas town when there is one (line 16 then empty if
-// the name needs none).
+// and a seventeenth the atlas town when there is one (line 16 then carries
+// the name whether line 1 holds it or not).
 QByteArray ReadingFileBytes(const ChartRecord& chart);
 
 // Writes the file's bytes to a device; false when the device fails or the

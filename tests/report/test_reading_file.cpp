@@ -263,8 +263,12 @@ private slots:
         QCOMPARE(b.size(), 18); // seventeen lines and the empty rest
         for (qsizetype i = 0; i + 1 < a.size(); ++i)
             QCOMPARE(b[i], a[i]);
-        if (a.size() == 16)
-            QCOMPARE(b[15], QByteArray("\r")); // line 16 only holds the place of 17
+        // Where line 1 holds the name, line 16 carries it all the same, so
+        // a reader of sixteen lines finds nothing to pass over.
+        QCOMPARE(ScrambleText(UnscrambleText(b[15].chopped(1))), b[15].chopped(1));
+        BirthEntry sixteen = SomeEntry();
+        QVERIFY(ApplyReadingFileLines(ReadingFileLines(with).mid(0, 16), sixteen).empty());
+        QCOMPARE(QString::fromStdString(sixteen.name), name);
         for (const char byte : b[16].chopped(1))
             QVERIFY(static_cast<unsigned char>(byte) >= 85);
 
@@ -280,6 +284,18 @@ private slots:
         QCOMPARE(OpenReadingFile(path, opened, &notes), OpenResult::Applied);
         QVERIFY(notes.empty());
         QCOMPARE(opened.town, withTown.BirthPlace);
+    }
+
+    void emptyNameLeavesLineSixteenEmptyBeforeTheTown() {
+        ChartRecord c = DelhiChart();
+        c.BirthName.clear();
+        c.BirthPlace = {"Delhi", "", "IN", "Asia/Kolkata"};
+        const QByteArray bytes = ReadingFileBytes(c);
+        QCOMPARE(Line(bytes, 15), QByteArray());
+        BirthEntry e = SomeEntry();
+        QVERIFY(ApplyReadingFileLines(ReadingFileLines(bytes), e).empty());
+        QCOMPARE(e.town, c.BirthPlace);
+        QVERIFY(e.name.empty());
     }
 
     void malformedLineSeventeenGivesNoTown() {
