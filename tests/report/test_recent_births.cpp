@@ -1,5 +1,4 @@
 #include "report/recent_births.h"
-#include "support/fake_platform.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -122,18 +121,6 @@ private slots:
         const RecentBirths births = RecentBirthsFrom(value);
         QCOMPARE(births.size(), std::size_t(1));
         QCOMPARE(births[0].name, std::string("Kept"));
-    }
-
-    void platformSettingsRememberAndClear() {
-        test::FakePlatform platform;
-        RememberBirth(platform, Birth("One"));
-        RememberBirth(platform, Birth("Two"));
-        RememberBirth(platform, Birth("One"));
-        const RecentBirths births = LoadRecentBirths(platform);
-        QCOMPARE(births.size(), std::size_t(2));
-        QCOMPARE(births[0].name, std::string("One"));
-        ClearRecentBirths(platform);
-        QVERIFY(LoadRecentBirths(platform).empty());
     }
 };
 
