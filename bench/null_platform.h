@@ -13,6 +13,9 @@ public:
     Answer message(QWidget*, const QString&, const QString&, Icon, Buttons) override {
         return Answer::Ok;
     }
+    int choose(QWidget*, const QString&, const QString&, Icon, const QStringList&) override {
+        return -1;
+    }
     int runModal(QDialog& dialog) override { return dialog.exec(); }
     QString openFileName(QWidget*, const FileRequest&) override { return {}; }
     QString saveFileName(QWidget*, const FileRequest&) override { return {}; }

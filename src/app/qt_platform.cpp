@@ -2,12 +2,14 @@
 
 #include "report/report_document.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -57,6 +59,21 @@ Platform::Answer QtPlatform::message(QWidget* parent, const QString& title, cons
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int QtPlatform::choose(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                       const QStringList& choices) {
+    QMessageBox box(ToQt(icon), title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(QCoreApplication::translate("QtPlatform", "Cancel"));
+    box.setEscapeButton(cancel);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.constFirst()));
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
 
 int QtPlatform::runModal(QDialog& dialog) {

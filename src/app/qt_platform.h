@@ -9,6 +9,8 @@ class QtPlatform final : public Platform {
 public:
     Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
                    Buttons buttons) override;
+    int choose(QWidget* parent, const QString& title, const QString& text, Icon icon,
+               const QStringList& choices) override;
     int runModal(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileRequest& request) override;
     QString saveFileName(QWidget* parent, const FileRequest& request) override;

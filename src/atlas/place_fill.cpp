@@ -1,6 +1,25 @@
 #include "atlas/place_fill.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 namespace tivora::atlas {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("tivora::atlas", text);
+}
+
+QString DayText(const QDate& date) {
+    return QLocale::c().toString(date, QStringLiteral("d MMM yyyy"));
+}
+
+QString ClockText(const QTime& time) {
+    return time.toString(QStringLiteral("HH:mm"));
+}
+
+} // namespace
 
 PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time) {
     PlaceFill fill;
@@ -29,11 +48,77 @@ PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time)
     return fill;
 }
 
-QString FoldQuestion(const LocalTimeOffsets& offsets) {
-    return offsets.message +
-           QStringLiteral(".\n\nWas the birth at the first of the two, %1?\n"
-                          "Yes: the first, %1. No: the second, %2.")
-               .arg(DescribeOffset(offsets.earlier), DescribeOffset(offsets.later));
+QString OffsetKindText(const ZoneOffset& offset, const QDate& date) {
+    if (offset.source == OffsetSource::LocalMeanTime)
+        return Tr("local mean time");
+    if (!offset.isDaylightTime)
+        return Tr("standard time");
+    // The zone database keeps no word for it; the extra hour of these years
+    // (India's UT+6:30, America's "War Time") was war time nearly everywhere.
+    if (date >= QDate(1939, 9, 1) && date <= QDate(1945, 12, 31))
+        return Tr("war time");
+    return Tr("daylight saving");
+}
+
+QString OffsetChoiceText(const ZoneOffset& offset) {
+    const QString& name = offset.abbreviation;
+    // tzdata spells unnamed offsets as "+0630": saying them twice helps nobody.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('+')) || name.startsWith(QLatin1Char('-')))
+        return OffsetText(offset.totalMinutes);
+    return name + QStringLiteral(", ") + OffsetText(offset.totalMinutes);
+}
+
+QString SkippedTimeMessage(const QString& town, const QDate& date, const QTime& time,
+                           const LocalTimeOffsets& offsets) {
+    const int skipped = offsets.clocksBefore.secsTo(offsets.clocksAfter);
+    return Tr("On %1 the clocks in %2 went forward from %3 (%4) to %5 (%6): %7 never "
+              "happened there.\n\nPlease enter the time of birth as it was registered. If the "
+              "record itself says %7, the birth was at %8 by the clocks after the change: "
+              "enter that time.")
+        .arg(DayText(date), town, ClockText(offsets.clocksBefore),
+             OffsetChoiceText(offsets.earlier), ClockText(offsets.clocksAfter),
+             OffsetChoiceText(offsets.later), ClockText(time), ClockText(time.addSecs(skipped)));
+}
+
+QString RepeatedTimeQuestion(const QString& town, const QDate& date, const QTime& time,
+                             const LocalTimeOffsets& offsets) {
+    return Tr("On %1 the clocks in %2 went back from %3 to %4, so %5 happened twice: first "
+              "on %6, then on %7.\n\nWhich one was the time of birth?")
+        .arg(DayText(date), town, ClockText(offsets.clocksBefore), ClockText(offsets.clocksAfter),
+             ClockText(time), OffsetChoiceText(offsets.earlier), OffsetChoiceText(offsets.later));
+}
+
+QStringList RepeatedTimeChoices(const LocalTimeOffsets& offsets) {
+    return {Tr("Earlier: %1").arg(OffsetChoiceText(offsets.earlier)),
+            Tr("Later: %1").arg(OffsetChoiceText(offsets.later))};
+}
+
+QString TypedZoneText(const QString& town, const QDate& date, const QTime& time, int typedMinutes,
+                      const ZoneOffset& clocks) {
+    return Tr("You typed %1; clocks in %2 on %3 at %4 kept %5 (%6)")
+        .arg(OffsetText(typedMinutes), town, DayText(date), ClockText(time),
+             OffsetText(clocks.totalMinutes), OffsetKindText(clocks, date));
+}
+
+QString UnchosenCityText(const QString& typed) {
+    return Tr("\u201C%1\u201D is not a town chosen from the list. Choose the town from the list "
+              "under City, or type the latitude, the longitude and the time zone yourself.")
+        .arg(typed);
+}
+
+Place RestoredPlace(const QString& name, const QString& region, const QString& countryCode,
+                    const QString& timeZone, double latitude, double longitude) {
+    Place place;
+    place.name = name;
+    place.region = region;
+    place.countryCode = countryCode;
+    const QLocale::Territory territory = QLocale::codeToTerritory(countryCode);
+    place.country =
+        territory == QLocale::AnyTerritory ? countryCode : QLocale::territoryToString(territory);
+    place.timeZone = timeZone;
+    place.latitude = latitude;
+    place.longitude = longitude;
+    return place;
 }
 
 } // namespace tivora::atlas

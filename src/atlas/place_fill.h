@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 namespace tivora::atlas {
@@ -22,9 +23,38 @@ struct PlaceFill {
 };
 PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time);
 
-// The question Calculate asks when the local time happened twice: Yes means
-// the first occurrence.
-QString FoldQuestion(const LocalTimeOffsets& offsets);
+// What kind of clock time an offset was, for the place sentence: "local mean
+// time", "war time" (an extra hour kept during the Second World War),
+// "daylight saving" or "standard time".
+QString OffsetKindText(const ZoneOffset& offset, const QDate& date);
+
+// "CEST, UT+2:00"; just "UT+6:30" where the zone has no name for it.
+QString OffsetChoiceText(const ZoneOffset& offset);
+
+// Calculate's refusal of a time the clocks of town skipped: which hour never
+// happened there and what to enter instead.
+QString SkippedTimeMessage(const QString& town, const QDate& date, const QTime& time,
+                           const LocalTimeOffsets& offsets);
+
+// Calculate's question for a time the clocks of town showed twice, and its
+// two answers ("Earlier: CEST, UT+2:00", "Later: CET, UT+1:00") besides Cancel.
+QString RepeatedTimeQuestion(const QString& town, const QDate& date, const QTime& time,
+                             const LocalTimeOffsets& offsets);
+QStringList RepeatedTimeChoices(const LocalTimeOffsets& offsets);
+
+// The place sentence when the zone boxes hold a zone the user set that is not
+// what the town's clocks kept: "You typed UT+5:30; clocks in Kolkata on
+// 1 Jun 1943 at 20:00 kept UT+6:30 (war time)".
+QString TypedZoneText(const QString& town, const QDate& date, const QTime& time, int typedMinutes,
+                      const ZoneOffset& clocks);
+
+// The place sentence for a City text typed but not chosen from the list.
+QString UnchosenCityText(const QString& typed);
+
+// A town as a saved reading keeps it, found again without the atlas: the
+// country's name from its code, the coordinates from the boxes.
+Place RestoredPlace(const QString& name, const QString& region, const QString& countryCode,
+                    const QString& timeZone, double latitude, double longitude);
 
 // The town the user chose and whether the zone boxes still follow it. The
 // zone follows the date and time until the user types a zone or picks one.

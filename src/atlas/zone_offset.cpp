@@ -78,8 +78,12 @@ QString NamedOffset(const ZoneOffset& o) {
     return o.abbreviation + QStringLiteral(" = ") + OffsetText(o.totalMinutes);
 }
 
+QTime WallTime(qint64 utcSeconds, int offsetSeconds) {
+    return QDateTime::fromSecsSinceEpoch(utcSeconds + offsetSeconds, Qt::UTC).time();
+}
+
 QString WallClock(qint64 utcSeconds, int offsetSeconds) {
-    const QTime t = QDateTime::fromSecsSinceEpoch(utcSeconds + offsetSeconds, Qt::UTC).time();
+    const QTime t = WallTime(utcSeconds, offsetSeconds);
     return t.toString(t.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
 }
 
@@ -142,6 +146,8 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
         result.earlier = ToOffset(first);
         result.later = ToOffset(second);
         const qint64 change = clock.changeBetween(wall - first.seconds, wall - second.seconds);
+        result.clocksBefore = WallTime(change, first.seconds);
+        result.clocksAfter = WallTime(change, second.seconds);
         result.message =
             QStringLiteral("%1 happened twice in %2: first at %3, then again at %4 "
                            "after the clocks went back from %5 to %6")
@@ -157,6 +163,8 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
     result.later = ToOffset(after);
     const qint64 change =
         clock.changeBetween(wall - *candidates.rbegin(), wall - *candidates.begin());
+    result.clocksBefore = WallTime(change, before.seconds);
+    result.clocksAfter = WallTime(change, after.seconds);
     result.message =
         QStringLiteral("%1 never happened in %2: the clocks jumped forward from %3 "
                        "to %4, from %5 to %6")

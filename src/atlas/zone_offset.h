@@ -42,6 +42,10 @@ struct LocalTimeOffsets {
     ZoneOffset earlier;
     ZoneOffset later;
     QString message; // plain words for every kind but Unique
+    // For NeverHappened and HappenedTwice: what the clocks showed just before
+    // the change and what they were set to (02:00 and 03:00 in spring).
+    QTime clocksBefore;
+    QTime clocksAfter;
 };
 
 // The offset(s) in force in zoneId at the local (wall-clock) date and time.

@@ -136,13 +136,15 @@ int RunOpen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
                                              "East or West",
                                              "North or South",
                                              "daylight saving",
-                                             "full name"};
+                                             "full name",
+                                             "town"};
     for (const ReadingFileNote& note : notes)
         err << "tivora-cli: warning: line " << note.line << " (" << kLineNames[note.line - 1]
             << (note.missing ? ") is missing" : ") is not a value it can take and was ignored")
             << "\n";
     if (!job.run())
         return Refuse(err, job.message->text);
+    UseSavedTown(job);
     out << (json ? ReadingJson(job) : ReadingText(job));
     return notes.empty() ? kDone : kRefused;
 }
@@ -288,7 +290,8 @@ batch    Reads CSV (RFC 4180, UTF-8; lines end in CR LF, LF or CR) from FILE
 
 open     Reads a saved reading file as the main window's Open command does
          (starting from the window's defaults) and prints the reading as
-         'reading' does.
+         'reading' does; a file that kept its atlas town adds Place and
+         TimeZone.
 save     Writes the saved reading file that the report window's Save
          command writes (".tvr" is added when FILE has no extension).
 report   Writes the formatted report, as the report window shows and prints

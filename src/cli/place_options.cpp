@@ -1,6 +1,7 @@
 #include "cli/place_options.h"
 
 #include "atlas/atlas.h"
+#include "atlas/place_fill.h"
 #include "atlas/zone_offset.h"
 
 #include <QDate>
@@ -59,6 +60,28 @@ std::string OffsetWords(const atlas::ZoneOffset& offset) {
 }
 
 } // namespace
+
+void UseSavedTown(ReadingJob& job) {
+    const ChartRecord& c = job.chart;
+    if (c.BirthPlace.empty())
+        return;
+    const auto value = [](int degrees, int minutes, bool negative) {
+        const double v = degrees + minutes / 60.0;
+        return negative ? -v : v;
+    };
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    const atlas::Place p = atlas::RestoredPlace(
+        text(c.BirthPlace.name), text(c.BirthPlace.region), text(c.BirthPlace.countryCode),
+        text(c.BirthPlace.timeZone), value(c.LatDegrees, c.LatMinutes, c.IsSouth),
+        value(c.LonDegrees, c.LonMinutes, !c.IsEast));
+    PlaceUse& use = job.placeUse;
+    use.used = true;
+    use.place = p.shortText().toStdString();
+    use.placeDisplay = p.displayText().toStdString();
+    use.latitude = p.latitude;
+    use.longitude = p.longitude;
+    use.timeZone = c.BirthPlace.timeZone;
+}
 
 bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string& error) {
     BirthEntry& e = job.entry;

@@ -27,6 +27,10 @@ struct PlaceOptions {
 // the local time never happened or happened twice without --fold.
 bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string& error);
 
+// A reading opened from a file that kept its atlas town: the town and its
+// zone id go to the output as --place would have put them.
+void UseSavedTown(ReadingJob& job);
+
 // places QUERY [--limit N] [--json]
 int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

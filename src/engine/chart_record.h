@@ -13,6 +13,22 @@ enum class ZoneDirection {
     West,          // behind universal time
 };
 
+// The atlas town a birth's place was chosen as: its name, first-level
+// region, ISO country code and IANA zone id, in UTF-8. Empty when the place
+// was typed in.
+struct BirthTown {
+    std::string name;
+    std::string region;
+    std::string countryCode;
+    std::string timeZone;
+
+    bool empty() const { return name.empty(); }
+    bool operator==(const BirthTown& other) const {
+        return name == other.name && region == other.region && countryCode == other.countryCode &&
+               timeZone == other.timeZone;
+    }
+};
+
 // The one record through which birth data reaches the engine and the
 // result comes back. Field names are the ones saved files and callers use.
 struct ChartRecord {
@@ -33,6 +49,7 @@ struct ChartRecord {
     bool IsSouth = false;
     bool IsDST = false;
     tivora::ZoneDirection ZoneDirection = ZoneDirection::FromLongitude;
+    BirthTown BirthPlace; // the engine does not use it; a saved reading keeps it
 
     // Engine constants, set at the start of every calculation.
     std::string SignAbbreviations;

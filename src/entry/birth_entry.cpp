@@ -296,6 +296,7 @@ void WriteBirthData(const BirthEntry& e, ChartRecord& c) {
     const bool picked =
         TrimmedView(e.zoneHour).rfind('-', 0) == 0 || TrimmedView(e.zoneMinute).rfind('-', 0) == 0;
     c.ZoneDirection = picked ? ZoneDirection::East : ZoneDirection::FromLongitude;
+    c.BirthPlace = e.town;
 }
 
 std::optional<EntryMessage> CheckPlace(const BirthEntry& e) {

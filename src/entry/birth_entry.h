@@ -32,6 +32,8 @@ struct BirthEntry {
     bool east = true;
     bool south = false;
     bool dst = false;
+    // The atlas town the place boxes were filled from, while they hold it.
+    BirthTown town;
 };
 
 enum class EntryField {

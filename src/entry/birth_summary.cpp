@@ -1,6 +1,7 @@
 #include "entry/birth_summary.h"
 
 #include "engine/ephemeris.h"
+#include "entry/birth_entry.h"
 
 #include <cmath>
 #include <cstdio>
@@ -99,8 +100,25 @@ std::string UniversalTimeText(const ChartRecord& c) {
     return ClockText(m.utMinutes) + " on " + DateText(DateOfJulianDay(m.julianDay + m.utDayShift));
 }
 
+std::string Unbroken(const std::string& text) {
+    std::string out;
+    for (const char ch : text)
+        out += ch == ' ' ? std::string("\xC2\xA0") : std::string(1, ch);
+    return out;
+}
+
+std::optional<int> EnteredOffsetMinutes(const BirthEntry& entry) {
+    if (!ToWholeNumber(entry.zoneHour) || !ToWholeNumber(entry.zoneMinute))
+        return std::nullopt;
+    ChartRecord chart;
+    WriteBirthData(entry, chart);
+    // The engine alone decides the direction of a zone; its run is cheap.
+    CalculateAscendant(chart);
+    return UtcOffsetMinutes(chart);
+}
+
 std::string BirthSummary(const ChartRecord& c, const std::string& place,
-                         const std::string& zoneNote) {
+                         const std::string& zoneNote, bool unbroken) {
     const Moment m = MomentOf(c);
     std::string text = c.BirthName + ", " + LocalDateTimeText(c) + ", ";
     text += place.empty() ? CoordinatesText(c) : place + " (" + CoordinatesText(c) + ")";
@@ -110,7 +128,7 @@ std::string BirthSummary(const ChartRecord& c, const std::string& place,
     text += ", " + ClockText(m.utMinutes) + " UT";
     if (m.utDayShift != 0)
         text += " on " + DateText(DateOfJulianDay(m.julianDay + m.utDayShift));
-    text += ", Ascendant " + c.AscendantText;
+    text += ", Ascendant " + (unbroken ? Unbroken(c.AscendantText) : c.AscendantText);
     return text;
 }
 

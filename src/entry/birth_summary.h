@@ -2,6 +2,7 @@
 
 #include "engine/chart_record.h"
 
+#include <optional>
 #include <string>
 
 namespace tivora {
@@ -29,7 +30,17 @@ std::string UniversalTimeText(const ChartRecord& calculated);
 // (e.g. "BST") when given, the universal time itself, and the ascendant.
 // "Asha, 15 Jul 1985 20:00, London, England, United Kingdom (51° 30' N,
 // 0° 7' W), UT+1:00 BST, 19:00 UT, Ascendant 13° 17' 55" Can"
+// With unbroken, the blanks within the ascendant are no-break spaces, so a
+// wrapped line never splits it.
 std::string BirthSummary(const ChartRecord& calculated, const std::string& place,
-                         const std::string& zoneNote);
+                         const std::string& zoneNote, bool unbroken = false);
+
+// The text with each blank made a no-break space (U+00A0, UTF-8).
+std::string Unbroken(const std::string& text);
+
+// Minutes ahead of universal time that the entry's zone boxes, DST box and
+// longitude would give Calculate; nothing while a zone box does not convert.
+struct BirthEntry;
+std::optional<int> EnteredOffsetMinutes(const BirthEntry& entry);
 
 } // namespace tivora

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QVariant>
 
@@ -31,6 +32,10 @@ public:
     // A message box; the program's boxes are all titled ProgramTitle().
     virtual Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
                            Buttons buttons = Buttons::Ok) = 0;
+    // A question answered by one of the named choices or by Cancel: the
+    // index of the choice taken, or -1 for Cancel (and for closing the box).
+    virtual int choose(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                       const QStringList& choices) = 0;
     // Runs a window of the program modally and returns its result (a
     // QDialog::DialogCode or the value given to done()).
     virtual int runModal(QDialog& dialog) = 0;

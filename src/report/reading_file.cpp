@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cerrno>
@@ -21,6 +22,10 @@ constexpr int kLineCount = 15;
 // Line 16 holds the full name when line 1 cannot: this mark, then the UTF-8
 // bytes in base64, so every byte stays below 171 and scrambles to 85 or more.
 constexpr char kFullNameMark[] = "UTF-8:";
+// Line 17 holds the atlas town: this mark, then the town, region, country
+// code and zone id, each its UTF-8 bytes in base64, separated by colons.
+constexpr char kTownMark[] = "TOWN:";
+constexpr int kTownLine = kLineCount + 1; // index of line 17
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 
@@ -110,6 +115,37 @@ std::optional<std::string> FullName(const QList<QByteArray>& lines) {
     return decoded.decoded.toStdString();
 }
 
+QByteArray TownLine(const BirthTown& town) {
+    QByteArrayList parts;
+    for (const std::string* field : {&town.name, &town.region, &town.countryCode, &town.timeZone})
+        parts << QByteArray::fromStdString(*field).toBase64();
+    return kTownMark + parts.join(':');
+}
+
+// The town of a well-formed line 17 (the mark, four strict base64 fields of
+// valid UTF-8, a name and a zone the system knows), or nothing.
+std::optional<BirthTown> TownOf(const QByteArray& line) {
+    if (!line.startsWith(kTownMark))
+        return std::nullopt;
+    const QByteArrayList parts = line.mid(qsizetype(sizeof kTownMark - 1)).split(':');
+    if (parts.size() != 4)
+        return std::nullopt;
+    std::string fields[4];
+    for (int k = 0; k < 4; ++k) {
+        const auto decoded =
+            QByteArray::fromBase64Encoding(parts[k], QByteArray::AbortOnBase64DecodingErrors);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        (void)utf8.decode(decoded.decoded);
+        if (!decoded || utf8.hasError())
+            return std::nullopt;
+        fields[k] = decoded.decoded.toStdString();
+    }
+    BirthTown town{fields[0], fields[1], fields[2], fields[3]};
+    if (town.name.empty() || !QTimeZone(QByteArray::fromStdString(town.timeZone)).isValid())
+        return std::nullopt;
+    return town;
+}
+
 bool Synced(SyncFunction sync, int fd) {
     int result;
     do
@@ -143,9 +179,16 @@ QByteArray ReadingFileBytes(const ChartRecord& chart) {
         bytes += ScrambleText(field) + "\r\n";
     // Readers that stop at line 15 never see line 16; it is written only
     // when line 1 loses part of the name.
+    // Line 17 needs a line 16 before it: the full name then stands there even
+    // when line 1 holds it, which readers of sixteen lines take as it is.
     const QString name = QString::fromStdString(chart.BirthName);
-    if (FromWindows1252(ReducedName(name)) != name)
+    const bool town = !chart.BirthPlace.empty();
+    if (FromWindows1252(ReducedName(name)) != name || (town && !name.isEmpty()))
         bytes += ScrambleText(kFullNameMark + name.toUtf8().toBase64()) + "\r\n";
+    else if (town)
+        bytes += "\r\n";
+    if (town)
+        bytes += ScrambleText(TownLine(chart.BirthPlace)) + "\r\n";
     return bytes;
 }
 
@@ -192,7 +235,7 @@ QList<QByteArray> ReadingFileLines(const QByteArray& content) {
     QList<QByteArray> lines;
     qsizetype start = 0;
     const qsizetype size = content.size();
-    while (start < size && lines.size() < kLineCount + 1) {
+    while (start < size && lines.size() < kTownLine + 1) {
         qsizetype end = content.indexOf(kCr, start);
         if (end < 0)
             end = size;
@@ -216,8 +259,14 @@ std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& line
 
     const std::optional<std::string> fullName = FullName(lines);
     entry.name = fullName ? *fullName : LineText(lines, 0);
-    if (!fullName)
+    // An empty line 16 only makes room for line 17.
+    if (!fullName && !(kLineCount < lines.size() && lines[kLineCount].isEmpty()))
         ignored(kLineCount);
+    const std::optional<BirthTown> town =
+        kTownLine < lines.size() ? TownOf(lines[kTownLine]) : std::nullopt;
+    entry.town = town.value_or(BirthTown{});
+    if (!town)
+        ignored(kTownLine);
 
     const auto month = DecimalNumber(LineText(lines, 1));
     const double position = month ? RoundHalfToEven(*month - 1) : -2;

@@ -18,7 +18,9 @@ inline constexpr const char* kCouldNotSaveMessage = "Could Not Save The File.";
 inline constexpr qint64 kMaxReadingFileSize = 64 * 1024;
 
 // The fifteen scrambled lines, each ending CR LF, from the chart record; a
-// sixteenth line carries the full name in UTF-8 when line 1 cannot hold it.
+// sixteenth line carries the full name in UTF-8 when line 1 cannot hold it,
+// and a seventeenth the atlas town when there is one (line 16 then carries
+// the name whether line 1 holds it or not).
 QByteArray ReadingFileBytes(const ChartRecord& chart);
 
 // Writes the file's bytes to a device; false when the device fails or the
@@ -34,14 +36,14 @@ bool SaveReadingFile(const ChartRecord& chart, const QString& path);
 using SyncFunction = int (*)(int fd);
 bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync);
 
-// Splits file content into at most sixteen unscrambled lines (CR LF, a lone
+// Splits file content into at most seventeen unscrambled lines (CR LF, a lone
 // CR or the end ends a line).
 QList<QByteArray> ReadingFileLines(const QByteArray& content);
 
 // Applies the lines to the entry as the Open command does: lists keep their
 // selection on unknown texts, month "0" clears it, flags compare with "1",
 // missing lines count as empty text. A well-formed line 16 gives the name,
-// otherwise line 1 does.
+// otherwise line 1 does; a well-formed line 17 gives the town, else none.
 // Returns the lines (1-based) that were missing or whose text was passed
 // over, leaving a list's selection or a flag at what it was or fell to.
 struct ReadingFileNote {

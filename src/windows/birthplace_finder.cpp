@@ -125,7 +125,11 @@ BirthplaceFinder::BirthplaceFinder(QWidget& window, const BirthplaceControls& co
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
             if (follower_.following())
                 refill(false);
+            else
+                updateSentence();
         });
+    // The hemisphere decides which way a typed zone counts.
+    connect(optLong_, &QButtonGroup::idToggled, this, [this] { updateSentence(); });
     // Typing or the picker: the user's zone stands from then on.
     for (QLineEdit* box : {txtZoneHour_, txtZoneMinute_})
         connect(box, &QLineEdit::textChanged, this, &BirthplaceFinder::zoneChangedByUser);
@@ -147,10 +151,10 @@ void BirthplaceFinder::startAtlas() {
 }
 
 void BirthplaceFinder::cityEdited(const QString& text) {
-    if (follower_.chosen() && text != follower_.place().name) {
+    cityTyped_ = true;
+    if (follower_.chosen() && text != follower_.place().name)
         follower_.forget();
-        FitWrapped(lblPlaceZone_, QString(), 0);
-    }
+    updateSentence();
     showMatches();
 }
 
@@ -198,6 +202,7 @@ void BirthplaceFinder::choose(const QModelIndex& index) {
     const std::shared_ptr<const atlas::Atlas> atlas = Ready(atlas_) ? atlas_.get() : nullptr;
     if (!atlas || !index.isValid())
         return;
+    cityTyped_ = false;
     follower_.choose(atlas->place(index.data(kPlaceRole).toInt()));
     refill(true);
 }
@@ -231,7 +236,8 @@ void BirthplaceFinder::refill(bool withPlace) {
     // Boxes that cannot say the offset are emptied: an old offset there would be wrong.
     writeZone(unique && fill_.boxes.expressible ? fill_.boxes : atlas::ZoneBoxes{});
     zoneAbbreviation_ = unique ? fill_.offsets.offset.abbreviation : QString();
-    FitWrapped(lblPlaceZone_, fill_.text, lblPlaceZone_->width());
+    emit clockZoneOffered(QString());
+    showSentence(fill_.text);
 }
 
 void BirthplaceFinder::writeZone(const atlas::ZoneBoxes& boxes) {
@@ -244,8 +250,122 @@ void BirthplaceFinder::writeZone(const atlas::ZoneBoxes& boxes) {
 }
 
 void BirthplaceFinder::zoneChangedByUser() {
-    if (!writing_)
+    if (writing_)
+        return;
+    follower_.userSetZone();
+    updateSentence();
+}
+
+void BirthplaceFinder::showSentence(const QString& text) {
+    FitWrapped(lblPlaceZone_, text, lblPlaceZone_->width());
+}
+
+void BirthplaceFinder::updateSentence() {
+    if (writing_)
+        return;
+    if (!follower_.chosen()) {
+        const QString typed = txtMCity_->text().trimmed();
+        emit clockZoneOffered(QString());
+        showSentence(cityTyped_ && !typed.isEmpty() ? atlas::UnchosenCityText(typed) : QString());
+        return;
+    }
+    if (follower_.following())
+        return; // refill() has said what it filled
+    // The user's zone stands: say what Calculate will use beside what the
+    // town's clocks kept.
+    const atlas::Place& place = follower_.place();
+    const QDate date = enteredDate();
+    const QTime time = enteredTime();
+    const atlas::PlaceFill clocks = atlas::FillForPlace(place, date, time);
+    const std::optional<int> typed = EnteredOffsetMinutes(enteredZone());
+    QString text = clocks.text;
+    QString offered;
+    const atlas::LocalTimeOffsets& o = clocks.offsets;
+    if (typed && o.kind == atlas::LocalTimeKind::Unique && *typed != o.offset.totalMinutes) {
+        text = atlas::TypedZoneText(place.name, date, time, *typed, o.offset);
+        if (clocks.boxes.expressible)
+            offered = atlas::OffsetText(o.offset.totalMinutes);
+    } else if (typed && o.kind != atlas::LocalTimeKind::Unique) {
+        // One of the two offsets of a clock change, as Calculate's answer wrote it.
+        for (const atlas::ZoneOffset* side : {&o.earlier, &o.later})
+            if (side->totalMinutes == *typed)
+                text = atlas::FilledText(place.displayText(), place.timeZone, date, time, *side);
+    }
+    showSentence(text);
+    emit clockZoneOffered(offered);
+}
+
+BirthTown BirthplaceFinder::town() const {
+    if (!coordinatesFromAtlas())
+        return {};
+    const atlas::Place& place = follower_.place();
+    return {place.name.toStdString(), place.region.toStdString(), place.countryCode.toStdString(),
+            place.timeZone.toStdString()};
+}
+
+void BirthplaceFinder::restoreTown(const BirthTown& town) {
+    cityTyped_ = false;
+    if (town.empty()) {
+        follower_.forget();
+        zoneAbbreviation_.clear();
+        updateSentence();
+        return;
+    }
+    const auto coordinate = [](const QLineEdit* degrees, const QLineEdit* minutes, bool negative) {
+        const double value = degrees->text().toInt() + minutes->text().toInt() / 60.0;
+        return negative ? -value : value;
+    };
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    follower_.choose(atlas::RestoredPlace(
+        text(town.name), text(town.region), text(town.countryCode), text(town.timeZone),
+        coordinate(txtLatD_, txtLatM_, optLat_->checkedId() == 1),
+        coordinate(txtLonD_, txtLonM_, optLong_->checkedId() == 1)));
+    // A saved reading keeps the town, not the place boxes.
+    writing_ = true;
+    txtMCity_->setText(follower_.place().name);
+    txtMState_->setText(follower_.place().region);
+    txtMCountry_->setText(follower_.place().country);
+    writing_ = false;
+    fill_ = atlas::FillForPlace(follower_.place(), enteredDate(), enteredTime());
+    const bool unique = fill_.offsets.kind == atlas::LocalTimeKind::Unique;
+    // What choosing the town would have put into the zone boxes.
+    if (!unique || !fill_.boxes.expressible)
+        fill_.boxes = atlas::ZoneBoxes{};
+    zoneAbbreviation_ = unique ? fill_.offsets.offset.abbreviation : QString();
+    // A file keeps the zone as a magnitude: the same offset counts as the
+    // town's, written back as choosing the town writes it.
+    const std::optional<int> held = EnteredOffsetMinutes(enteredZone());
+    if (unique && fill_.boxes.expressible && held == fill_.offsets.offset.totalMinutes)
+        writeZone(fill_.boxes);
+    if (!zoneFromAtlas()) {
         follower_.userSetZone();
+        updateSentence();
+        return;
+    }
+    emit clockZoneOffered(QString());
+    showSentence(fill_.text);
+}
+
+BirthEntry BirthplaceFinder::enteredZone() const {
+    BirthEntry zone;
+    zone.zoneHour = txtZoneHour_->text().toStdString();
+    zone.zoneMinute = txtZoneMinute_->text().toStdString();
+    zone.dst = chkDST_->isChecked();
+    zone.east = optLong_->checkedId() == 0;
+    zone.lonDegrees = txtLonD_->text().toStdString();
+    zone.lonMinutes = txtLonM_->text().toStdString();
+    return zone;
+}
+
+bool BirthplaceFinder::listShown() const {
+    return completer_->popup()->isVisible();
+}
+
+void BirthplaceFinder::useClockZone() {
+    if (!follower_.chosen())
+        return;
+    follower_.choose(follower_.place());
+    refill(false);
 }
 
 bool BirthplaceFinder::zoneFromAtlas() const {
@@ -268,17 +388,22 @@ bool BirthplaceFinder::checkBeforeCalculate() {
     if (!zoneFromAtlas())
         return true;
     const atlas::LocalTimeOffsets& offsets = fill_.offsets;
+    const QString& town = follower_.place().name;
     if (offsets.kind == atlas::LocalTimeKind::NeverHappened) {
-        platform_.message(&window_, ProgramTitle(), offsets.message + QLatin1Char('.'),
+        platform_.message(&window_, ProgramTitle(),
+                          atlas::SkippedTimeMessage(town, enteredDate(), enteredTime(), offsets),
                           Platform::Icon::Error);
         return false;
     }
     if (offsets.kind != atlas::LocalTimeKind::HappenedTwice || !fill_.boxes.hour.isEmpty())
         return true; // unique, or the doubled time's question already answered
-    const bool first = platform_.message(&window_, ProgramTitle(), atlas::FoldQuestion(offsets),
-                                         Platform::Icon::Question,
-                                         Platform::Buttons::YesNo) == Platform::Answer::Yes;
-    const atlas::ZoneOffset& chosen = first ? offsets.earlier : offsets.later;
+    const int answer =
+        platform_.choose(&window_, ProgramTitle(),
+                         atlas::RepeatedTimeQuestion(town, enteredDate(), enteredTime(), offsets),
+                         Platform::Icon::Question, atlas::RepeatedTimeChoices(offsets));
+    if (answer < 0)
+        return false; // Cancel: the user looks at the time again
+    const atlas::ZoneOffset& chosen = answer == 0 ? offsets.earlier : offsets.later;
     const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(chosen, follower_.place().longitude);
     if (!boxes.expressible) {
         platform_.message(&window_, ProgramTitle(), boxes.message, Platform::Icon::Error);
@@ -286,10 +411,8 @@ bool BirthplaceFinder::checkBeforeCalculate() {
     }
     writeZone(boxes);
     zoneAbbreviation_ = chosen.abbreviation;
-    FitWrapped(lblPlaceZone_,
-               atlas::FilledText(follower_.place().displayText(), follower_.place().timeZone,
-                                 enteredDate(), enteredTime(), chosen),
-               lblPlaceZone_->width());
+    showSentence(atlas::FilledText(follower_.place().displayText(), follower_.place().timeZone,
+                                   enteredDate(), enteredTime(), chosen));
     return true;
 }
 
@@ -309,7 +432,7 @@ QString BirthplaceFinder::zoneNote() const {
 
 QString BirthplaceFinder::birthSummary(const ChartRecord& calculated) const {
     return QString::fromStdString(
-        BirthSummary(calculated, placeText().toStdString(), zoneNote().toStdString()));
+        BirthSummary(calculated, placeText().toStdString(), zoneNote().toStdString(), true));
 }
 
 } // namespace tivora

@@ -2,6 +2,8 @@
 
 #include "atlas/atlas.h"
 #include "atlas/place_fill.h"
+#include "engine/chart_record.h"
+#include "entry/birth_entry.h"
 
 #include <QObject>
 #include <QString>
@@ -14,7 +16,6 @@ class QComboBox;
 class QCompleter;
 class QLabel;
 class QLineEdit;
-class QMainWindow;
 class QModelIndex;
 class QStandardItemModel;
 class QTimer;
@@ -85,6 +86,23 @@ public:
     // produced with the place text and zone note.
     QString birthSummary(const ChartRecord& calculated) const;
 
+    // The chosen town while the coordinate boxes hold its coordinates.
+    BirthTown town() const;
+    // After the boxes were filled from a saved birth: takes up its town (none
+    // forgets any), writing its names into the place boxes, following the date with the zone when
+    // the boxes hold what the town's clocks kept, else leaving the user's zone standing.
+    void restoreTown(const BirthTown& town);
+    // The town list is open under the City box.
+    bool listShown() const;
+    // Puts the offset the town's clocks kept into the zone boxes; the zone
+    // follows the date again.
+    void useClockZone();
+
+signals:
+    // The offset the town's clocks kept, which differs from the zone the
+    // user set ("UT+6:30"); empty when there is nothing to offer.
+    void clockZoneOffered(const QString& offset);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -96,10 +114,14 @@ private:
     void refill(bool withPlace);
     void writeZone(const atlas::ZoneBoxes& boxes);
     void zoneChangedByUser();
+    void updateSentence();
+    void showSentence(const QString& text);
     bool zoneFromAtlas() const;
     bool coordinatesFromAtlas() const;
     QDate enteredDate() const;
     QTime enteredTime() const;
+    // The zone, DST and longitude boxes, for the offset they give.
+    BirthEntry enteredZone() const;
 
     QWidget& window_;
     Platform& platform_;
@@ -109,6 +131,7 @@ private:
     atlas::PlaceFill fill_;
     QString zoneAbbreviation_; // of the offset now in the zone boxes
     bool writing_ = false;     // the finder itself is filling boxes
+    bool cityTyped_ = false;   // the City text was typed, not filled
 
     QCompleter* completer_ = nullptr;
     QStandardItemModel* matches_ = nullptr;

@@ -14,6 +14,7 @@
 #include "windows/frm_time_zone.h"
 #include "windows/program_menus.h"
 #include "windows/reading_commands.h"
+#include "windows/recent_births.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -290,6 +291,10 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     cmdOpen->installEventFilter(this);
     menuBar()->installEventFilter(this);
 
+    // Return in these boxes presses "Find My Lagna".
+    for (QLineEdit* box : {txtName, txtMCity, txtMState, txtMCountry})
+        box->installEventFilter(this);
+
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
@@ -309,6 +314,20 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
                                     txtLonM, optLat, optLong, txtZoneHour, txtZoneMinute, chkDST,
                                     cboMonth, cboDate, cboYear, cboHH, cboMM, lblPlaceZone},
                                    platform_, &SharedAtlas);
+    connect(finder_, &BirthplaceFinder::clockZoneOffered, this, [this](const QString& offset) {
+        cmdUseClockZone->setText(tr("Use %1").arg(offset));
+        if (offset.isEmpty() || cmdUseClockZone->isVisible()) {
+            cmdUseClockZone->setVisible(!offset.isEmpty());
+            return;
+        }
+        cmdUseClockZone->show();
+        // The window grows by the button's row rather than squeezing the rows above.
+        centralWidget()->layout()->activate();
+        const int need = centralWidget()->layout()->totalHeightForWidth(centralWidget()->width());
+        if (need > centralWidget()->height())
+            resize(width(), height() + need - centralWidget()->height());
+    });
+    connect(cmdUseClockZone, &QPushButton::clicked, finder_, &BirthplaceFinder::useClockZone);
 
     // The design size, grown where the platform's fonts need more room.
     const QSize design(485, 387 + menuBar()->sizeHint().height());
@@ -320,6 +339,10 @@ void frmMain::buildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* calculate = Named(file->addAction(QStringLiteral("&Calculate")), "mnuCalculate");
     connect(calculate, &QAction::triggered, this, &frmMain::cmdCalculate_Click);
+    mnuRecentBirths = file->addMenu(tr("&Recent Births"));
+    mnuRecentBirths->setObjectName(QStringLiteral("mnuRecentBirths"));
+    // Read from the settings only when the menu opens, not at start-up.
+    connect(file, &QMenu::aboutToShow, this, &frmMain::fillRecentBirths);
     mnuMakeMoney = AddHelpMenus(*menuBar(), *this, platform_, [this] { emit aboutRequested(); });
 }
 
@@ -361,6 +384,13 @@ QWidget* frmMain::buildEntryFrame() {
     // What a town chosen from the atlas filled in (BirthplaceFinder).
     lblPlaceZone = Named(new QLabel, "lblPlaceZone");
     layout->addWidget(lblPlaceZone);
+    // Offered when the zone typed differs from what the town's clocks kept.
+    cmdUseClockZone = Named(new QPushButton, "cmdUseClockZone");
+    cmdUseClockZone->hide();
+    auto* useRow = new QHBoxLayout;
+    useRow->addWidget(cmdUseClockZone);
+    useRow->addStretch();
+    layout->addLayout(useRow);
     layout->addWidget(buildCalculateButton());
     return frame;
 }
@@ -570,10 +600,15 @@ BirthEntry frmMain::entry() const {
     e.east = optLong->checkedId() == 0;
     e.south = optLat->checkedId() == 1;
     e.dst = chkDST->isChecked();
+    if (finder_)
+        e.town = finder_->town();
     return e;
 }
 
 void frmMain::setEntry(const BirthEntry& e) {
+    // The town of the entries before must not follow the new date.
+    if (finder_)
+        finder_->restoreTown({});
     txtName->setText(Text(e.name));
     cboMonth->setCurrentIndex(e.month);
     cboDate->setCurrentIndex(e.day);
@@ -594,15 +629,19 @@ void frmMain::setEntry(const BirthEntry& e) {
     optLat->button(e.south ? 1 : 0)->setChecked(true);
     chkDST->setChecked(e.dst);
     setZoneFromDaylightRow(false);
+    if (finder_)
+        finder_->restoreTown(e.town);
 }
 
 void frmMain::cmdCalculate_Click() {
     if (!finder_->checkBeforeCalculate())
         return;
-    if (const auto message = Calculate(entry(), chart_, signs_)) {
+    const BirthEntry birth = entry();
+    if (const auto message = Calculate(birth, chart_, signs_)) {
         showEntryMessage(*message);
         return;
     }
+    RememberBirth(platform_, birth);
     emit calculated(chart_, signs_, finder_->birthSummary(chart_));
 }
 
@@ -621,7 +660,35 @@ void frmMain::cmdOpen_Click() {
     if (!OpenReadingCommand(platform_, this, e))
         return;
     setEntry(e);
+    RememberBirth(platform_, entry());
     cmdCalculate_Click();
+}
+
+void frmMain::fillRecentBirths() {
+    mnuRecentBirths->clear();
+    const RecentBirths births = LoadRecentBirths(platform_);
+    for (std::size_t i = 0; i < births.size(); ++i) {
+        QString text = RecentBirthText(births[i]);
+        // A menu reads "&" as an access key and a tab as the start of a shortcut.
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"))
+            .replace(QLatin1Char('\t'), QLatin1Char(' '));
+        QAction* action = mnuRecentBirths->addAction(text);
+        action->setObjectName(QStringLiteral("mnuRecentBirth%1").arg(i));
+        connect(action, &QAction::triggered, this,
+                [this, i] { restoreRecentBirth(static_cast<int>(i)); });
+    }
+    mnuRecentBirths->addSeparator();
+    QAction* clear = mnuRecentBirths->addAction(tr("&Clear Recent Births"));
+    clear->setObjectName(QStringLiteral("mnuClearRecentBirths"));
+    clear->setEnabled(!births.empty());
+    connect(clear, &QAction::triggered, this, [this] { ClearRecentBirths(platform_); });
+    mnuRecentBirths->setEnabled(!births.empty());
+}
+
+void frmMain::restoreRecentBirth(int i) {
+    const RecentBirths births = LoadRecentBirths(platform_);
+    if (i >= 0 && static_cast<std::size_t>(i) < births.size())
+        setEntry(births[static_cast<std::size_t>(i)]);
 }
 
 void frmMain::lblTZHelp_Click() {
@@ -699,8 +766,23 @@ QWidget* frmMain::controlFor(EntryField field) const {
     return nullptr;
 }
 
+bool frmMain::pressesCalculate(QObject* watched, const QKeyEvent& event) const {
+    if (watched != txtName && watched != txtMCity && watched != txtMState && watched != txtMCountry)
+        return false;
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    // With the town list open, Return chooses the town instead.
+    return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+           !(finder_ && finder_->listShown());
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress)
+    if (event->type() == QEvent::KeyPress &&
+        pressesCalculate(watched, *static_cast<QKeyEvent*>(event))) {
+        cmdCalculate->click();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && watched != txtName && watched != txtMCity &&
+        watched != txtMState && watched != txtMCountry)
         if (auto* box = qobject_cast<QLineEdit*>(watched))
             return filterDigitKey(box, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::Shortcut && (watched == cmdOpen || watched == menuBar())) {

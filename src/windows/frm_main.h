@@ -16,6 +16,7 @@ class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QStackedLayout;
 class QStyle;
@@ -45,6 +46,10 @@ public:
     void cmdBrowser_Click();
     void cmdOpen_Click();
     void lblTZHelp_Click();
+
+    // File, Recent Births: fills the entries with the birth at position i
+    // of the list (newest first).
+    void restoreRecentBirth(int i);
 
     // The advertising band shows one of its two labels.
     void bringCobrandToFront();
@@ -81,6 +86,8 @@ private:
     void limitPastedText(QLineEdit* box, int limit);
     void setZoneFromDaylightRow(bool daylight);
     void showDaylightNote();
+    void fillRecentBirths();
+    bool pressesCalculate(QObject* watched, const QKeyEvent& event) const;
 
     Platform& platform_;
     ChartRecord& chart_;
@@ -120,6 +127,8 @@ private:
     QStackedLayout* advertising_ = nullptr;
     LinkLabel* lblCobrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;
+    QPushButton* cmdUseClockZone = nullptr;
+    QMenu* mnuRecentBirths = nullptr;
 };
 
 } // namespace tivora

@@ -12,8 +12,10 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextLayout>
 #include <QtTest>
 #include <memory>
 
@@ -212,9 +214,11 @@ private slots:
                      QStringLiteral("Asha, 15 Jul 1985 20:00, London, England, "
                                     "United Kingdom (51\u00B0 31' N, 0\u00B0 8' W), ")),
                  qPrintable(line->text()));
-        QVERIFY2(line->text().endsWith(QStringLiteral("UT+1:00 BST, 19:00 UT, Ascendant ") +
-                                       QString::fromStdString(app->chart().AscendantText)),
-                 qPrintable(line->text()));
+        QString ascendant = QString::fromStdString(app->chart().AscendantText);
+        ascendant.replace(QLatin1Char(' '), QChar(0x00A0));
+        QVERIFY2(
+            line->text().endsWith(QStringLiteral("UT+1:00 BST, 19:00 UT, Ascendant ") + ascendant),
+            qPrintable(line->text()));
 
         platform->dialogs.push_back([&](QDialog& dialog) {
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdPrint")),
@@ -227,7 +231,8 @@ private slots:
         const QStringList lines = platform->printed[0].plainText.split(QLatin1Char('\n'));
         QVERIFY(lines.size() > 3);
         QCOMPARE(lines[0], QStringLiteral("Asha"));
-        QCOMPARE(lines[1], line->text());
+        // Plain text gives the no-break spaces as blanks.
+        QCOMPARE(lines[1], QString(line->text()).replace(QChar(0x00A0), QLatin1Char(' ')));
     }
 
     void timeThatNeverHappenedIsRefused() {
@@ -238,8 +243,13 @@ private slots:
         shot(main(), "main-gap");
         calculate();
         QCOMPARE(platform->messages.size(), 1);
-        QVERIFY2(platform->messages[0].text.contains(QStringLiteral("jumped forward")),
-                 qPrintable(platform->messages[0].text));
+        // Which hour never happened there, and what to enter instead.
+        const QString message = platform->messages[0].text;
+        for (const char* part :
+             {"the clocks in Berlin went forward from 02:00", "to 03:00", "02:30 never happened",
+              "as it was registered", "If the record itself says 02:30", "at 03:30"})
+            QVERIFY2(message.contains(QLatin1String(part)), qPrintable(message));
+        QCOMPARE(platform->messages[0].icon, Platform::Icon::Error);
         QVERIFY(!app->resultWindow());
         // A zone the user enters stands: no refusal then.
         QTest::keyClicks(box("txtZoneHour"), QStringLiteral("1"));
@@ -249,21 +259,156 @@ private slots:
         QVERIFY(app->resultWindow());
     }
 
-    void timeThatHappenedTwiceAsks() {
+    void timeThatHappenedTwiceOffersBothByName() {
         enter(31, 10, 2021, 2, 30);
         choose(QStringLiteral("Berlin"));
         QVERIFY2(placeZone().contains(QStringLiteral("twice")), qPrintable(placeZone()));
-        platform->answers.push_back(Platform::Answer::No); // the second: standard time
+        // Cancel: nothing is calculated and the question comes again.
+        platform->choices.push_back(-1);
         calculate();
         QCOMPARE(platform->messages.size(), 1);
-        QCOMPARE(platform->messages[0].buttons, Platform::Buttons::YesNo);
-        for (const char* offset : {"UT+2:00", "UT+1:00"})
-            QVERIFY2(platform->messages[0].text.contains(QLatin1String(offset)),
-                     qPrintable(platform->messages[0].text));
+        QCOMPARE(platform->messages[0].choices,
+                 QStringList({"Earlier: CEST, UT+2:00", "Later: CET, UT+1:00"}));
+        QCOMPARE(platform->messages[0].icon, Platform::Icon::Question);
+        QVERIFY2(platform->messages[0].text.contains(QStringLiteral("02:30 happened twice")),
+                 qPrintable(platform->messages[0].text));
+        QVERIFY(!app->resultWindow());
+        QVERIFY(text("txtZoneHour").isEmpty());
+
+        platform->choices.push_back(1); // Later: standard time
+        calculate();
+        QCOMPARE(platform->messages.size(), 2);
         QVERIFY(app->resultWindow());
         QCOMPARE(app->chart().UniversalHours, 1.5);
         QVERIFY2(app->birthSummary().contains(QStringLiteral("UT+1:00 CET, 01:30 UT")),
                  qPrintable(app->birthSummary()));
+    }
+
+    void typedZoneThatDiffersSaysBothAndOffersTheClocks() {
+        enter(1, 6, 1950, 20, 0);
+        choose(QStringLiteral("Kolkata"));
+        QVERIFY2(placeZone().contains(QStringLiteral("UT+5:30")), qPrintable(placeZone()));
+        QVERIFY(!child<QPushButton>("cmdUseClockZone")->isVisible());
+        // The user types the zone, then the year changes to one of war time.
+        box("txtZoneHour")->clear();
+        box("txtZoneMinute")->clear();
+        QTest::keyClicks(box("txtZoneHour"), QStringLiteral("5"));
+        QTest::keyClicks(box("txtZoneMinute"), QStringLiteral("30"));
+        enter(1, 6, 1943, 20, 0);
+        QCOMPARE(placeZone(), QStringLiteral("You typed UT+5:30; clocks in Kolkata on 1 Jun 1943 "
+                                             "at 20:00 kept UT+6:30 (war time)"));
+        QCOMPARE(QStringList({text("txtZoneHour"), text("txtZoneMinute")}),
+                 QStringList({"5", "30"}));
+        auto* use = child<QPushButton>("cmdUseClockZone");
+        QTRY_VERIFY(use->isVisible());
+        QCOMPARE(use->text(), QStringLiteral("Use UT+6:30"));
+        shot(main(), "main-typed-zone");
+
+        // The button puts the clocks' offset into the boxes, and the zone
+        // follows the date again.
+        QTest::mouseClick(use, Qt::LeftButton);
+        QCOMPARE(QStringList({text("txtZoneHour"), text("txtZoneMinute")}),
+                 QStringList({"-5", "-30"}));
+        QVERIFY(dst());
+        QVERIFY(!use->isVisible());
+        QVERIFY2(placeZone().contains(QStringLiteral("UT+6:30")), qPrintable(placeZone()));
+        enter(1, 6, 1950, 20, 0);
+        QVERIFY(!dst());
+        QVERIFY2(placeZone().contains(QStringLiteral("UT+5:30")), qPrintable(placeZone()));
+    }
+
+    void cityTypedButNotChosenAsksToChoose() {
+        // No town of the atlas is called so: no list opens.
+        QLineEdit* city = box("txtMCity");
+        city->setFocus();
+        QTest::keyClicks(city, QStringLiteral("Qzxqzx"));
+        QVERIFY(!completer()->popup()->isVisible());
+        QVERIFY2(placeZone().contains(QStringLiteral("\u201CQzxqzx\u201D is not a town chosen "
+                                                     "from the list")),
+                 qPrintable(placeZone()));
+        QVERIFY2(placeZone().contains(QStringLiteral("type the latitude, the longitude and the "
+                                                     "time zone yourself")),
+                 qPrintable(placeZone()));
+        shot(main(), "main-unchosen-city");
+        choose(QStringLiteral("London"));
+        QVERIFY2(placeZone().startsWith(QStringLiteral("London, England")),
+                 qPrintable(placeZone()));
+    }
+
+    void returnChoosesInTheListAndCalculatesElsewhere() {
+        enter(15, 7, 1985, 20, 0);
+        box("txtName")->setText(QStringLiteral("Asha"));
+        // While the town list is open, Return is never Calculate's, even
+        // when it reaches the City box itself.
+        QVERIFY(!offered(QStringLiteral("London")).isEmpty());
+        QTest::keyClick(box("txtMCity"), Qt::Key_Return);
+        QVERIFY(!app->resultWindow());
+        // Return in the open town list chooses the town; nothing is calculated.
+        choose(QStringLiteral("London"));
+        QCOMPARE(text("txtMCountry"), QStringLiteral("United Kingdom"));
+        QVERIFY(!app->resultWindow());
+        QCOMPARE(platform->messages.size(), 0);
+        box("txtMCountry")->setFocus();
+        QTest::keyClick(box("txtMCountry"), Qt::Key_Return);
+        QVERIFY(app->resultWindow());
+    }
+
+    void recentBirthRestoresTheTownAndItsFollowingZone() {
+        enter(15, 7, 1985, 20, 0);
+        choose(QStringLiteral("London"));
+        const QString name = QString::fromUtf8("\xE0\xA4\x86\xE0\xA4\xB6\xE0\xA4\xBE"); // आशा
+        box("txtName")->setText(name);
+        QTest::mouseClick(child<QPushButton>("cmdCalculate"), Qt::LeftButton);
+        QVERIFY(app->resultWindow());
+        QTest::mouseClick(app->resultWindow()->findChild<QPushButton*>(QStringLiteral("cmdBack")),
+                          Qt::LeftButton);
+        QVERIFY(main());
+        QVERIFY(text("txtName").isEmpty()); // Back still starts from the defaults
+
+        auto* file = main()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+        emit file->aboutToShow();
+        auto* recent = main()->findChild<QAction*>(QStringLiteral("mnuRecentBirth0"));
+        QVERIFY(recent);
+        QCOMPARE(recent->text(), name + QStringLiteral(", 15 Jul 1985 20:00, London, England, GB"));
+        recent->trigger();
+        QCOMPARE(text("txtName"), name);
+        QCOMPARE(child<QComboBox>("cboYear")->currentText(), QStringLiteral("1985"));
+        QCOMPARE(QStringList({text("txtMCity"), text("txtMState"), text("txtMCountry")}),
+                 QStringList({"London", "England", "United Kingdom"}));
+        QCOMPARE(QStringList({text("txtLonD"), text("txtLonM")}), QStringList({"0", "8"}));
+        QVERIFY(child<QAbstractButton>("optLong1")->isChecked());
+        QVERIFY(dst());
+        QVERIFY2(placeZone().contains(QStringLiteral("BST = UT+1:00")), qPrintable(placeZone()));
+        // The zone follows a later date as after choosing the town.
+        enter(15, 1, 1985, 20, 0);
+        QVERIFY(!dst());
+        QVERIFY2(placeZone().contains(QStringLiteral("GMT = UT+0:00")), qPrintable(placeZone()));
+    }
+
+    void statusLineKeepsTheAscendantTogether() {
+        enter(15, 7, 1985, 20, 0);
+        choose(QStringLiteral("London"));
+        calculate();
+        const auto* line =
+            app->resultWindow()->findChild<QLabel*>(QStringLiteral("lblBirthSummary"));
+        const QString ascendant = QString::fromStdString(app->chart().AscendantText);
+        QVERIFY(ascendant.contains(QLatin1Char(' ')));
+        QString unbroken = ascendant;
+        unbroken.replace(QLatin1Char(' '), QChar(0x00A0));
+        QVERIFY2(line->text().endsWith(QStringLiteral("Ascendant ") + unbroken),
+                 qPrintable(line->text()));
+        // However narrow the line, its wrapping never splits the ascendant.
+        QTextLayout layout(line->text(), line->font());
+        layout.beginLayout();
+        QStringList lines;
+        for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+            l.setLineWidth(line->fontMetrics().horizontalAdvance(ascendant) * 1.5);
+            lines << line->text().mid(l.textStart(), l.textLength());
+        }
+        layout.endLayout();
+        QVERIFY(lines.size() > 1);
+        QVERIFY2(lines.last().contains(unbroken), qPrintable(lines.join('|')));
+        shot(app->resultWindow(), "result-status-narrow");
     }
 };
 

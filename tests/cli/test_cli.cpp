@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "cli/csv.h"
+#include "report/reading_file.h"
 #include "signs/sign_tables.h"
 #include "support/cli_run.h"
 
@@ -316,6 +317,7 @@ private slots:
         // Line 1 cannot hold "\u00eb" (235, above 170); line 16 brings it back.
         QCOMPARE(Json(run)["BirthName"].toString(), QString::fromUtf8("Zo\xC3\xAB"));
         QCOMPARE(Json(run)["UniversalHours"].toDouble(), 12.0);
+        QVERIFY(!Json(run).contains("Place") && !Json(run).contains("TimeZone"));
 
         run = Cli({"open", base + ".TVR"});
         QCOMPARE(run.status, 1);
@@ -394,6 +396,43 @@ private slots:
         QCOMPARE(cli::RunCli(args, in, out, err), 1);
         QVERIFY(err.str().find("not valid text") != std::string::npos);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+    }
+
+    void openGivesTheSavedTown() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("mumbai.tvr");
+        ChartRecord chart;
+        BirthEntry e;
+        e.name = "Asha";
+        e.year = 1950 - 1901;
+        e.month = 5;
+        e.hour = 20;
+        e.lonDegrees = "72";
+        e.lonMinutes = "53";
+        e.latDegrees = "19";
+        e.latMinutes = "4";
+        e.zoneHour = "5";
+        e.zoneMinute = "30";
+        // मुंबई, महाराष्ट्र
+        e.town = {"\xE0\xA4\xAE\xE0\xA5\x81\xE0\xA4\x82\xE0\xA4\xAC\xE0\xA4\x88",
+                  "\xE0\xA4\xAE\xE0\xA4\xB9\xE0\xA4\xBE\xE0\xA4\xB0\xE0\xA4\xBE\xE0\xA4"
+                  "\xB7\xE0\xA5\x8D\xE0\xA4\x9F\xE0\xA5\x8D\xE0\xA4\xB0",
+                  "IN", "Asia/Kolkata"};
+        WriteBirthData(e, chart);
+        QVERIFY(SaveReadingFile(chart, path));
+        const QString town = QString::fromStdString(e.town.name);
+        const QString region = QString::fromStdString(e.town.region);
+
+        Run run = Cli({"open", path, "--json"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(Json(run)["Place"].toString(), town + ", " + region + ", IN");
+        QCOMPARE(Json(run)["TimeZone"].toString(), QString("Asia/Kolkata"));
+        QCOMPARE(Json(run)["UtcOffsetText"].toString(), QString("UT+5:30"));
+        run = Cli({"open", path});
+        QVERIFY2(run.out.contains("Place: " + town + ", " + region + ", India\n"),
+                 qPrintable(run.out));
+        QVERIFY(run.out.contains("TimeZone: Asia/Kolkata\n"));
     }
 
     void openWarnsOfMissingAndIgnoredLines() {

@@ -77,6 +77,43 @@ private slots:
         const ChartRecord leap = Calculated(2000, 3, 1, 1, 0, "77", "13", true, "5", "30", false);
         QVERIFY(BirthSummary(leap, "", "").find("19:30 UT on 29 Feb 2000") != std::string::npos);
     }
+
+    // A wrapped status line never breaks inside the ascendant.
+    void unbrokenAscendant() {
+        const ChartRecord c = Calculated(1985, 7, 15, 20, 0, "0", "7", false, "0", "0", true);
+        const std::string text = BirthSummary(c, "", "", true);
+        const std::string nbsp = "\xC2\xA0";
+        const std::string tail = ", Ascendant " + Unbroken(c.AscendantText);
+        QVERIFY2(text.size() > tail.size() &&
+                     text.compare(text.size() - tail.size(), std::string::npos, tail) == 0,
+                 text.c_str());
+        QVERIFY(tail.find(' ', 2 + std::string(", Ascendant").size()) == std::string::npos);
+        QCOMPARE(Unbroken("11\xC2\xB0 27' 8\" Sag"),
+                 "11\xC2\xB0" + nbsp + "27'" + nbsp + "8\"" + nbsp + "Sag");
+    }
+
+    // The offset the zone boxes give Calculate, for the place sentence.
+    void enteredOffset() {
+        BirthEntry e;
+        e.lonDegrees = "88";
+        e.lonMinutes = "22";
+        e.east = true;
+        e.zoneHour = "5";
+        e.zoneMinute = "30";
+        QCOMPARE(EnteredOffsetMinutes(e), std::optional<int>(330));
+        e.dst = true;
+        QCOMPARE(EnteredOffsetMinutes(e), std::optional<int>(390));
+        e = BirthEntry{};
+        e.lonDegrees = "74";
+        e.east = false;
+        e.zoneHour = "5";
+        e.zoneMinute = "0";
+        QCOMPARE(EnteredOffsetMinutes(e), std::optional<int>(-300));
+        e.zoneHour = "-5"; // the picker's mark: ahead whatever the longitude
+        QCOMPARE(EnteredOffsetMinutes(e), std::optional<int>(300));
+        e.zoneMinute = "";
+        QCOMPARE(EnteredOffsetMinutes(e), std::optional<int>());
+    }
 };
 
 QTEST_APPLESS_MAIN(TestBirthSummary)

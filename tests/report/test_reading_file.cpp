@@ -227,10 +227,103 @@ private slots:
         QCOMPARE(e.lonDegrees, std::string("77"));
         QCOMPARE(e.zoneMinute, std::string("30"));
         QVERIFY(e.east && !e.south && !e.dst);
+        // No town, and nothing to note about the lines it never had.
+        e.town = {"Stale", "", "IN", "Asia/Kolkata"};
+        std::vector<ReadingFileNote> notes;
+        QCOMPARE(OpenReadingFile(path, e, &notes), OpenResult::Applied);
+        QVERIFY(e.town.empty());
+        QVERIFY(notes.empty());
         // Saving it again gives the very same bytes: no sixteenth line.
         ChartRecord c;
         WriteBirthData(e, c);
         QCOMPARE(ReadingFileBytes(c), ReadFile(path));
+    }
+
+    void townKeptOnLineSeventeen_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("name fits line 1") << QStringLiteral("Asha");
+        QTest::newRow("Devanagari name on line 16")
+            << QString::fromUtf8("à¤à¤¶à¤¾"); // आशा
+    }
+    void townKeptOnLineSeventeen() {
+        QFETCH(QString, name);
+        ChartRecord plain = DelhiChart();
+        plain.BirthName = name.toStdString();
+        ChartRecord withTown = plain;
+        // मुंबई, महाराष्ट्र
+        withTown.BirthPlace = {"à¤®à¥à¤à¤¬à¤",
+                               "à¤®à¤¹à¤¾à¤°à¤¾"
+                               "à¤·à¥à¤à¥à¤°",
+                               "IN", "Asia/Kolkata"};
+        const QByteArray without = ReadingFileBytes(plain);
+        const QByteArray with = ReadingFileBytes(withTown);
+        // Lines 1 to 15, and line 16 where the name needs it, are the same bytes.
+        const QList<QByteArray> a = without.split('\n');
+        const QList<QByteArray> b = with.split('\n');
+        QCOMPARE(b.size(), 18); // seventeen lines and the empty rest
+        for (qsizetype i = 0; i + 1 < a.size(); ++i)
+            QCOMPARE(b[i], a[i]);
+        // Where line 1 holds the name, line 16 carries it all the same, so
+        // a reader of sixteen lines finds nothing to pass over.
+        QCOMPARE(ScrambleText(UnscrambleText(b[15].chopped(1))), b[15].chopped(1));
+        BirthEntry sixteen = SomeEntry();
+        QVERIFY(ApplyReadingFileLines(ReadingFileLines(with).mid(0, 16), sixteen).empty());
+        QCOMPARE(QString::fromStdString(sixteen.name), name);
+        for (const char byte : b[16].chopped(1))
+            QVERIFY(static_cast<unsigned char>(byte) >= 85);
+
+        BirthEntry e = SomeEntry();
+        std::vector<ReadingFileNote> notes;
+        ApplyReadingFileLines(ReadingFileLines(with), e);
+        QCOMPARE(e.town, withTown.BirthPlace);
+        QCOMPARE(QString::fromStdString(e.name), name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("town.tvr"));
+        QVERIFY(WriteFile(path, with));
+        BirthEntry opened = SomeEntry();
+        QCOMPARE(OpenReadingFile(path, opened, &notes), OpenResult::Applied);
+        QVERIFY(notes.empty());
+        QCOMPARE(opened.town, withTown.BirthPlace);
+    }
+
+    void emptyNameLeavesLineSixteenEmptyBeforeTheTown() {
+        ChartRecord c = DelhiChart();
+        c.BirthName.clear();
+        c.BirthPlace = {"Delhi", "", "IN", "Asia/Kolkata"};
+        const QByteArray bytes = ReadingFileBytes(c);
+        QCOMPARE(Line(bytes, 15), QByteArray());
+        BirthEntry e = SomeEntry();
+        QVERIFY(ApplyReadingFileLines(ReadingFileLines(bytes), e).empty());
+        QCOMPARE(e.town, c.BirthPlace);
+        QVERIFY(e.name.empty());
+    }
+
+    void malformedLineSeventeenGivesNoTown() {
+        ChartRecord c = DelhiChart();
+        c.BirthPlace = {"Kolkata", "West Bengal", "IN", "Asia/Kolkata"};
+        const QByteArray good = ReadingFileBytes(c);
+        const QByteArray sixteen = good.left(good.lastIndexOf("\r\n", good.size() - 3) + 2);
+        const QByteArray line = Line(good, 16);
+        const auto town = [](const QByteArray& text) {
+            return ScrambleText("TOWN:" + text) + "\r\n";
+        };
+        for (const QByteArray& bad :
+             {QByteArray(line).append(ScrambleText("!")) + "\r\n", line.mid(2) + "\r\n",
+              town("S29sa2F0YQ==::SU4="),                      // three fields
+              town("S29sa2F0YQ==::SU4=:TWFycy9PbHltcHVz"),     // Mars/Olympus: no such zone
+              town("::SU4=:QXNpYS9Lb2xrYXRh"),                 // no town name
+              town("S29sa2F0YQ==::SU4=:QXNpYS9Lb2xrYXRh!")}) { // not base64
+            BirthEntry e;
+            e.town = {"Before", "", "GB", "Europe/London"};
+            const auto notes = ApplyReadingFileLines(ReadingFileLines(sixteen + bad), e);
+            QVERIFY(e.town.empty());
+            QCOMPARE(notes.size(), std::size_t(1));
+            QCOMPARE(notes[0].line, 17);
+        }
+        BirthEntry e;
+        ApplyReadingFileLines(
+            ReadingFileLines(sixteen + town("S29sa2F0YQ==::SU4=:QXNpYS9Lb2xrYXRh")), e);
+        QCOMPARE(e.town, (BirthTown{"Kolkata", "", "IN", "Asia/Kolkata"}));
     }
 
     void noFileLargerThanOpenAcceptsIsWritten() {
@@ -294,14 +387,14 @@ private slots:
         QCOMPARE(ReadingFileLines(a), QList<QByteArray>{"a"});
     }
 
-    void linesAfterTheFifteenthAreNotRead() {
+    void linesAfterTheSeventeenthAreNotRead() {
         QList<QByteArray> texts;
         for (int i = 0; i < 20; ++i)
             texts << QByteArray::number(i);
         const QList<QByteArray> lines = ReadingFileLines(FileOf(texts));
-        // Line 16 is read for the name; later lines are not read.
-        QCOMPARE(lines.size(), 16);
-        QCOMPARE(lines.last(), QByteArray("15"));
+        // Line 16 is read for the name and line 17 for the town; later lines are not read.
+        QCOMPARE(lines.size(), 17);
+        QCOMPARE(lines.last(), QByteArray("16"));
     }
 
     void readerFillsEveryControl() {

@@ -15,7 +15,7 @@ FakePlatform::~FakePlatform() {
 
 Platform::Answer FakePlatform::message(QWidget*, const QString& title, const QString& text,
                                        Icon icon, Buttons buttons) {
-    const Shown shown{title, text, icon, buttons};
+    const Shown shown{title, text, icon, buttons, {}};
     messages.append(shown);
     if (onMessage) {
         onMessage(shown);
@@ -29,6 +29,23 @@ Platform::Answer FakePlatform::message(QWidget*, const QString& title, const QSt
     }
     const Answer answer = answers.front();
     answers.pop_front();
+    return answer;
+}
+
+int FakePlatform::choose(QWidget*, const QString& title, const QString& text, Icon icon,
+                         const QStringList& offered) {
+    const Shown shown{title, text, icon, Buttons::Ok, offered};
+    messages.append(shown);
+    if (onMessage) {
+        onMessage(shown);
+        messages.list();
+    }
+    if (choices.empty()) {
+        unexpected.append(QStringLiteral("choice: ") + text);
+        return -1;
+    }
+    const int answer = choices.front();
+    choices.pop_front();
     return answer;
 }
 
@@ -87,6 +104,7 @@ void FakePlatform::verifyDone() {
     if (messages.unseen())
         QFAIL(qPrintable("message box never looked at: " + messages.last().text));
     QVERIFY2(answers.empty(), "Yes/No answers left unused");
+    QVERIFY2(choices.empty(), "choices left unused");
     QVERIFY2(fileNames.empty(), "file names left unused");
     QVERIFY2(dialogs.empty(), "modal window answers left unused");
 }
@@ -95,6 +113,7 @@ void FakePlatform::clear() {
     if (!QTest::currentTestFailed())
         verifyDone();
     answers.clear();
+    choices.clear();
     fileNames.clear();
     dialogs.clear();
     messages.clear();

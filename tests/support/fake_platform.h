@@ -58,6 +58,7 @@ public:
         QString text;
         Icon icon;
         Buttons buttons;
+        QStringList choices; // of choose(); Cancel is always offered besides
     };
     struct FileAsked {
         bool save;
@@ -79,6 +80,8 @@ public:
 
     // Answers for Yes/No boxes.
     std::deque<Answer> answers;
+    // Answers for choose(): the index of the choice, -1 for Cancel.
+    std::deque<int> choices;
     // Paths the next file dialogs return; an empty text is a cancel.
     std::deque<QString> fileNames;
     // Each runs one modal window while it is "open" and gives its result.
@@ -99,6 +102,8 @@ public:
 
     Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
                    Buttons buttons) override;
+    int choose(QWidget* parent, const QString& title, const QString& text, Icon icon,
+               const QStringList& choices) override;
     int runModal(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileRequest& request) override;
     QString saveFileName(QWidget* parent, const FileRequest& request) override;

@@ -982,6 +982,150 @@ private slots:
         QCOMPARE(box("txtName")->text(), QStringLiteral("Unchanged"));
     }
 
+    void returnInTextBoxesPressesFindMyLagna() {
+        QSignalSpy calculated(window.get(), &frmMain::calculated);
+        for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry"}) {
+            platform->messages.clear();
+            box(name)->setFocus();
+            QTest::keyClick(box(name), Qt::Key_Return);
+            QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Name"});
+        }
+        platform->messages.clear();
+        fillDelhi();
+        box("txtMState")->setFocus();
+        QTest::keyClick(box("txtMState"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(calculated.count(), 1);
+        QVERIFY(platform->messages.isEmpty());
+        QCOMPARE(chart->BirthName, std::string("Asha"));
+    }
+
+    // Mumbai (19° 4' N, 72° 53' E) named in Devanagari, for 1 June 1950 at 20:00.
+    static BirthTown Mumbai() {
+        return {"\xE0\xA4\xAE\xE0\xA5\x81\xE0\xA4\x82\xE0\xA4\xAC\xE0\xA4\x88",
+                "\xE0\xA4\xAE\xE0\xA4\xB9\xE0\xA4\xBE\xE0\xA4\xB0\xE0\xA4\xBE"
+                "\xE0\xA4\xB7\xE0\xA5\x8D\xE0\xA4\x9F\xE0\xA5\x8D\xE0\xA4\xB0",
+                "IN", "Asia/Kolkata"};
+    }
+    static BirthEntry MumbaiBirth() {
+        BirthEntry e;
+        e.name = "\xE0\xA4\x86\xE0\xA4\xB6\xE0\xA4\xBE"; // आशा
+        e.month = 5;
+        e.day = 0;
+        e.year = 1950 - 1901;
+        e.hour = 20;
+        e.lonDegrees = "72";
+        e.lonMinutes = "53";
+        e.latDegrees = "19";
+        e.latMinutes = "4";
+        e.zoneHour = "-5";
+        e.zoneMinute = "-30";
+        e.town = Mumbai();
+        return e;
+    }
+
+    void openRestoresTheTownItsSentenceAndFollowingZone() {
+        QTemporaryDir dir;
+        ChartRecord saved;
+        WriteBirthData(MumbaiBirth(), saved);
+        const QString path = dir.filePath(QStringLiteral("mumbai.tvr"));
+        QVERIFY(SaveReadingFile(saved, path));
+
+        platform->fileNames.push_back(path);
+        QSignalSpy calculated(window.get(), &frmMain::calculated);
+        click("cmdOpen");
+        QCOMPARE(calculated.count(), 1);
+        QVERIFY(platform->messages.isEmpty());
+        const QString town = QString::fromStdString(Mumbai().name);
+        const QString region = QString::fromStdString(Mumbai().region);
+        QCOMPARE(box("txtName")->text(), QString::fromStdString(MumbaiBirth().name));
+        QCOMPARE(QStringList({box("txtMCity")->text(), box("txtMState")->text(),
+                              box("txtMCountry")->text()}),
+                 QStringList({town, region, "India"}));
+        QCOMPARE(child<QLabel>("lblPlaceZone")->text(),
+                 town + QStringLiteral(", ") + region +
+                     QStringLiteral(", India: Asia/Kolkata, on 1 Jun 1950 at 20:00 IST = "
+                                    "UT+5:30 (standard time)"));
+        QCOMPARE(chart->BirthPlace, Mumbai());
+        QCOMPARE(window->entry().town, Mumbai());
+        // The zone follows the date as after choosing the town: war time in 1943.
+        select("cboYear", QStringLiteral("1943"));
+        QVERIFY(child<QCheckBox>("chkDST")->isChecked());
+        QVERIFY2(child<QLabel>("lblPlaceZone")->text().contains(QStringLiteral("UT+6:30")),
+                 qPrintable(child<QLabel>("lblPlaceZone")->text()));
+    }
+
+    void recentBirthsRememberRestoreAndClear() {
+        auto* file = child<QMenu>("mnuFile");
+        auto* recent = child<QMenu>("mnuRecentBirths");
+        emit file->aboutToShow();
+        QVERIFY(!recent->isEnabled());
+
+        fillDelhi();
+        click("cmdCalculate");
+        click("cmdCalculate"); // the same birth again keeps one entry
+        emit file->aboutToShow();
+        QVERIFY(recent->isEnabled());
+        QCOMPARE(child<QAction>("mnuRecentBirth0")->text(),
+                 QStringLiteral("Asha, 1 Jan 2000 12:00, 28\u00B0 37' N, 77\u00B0 13' E"));
+        QVERIFY(!child<QAction>("mnuRecentBirth1"));
+
+        // Newest first; a menu shows "&" doubled.
+        box("txtName")->setText(QStringLiteral("Ravi & Co"));
+        click("cmdCalculate");
+        emit file->aboutToShow();
+        QCOMPARE(child<QAction>("mnuRecentBirth0")->text(),
+                 QStringLiteral("Ravi && Co, 1 Jan 2000 12:00, 28\u00B0 37' N, 77\u00B0 13' E"));
+        QVERIFY(child<QAction>("mnuRecentBirth1")->text().startsWith("Asha, "));
+        if (const QString folder = qEnvironmentVariable("TIVORA_SHOTS"); !folder.isEmpty()) {
+            recent->popup(window->mapToGlobal(QPoint(20, 20)));
+            QVERIFY(QTest::qWaitForWindowExposed(recent));
+            recent->grab().save(folder + QStringLiteral("/recent-births.png"));
+            recent->hide();
+        }
+
+        // Choosing one puts back every entry.
+        window->setEntry(BirthEntry{});
+        child<QAction>("mnuRecentBirth1")->trigger();
+        QCOMPARE(box("txtName")->text(), QStringLiteral("Asha"));
+        QCOMPARE(list("cboYear")->currentText(), QStringLiteral("2000"));
+        QCOMPARE(list("cboHH")->currentText(), QStringLiteral("12"));
+        QCOMPARE(QStringList({box("txtZoneHour")->text(), box("txtZoneMinute")->text(),
+                              box("txtLonD")->text(), box("txtLatM")->text()}),
+                 QStringList({"5", "30", "77", "37"}));
+
+        child<QAction>("mnuClearRecentBirths")->trigger();
+        emit file->aboutToShow();
+        QVERIFY(!recent->isEnabled());
+        QVERIFY(!child<QAction>("mnuRecentBirth0"));
+    }
+
+    void typedZoneSentenceAndItsButtonFit() {
+        BirthEntry birth = MumbaiBirth();
+        birth.year = 1943 - 1901;
+        birth.zoneHour = "5";
+        birth.zoneMinute = "30";
+        window->setEntry(birth);
+        QCOMPARE(child<QLabel>("lblPlaceZone")->text(),
+                 QStringLiteral("You typed UT+5:30; clocks in ") +
+                     QString::fromStdString(Mumbai().name) +
+                     QStringLiteral(" on 1 Jun 1943 at 20:00 kept UT+6:30 (war time)"));
+        auto* use = child<QPushButton>("cmdUseClockZone");
+        QTRY_VERIFY(use->isVisible());
+        // The window grows for the button once its layout has run.
+        auto* frame = child<QWidget>("fraMain");
+        QTRY_VERIFY(frame->height() >= frame->minimumSizeHint().height());
+        fitsItsControls();
+        const QRect inside = window->centralWidget()->rect();
+        for (QWidget* w : {static_cast<QWidget*>(use), child<QWidget>("lblPlaceZone")})
+            QVERIFY(inside.contains(QRect(w->mapTo(window->centralWidget(), QPoint()), w->size())));
+        if (const QString folder = qEnvironmentVariable("TIVORA_SHOTS"); !folder.isEmpty())
+            window->grab().save(folder + QStringLiteral("/main-typed-zone-restored.png"));
+        use->click();
+        QCOMPARE(box("txtZoneHour")->text(), QStringLiteral("-5"));
+        QVERIFY(child<QCheckBox>("chkDST")->isChecked());
+        QVERIFY(!use->isVisible());
+    }
+
     void fitsItsControls() {
         // Nothing squeezed below what its text needs, with whatever font the
         // platform provides.

@@ -1,0 +1,91 @@
+#include "atlas/place_fill.h"
+
+#include <QtTest>
+
+using namespace tivora::atlas;
+
+namespace {
+
+LocalTimeOffsets Resolve(const char* zone, const char* date, const char* time) {
+    return ResolveLocalTime(QString::fromLatin1(zone), QDate::fromString(date, Qt::ISODate),
+                            QTime::fromString(time, QStringLiteral("HH:mm")), 13.4);
+}
+
+} // namespace
+
+// What the main window says about a chosen town's clocks: the sentence under
+// City and Calculate's words at a clock change.
+class TestPlaceSentences : public QObject {
+    Q_OBJECT
+
+private slots:
+    void skippedTimeNamesTheHourAndWhatToEnter() {
+        const auto gap = Resolve("Europe/Berlin", "2021-03-28", "02:30");
+        QCOMPARE(gap.kind, LocalTimeKind::NeverHappened);
+        QCOMPARE(gap.clocksBefore, QTime(2, 0));
+        QCOMPARE(gap.clocksAfter, QTime(3, 0));
+        QCOMPARE(
+            SkippedTimeMessage(QStringLiteral("Berlin"), QDate(2021, 3, 28), QTime(2, 30), gap),
+            QStringLiteral("On 28 Mar 2021 the clocks in Berlin went forward from 02:00 "
+                           "(CET, UT+1:00) to 03:00 (CEST, UT+2:00): 02:30 never happened "
+                           "there.\n\nPlease enter the time of birth as it was registered. "
+                           "If the record itself says 02:30, the birth was at 03:30 by the "
+                           "clocks after the change: enter that time."));
+    }
+
+    void repeatedTimeOffersBothByNameAndOffset() {
+        const auto fold = Resolve("Europe/Berlin", "2021-10-31", "02:30");
+        QCOMPARE(fold.kind, LocalTimeKind::HappenedTwice);
+        QCOMPARE(RepeatedTimeChoices(fold),
+                 QStringList({"Earlier: CEST, UT+2:00", "Later: CET, UT+1:00"}));
+        QCOMPARE(
+            RepeatedTimeQuestion(QStringLiteral("Berlin"), QDate(2021, 10, 31), QTime(2, 30), fold),
+            QStringLiteral("On 31 Oct 2021 the clocks in Berlin went back from 03:00 to "
+                           "02:00, so 02:30 happened twice: first on CEST, UT+2:00, then "
+                           "on CET, UT+1:00.\n\nWhich one was the time of birth?"));
+        // A zone with no name for its offsets gives the offset alone.
+        const auto howe = ResolveLocalTime(QStringLiteral("Australia/Lord_Howe"), QDate(2021, 4, 4),
+                                           QTime(1, 45), 159.08);
+        QCOMPARE(howe.kind, LocalTimeKind::HappenedTwice);
+        QCOMPARE(RepeatedTimeChoices(howe), QStringList({"Earlier: UT+11:00", "Later: UT+10:30"}));
+    }
+
+    void typedZoneSaysBothAndTheKindOfTime() {
+        const auto war = Resolve("Asia/Kolkata", "1943-06-01", "20:00");
+        QCOMPARE(war.kind, LocalTimeKind::Unique);
+        QCOMPARE(TypedZoneText(QStringLiteral("Kolkata"), QDate(1943, 6, 1), QTime(20, 0), 330,
+                               war.offset),
+                 QStringLiteral("You typed UT+5:30; clocks in Kolkata on 1 Jun 1943 at 20:00 "
+                                "kept UT+6:30 (war time)"));
+        // After the war an extra hour is daylight saving again.
+        const auto summer = Resolve("Europe/London", "1985-07-15", "20:00");
+        QCOMPARE(OffsetKindText(summer.offset, QDate(1985, 7, 15)),
+                 QStringLiteral("daylight saving"));
+        QCOMPARE(TypedZoneText(QStringLiteral("London"), QDate(1985, 7, 15), QTime(20, 0), 0,
+                               summer.offset),
+                 QStringLiteral("You typed UT+0:00; clocks in London on 15 Jul 1985 at 20:00 "
+                                "kept UT+1:00 (daylight saving)"));
+        const auto winter = Resolve("Asia/Kolkata", "1950-06-01", "20:00");
+        QCOMPARE(OffsetKindText(winter.offset, QDate(1950, 6, 1)), QStringLiteral("standard time"));
+    }
+
+    void unchosenCityAsksToChoose() {
+        QCOMPARE(UnchosenCityText(QStringLiteral("Kolkatta")),
+                 QStringLiteral("\u201CKolkatta\u201D is not a town chosen from the list. Choose "
+                                "the town from the list under City, or type the latitude, the "
+                                "longitude and the time zone yourself."));
+    }
+
+    void restoredPlaceNamesItsCountry() {
+        const Place place =
+            RestoredPlace(QStringLiteral("Mumbai"), QStringLiteral("Maharashtra"),
+                          QStringLiteral("IN"), QStringLiteral("Asia/Kolkata"), 19.0667, 72.8833);
+        QCOMPARE(place.displayText(), QStringLiteral("Mumbai, Maharashtra, India"));
+        QCOMPARE(place.shortText(), QStringLiteral("Mumbai, Maharashtra, IN"));
+        QCOMPARE(FillForPlace(place, QDate(1950, 6, 1), QTime(20, 0)).boxes.hour,
+                 QStringLiteral("-5"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlaceSentences)
+#include "test_place_sentences.moc"
