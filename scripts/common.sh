@@ -30,4 +30,7 @@ install_packages() {
     fi
 }
 
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev fonts-dejavu-core procps)
+# qt6-l10n-tools and qt6-tools-dev: lupdate, lrelease and their CMake package,
+# for the Hindi catalogue; fonts-noto-core: a Devanagari font.
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
+    zlib1g-dev fonts-dejavu-core fonts-noto-core procps)

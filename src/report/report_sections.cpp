@@ -2,47 +2,70 @@
 
 #include "base/identity.h"
 
+#include <QCoreApplication>
+
 namespace tivora {
 
 const std::vector<ReportSection>& ReportSections() {
     using S = SignInformation;
     static const std::vector<ReportSection> sections{
-        {"Common: ",
-         {{"Vedic Name: ", &S::VedicName},
-          {"English Name: ", &S::EnglishName},
-          {"Rulling Planet / Lord: ", &S::RulingPlanet},
-          {"Symbol: ", &S::Symbol},
-          {"Element / Inborn Nature: ", &S::InbornNature},
-          {"Sign Color: ", &S::SignColor}}},
-        {"Sign Characteristics: ",
-         {{"Type Of Sign: ", &S::TypeOfSign},
-          {"Gender: ", &S::Gender},
-          {"Fruitful / Barren: ", &S::Fruitfulness},
-          {"Sign Caste: ", &S::SignCaste},
-          {"Sign Position: ", &S::SignPosition},
-          {"Constituent Characters: ", &S::ConstituentCharacter},
-          {"Part of the Body: ", &S::PartOfTheBody}}},
-        {"Physique And Looks: ", {{"Physique: ", &S::Physique}, {"Looks: ", &S::Looks}}},
-        {"Human Nature: ", {{"Nature: ", &S::Nature}}},
-        {"Career And Finance: ", {{"Career And Finance: ", &S::CareerAndFinance}}},
-        {"Love And Compatibility: ",
-         {{"Love And Domestic Life: ", &S::LoveAndDomesticLife},
-          {"Compatible with: ", &S::CompatibleWith},
-          {"Not Compatible with: ", &S::NotCompatibleWith}}},
-        {"Health: ", {{"Health: ", &S::Health}}},
-        {"Lucky For....Rashi: ",
-         {{"Lucky Days: ", &S::LuckyDays},
-          {"Lucky Numbers: ", &S::LuckyNumbers},
-          {"Best Direction: ", &S::BestDirection},
-          {"Lucky Colors: ", &S::LuckyColors},
-          {"Lucky Gemstone: ", &S::LuckyGemstone},
-          {"Best Period of Activity: ", &S::BestPeriodOfActivity}}},
+        {QT_TRANSLATE_NOOP("tivora::Report", "Common: "),
+         {{QT_TRANSLATE_NOOP("tivora::Report", "Vedic Name: "), &S::VedicName},
+          {QT_TRANSLATE_NOOP("tivora::Report", "English Name: "), &S::EnglishName},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Rulling Planet / Lord: "), &S::RulingPlanet},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Symbol: "), &S::Symbol},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Element / Inborn Nature: "), &S::InbornNature},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Sign Color: "), &S::SignColor}}},
+        {QT_TRANSLATE_NOOP("tivora::Report", "Sign Characteristics: "),
+         {{QT_TRANSLATE_NOOP("tivora::Report", "Type Of Sign: "), &S::TypeOfSign},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Gender: "), &S::Gender},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Fruitful / Barren: "), &S::Fruitfulness},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Sign Caste: "), &S::SignCaste},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Sign Position: "), &S::SignPosition},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Constituent Characters: "),
+           &S::ConstituentCharacter},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Part of the Body: "), &S::PartOfTheBody}}},
+        {QT_TRANSLATE_NOOP("tivora::Report", "Physique And Looks: "),
+         {{QT_TRANSLATE_NOOP("tivora::Report", "Physique: "), &S::Physique},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Looks: "), &S::Looks}}},
+        {QT_TRANSLATE_NOOP("tivora::Report", "Human Nature: "),
+         {{QT_TRANSLATE_NOOP("tivora::Report", "Nature: "), &S::Nature}}},
+        {QT_TRANSLATE_NOOP("tivora::Report", "Career And Finance: "),
+         {{QT_TRANSLATE_NOOP("tivora::Report", "Career And Finance: "), &S::CareerAndFinance}}},
+        {QT_TRANSLATE_NOOP("tivora::Report", "Love And Compatibility: "),
+         {{QT_TRANSLATE_NOOP("tivora::Report", "Love And Domestic Life: "),
+           &S::LoveAndDomesticLife},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Compatible with: "), &S::CompatibleWith},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Not Compatible with: "), &S::NotCompatibleWith}}},
+        {QT_TRANSLATE_NOOP("tivora::Report", "Health: "),
+         {{QT_TRANSLATE_NOOP("tivora::Report", "Health: "), &S::Health}}},
+        {QT_TRANSLATE_NOOP("tivora::Report", "Lucky For....Rashi: "),
+         {{QT_TRANSLATE_NOOP("tivora::Report", "Lucky Days: "), &S::LuckyDays},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Lucky Numbers: "), &S::LuckyNumbers},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Best Direction: "), &S::BestDirection},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Lucky Colors: "), &S::LuckyColors},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Lucky Gemstone: "), &S::LuckyGemstone},
+          {QT_TRANSLATE_NOOP("tivora::Report", "Best Period of Activity: "),
+           &S::BestPeriodOfActivity}}},
     };
     return sections;
 }
 
+namespace {
+
+// A heading or label in the installed language; unchanged bytes when none is.
+std::string Translated(const char* text) {
+    return QCoreApplication::translate("tivora::Report", text).toStdString();
+}
+
+} // namespace
+
 std::string ReportFooter() {
-    return "Report Generated By " + VendorSite().toStdString();
+    // The address is an argument so that a translation can place it where
+    // its word order wants it.
+    return QCoreApplication::translate("tivora::Report", "Report Generated By %1")
+        .arg(VendorSite())
+        .toStdString();
 }
 
 std::vector<ReportPiece> ComposeReport(const SignInformation& info) {
@@ -52,9 +75,9 @@ std::vector<ReportPiece> ComposeReport(const SignInformation& info) {
     const auto& sections = ReportSections();
     for (std::size_t i = 0; i < sections.size(); ++i) {
         const ReportSection& section = sections[i];
-        pieces.push_back({Role::Heading, section.heading + crlf});
+        pieces.push_back({Role::Heading, Translated(section.heading) + crlf});
         for (const ReportRow& row : section.rows) {
-            pieces.push_back({Role::Label, row.label});
+            pieces.push_back({Role::Label, Translated(row.label)});
             pieces.push_back({Role::Value, info.*row.field + crlf});
         }
         pieces.push_back({Role::Footer, crlf});

@@ -38,6 +38,10 @@ struct SignInformation {
 };
 
 constexpr int kSignCount = 12;
+
+// The translation context of every sign text (a Qt layer translates the
+// fields through it).
+inline constexpr const char* kSignTextContext = "tivora::SignTexts";
 constexpr int kSignFieldCount = 27;
 
 using SignTable = std::array<const char*, kSignCount>;
