@@ -113,8 +113,12 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         }
         offset = options.fold == "earlier" ? resolved.earlier : resolved.later;
         break;
-    case atlas::LocalTimeKind::NeverHappened:
     case atlas::LocalTimeKind::UnknownZone:
+        error = resolved.message.toStdString() +
+                " to this system's time-zone database; give a zone id such as Asia/Kolkata "
+                "('tivora-cli places TOWN' shows a town's zone)";
+        return false;
+    case atlas::LocalTimeKind::NeverHappened:
     case atlas::LocalTimeKind::NoSuchDate:
         error = resolved.message.toStdString();
         return false;
