@@ -121,26 +121,8 @@ int RunOpen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return Refuse(err, kCheckTheFileMessage);
     // The reading is still made from what the file gave, but a reading from
     // defaults must not pass for the saved one.
-    static const char* const kLineNames[] = {"name",
-                                             "month",
-                                             "day",
-                                             "year",
-                                             "hour",
-                                             "minute",
-                                             "longitude degrees",
-                                             "longitude minutes",
-                                             "latitude degrees",
-                                             "latitude minutes",
-                                             "time-zone hours",
-                                             "time-zone minutes",
-                                             "East or West",
-                                             "North or South",
-                                             "daylight saving",
-                                             "full name"};
     for (const ReadingFileNote& note : notes)
-        err << "tivora-cli: warning: line " << note.line << " (" << kLineNames[note.line - 1]
-            << (note.missing ? ") is missing" : ") is not a value it can take and was ignored")
-            << "\n";
+        err << "tivora-cli: warning: " << ReadingFileNoteText(note).toStdString() << "\n";
     if (!job.run())
         return Refuse(err, job.message->text);
     out << (json ? ReadingJson(job) : ReadingText(job));
@@ -300,8 +282,10 @@ error.
 )";
 }
 
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     if (args.empty())
         return Usage(err, "no command given");
     const std::string& command = args[0];
@@ -320,6 +304,17 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (command == "save" || command == "report")
         return RunSaveOrReport(args, out, err);
     return Usage(err, "unknown command " + command);
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    const int status = RunCommand(args, in, out, err);
+    // Output lost to a full disk or a closed pipe must not pass for done.
+    if (!out.flush())
+        return Refuse(err, kCouldNotWriteOutput);
+    return status;
 }
 
 } // namespace tivora::cli

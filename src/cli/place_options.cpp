@@ -12,6 +12,7 @@
 #include <charconv>
 #include <memory>
 #include <mutex>
+#include <set>
 
 namespace tivora::cli {
 
@@ -148,7 +149,14 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::string query;
     int limit = 10;
     bool json = false;
+    std::set<std::string> given;
     for (std::size_t i = 1; i < args.size(); ++i) {
+        // As for reading: "the last one wins" would hide a typing slip.
+        if (args[i].rfind("--", 0) == 0 && !given.insert(args[i]).second) {
+            err << "tivora-cli: " << args[i] << " is given more than once\n"
+                << "Try 'tivora-cli --help'.\n";
+            return 2;
+        }
         if (args[i] == "--json") {
             json = true;
         } else if (args[i] == "--limit") {
