@@ -1,6 +1,7 @@
 #include "entry/birth_summary.h"
 
 #include "engine/ephemeris.h"
+#include "entry/birth_entry.h"
 
 #include <cmath>
 #include <cstdio>
@@ -102,8 +103,10 @@ std::string UniversalTimeText(const ChartRecord& c) {
 std::string BirthSummary(const ChartRecord& c, const std::string& place,
                          const std::string& zoneNote) {
     const Moment m = MomentOf(c);
-    std::string text = c.BirthName + ", " + LocalDateTimeText(c) + ", ";
-    text += place.empty() ? CoordinatesText(c) : place + " (" + CoordinatesText(c) + ")";
+    // The name and the town come from outside: isolated, a right-to-left
+    // name cannot reorder the date and figures after it.
+    std::string text = Isolated(c.BirthName) + ", " + LocalDateTimeText(c) + ", ";
+    text += place.empty() ? CoordinatesText(c) : Isolated(place) + " (" + CoordinatesText(c) + ")";
     text += ", " + UtcOffsetText(UtcOffsetMinutes(c));
     if (!zoneNote.empty())
         text += " " + zoneNote;

@@ -2,6 +2,7 @@
 
 #include "links/scramble.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <iterator>
 #include <unistd.h>
 
 namespace tivora {
@@ -108,6 +110,26 @@ std::optional<std::string> FullName(const QList<QByteArray>& lines) {
     if (utf8.hasError() || ReducedName(name) != lines[0])
         return std::nullopt;
     return decoded.decoded.toStdString();
+}
+
+// The Name box's length, in UTF-16 units as the box counts them.
+constexpr qsizetype kNameLength = 100;
+
+// A name from the file as the Name box could hold it: without control
+// characters, trimmed and cut to the box's length (never inside a
+// character). True when it had to change.
+bool CleanName(const std::string& name, std::string& cleaned) {
+    QString text;
+    for (const QChar c : QString::fromStdString(name)) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u != 0x7F && !(u >= 0x80 && u <= 0x9F))
+            text += c;
+    }
+    text = QString::fromStdString(Trimmed(text.toStdString()));
+    if (text.size() > kNameLength)
+        text.truncate(text[kNameLength - 1].isHighSurrogate() ? kNameLength - 1 : kNameLength);
+    cleaned = text.toStdString();
+    return cleaned != Trimmed(name);
 }
 
 bool Synced(SyncFunction sync, int fd) {
@@ -214,10 +236,23 @@ std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& line
             notes.push_back({index + 1, false});
     };
 
-    const std::optional<std::string> fullName = FullName(lines);
-    entry.name = fullName ? *fullName : LineText(lines, 0);
-    if (!fullName)
+    // A line 16 that is not a clean name is passed over for line 1; line 1
+    // is kept in part.
+    std::string cleaned;
+    std::optional<std::string> fullName = FullName(lines);
+    if (fullName && CleanName(*fullName, cleaned))
+        fullName.reset();
+    if (fullName) {
+        entry.name = *fullName;
+    } else {
         ignored(kLineCount);
+        const std::string first = LineText(lines, 0);
+        entry.name = first;
+        if (CleanName(first, cleaned)) {
+            entry.name = cleaned;
+            notes.push_back({1, false, true});
+        }
+    }
 
     const auto month = DecimalNumber(LineText(lines, 1));
     const double position = month ? RoundHalfToEven(*month - 1) : -2;
@@ -248,6 +283,36 @@ std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& line
     std::sort(notes.begin(), notes.end(),
               [](const ReadingFileNote& a, const ReadingFileNote& b) { return a.line < b.line; });
     return notes;
+}
+
+QString ReadingFileNoteText(const ReadingFileNote& note) {
+    static const char* const kLineNames[] = {QT_TRANSLATE_NOOP("ReadingFile", "name"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "month"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "day"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "year"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "hour"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "minute"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "longitude degrees"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "longitude minutes"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "latitude degrees"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "latitude minutes"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "time-zone hours"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "time-zone minutes"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "East or West"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "North or South"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "daylight saving"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "full name")};
+    if (note.line < 1 || note.line > int(std::size(kLineNames)))
+        return {};
+    const QString name = QCoreApplication::translate("ReadingFile", kLineNames[note.line - 1]);
+    const char* text =
+        note.missing ? QT_TRANSLATE_NOOP("ReadingFile", "line %1 (%2) is missing")
+        : note.shortened
+            ? QT_TRANSLATE_NOOP("ReadingFile", "line %1 (%2) held control characters or more than "
+                                               "100 characters; only the rest was kept")
+            : QT_TRANSLATE_NOOP("ReadingFile", "line %1 (%2) is not a value it can take and was "
+                                               "ignored");
+    return QCoreApplication::translate("ReadingFile", text).arg(note.line).arg(name);
 }
 
 OpenResult OpenReadingFile(const QString& path, BirthEntry& entry,

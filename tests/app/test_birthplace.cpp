@@ -191,8 +191,9 @@ private slots:
         QCOMPARE(line->text(), app->birthSummary());
         shot(result, "result-status");
         QVERIFY2(line->text().startsWith(
-                     QStringLiteral("Asha, 15 Jul 1985 20:00, London, England, "
-                                    "United Kingdom (51\u00B0 31' N, 0\u00B0 8' W), ")),
+                     QStringLiteral("\u2068Asha\u2069, 15 Jul 1985 20:00, \u2068London, "
+                                    "England, United Kingdom\u2069 (51\u00B0 31' N, 0\u00B0 8' "
+                                    "W), ")),
                  qPrintable(line->text()));
         QVERIFY2(line->text().endsWith(QStringLiteral("UT+1:00 BST, 19:00 UT, Ascendant ") +
                                        QString::fromStdString(app->chart().AscendantText)),
@@ -208,7 +209,7 @@ private slots:
         QCOMPARE(platform->printed.size(), 1);
         const QStringList lines = platform->printed[0].plainText.split(QLatin1Char('\n'));
         QVERIFY(lines.size() > 3);
-        QCOMPARE(lines[0], QStringLiteral("Asha"));
+        QCOMPARE(lines[0], QStringLiteral("\u2068Asha\u2069"));
         QCOMPARE(lines[1], line->text());
     }
 

@@ -406,7 +406,8 @@ private slots:
         ApplyReadingFileLines(ReadingFileLines("Asha\r\n3\r\n17\r\n1999\r\n10\r\n30\r\n77\r\n"
                                                "13\r\n28\r\n37\r\n5\r\n30\r\n1\r\n0\r\n0\r\n"),
                               e);
-        QCOMPARE(e.name, std::string("\x1e\x13\x0c"));
+        // "Asha" unscrambles to three control characters, which are left out.
+        QCOMPARE(e.name, std::string());
         QCOMPARE(e.month, 4);
         QCOMPARE(e.day, 9);
         QCOMPARE(e.year, 50);
