@@ -215,6 +215,53 @@ private slots:
         }
     }
 
+    // Names from any line are held to what the Name box takes: no control
+    // characters and at most 100 characters, with a note for the line.
+    void namesFromTheFileAreHeldToTheNameBox() {
+        const QList<QByteArray> rest = {"1",  "1",  "2000", "12", "0", "77", "13",
+                                        "28", "37", "5",    "30", "1", "0",  "0"};
+        struct Case {
+            ChartRecord chart;
+            std::string expected;
+            int line;
+        };
+        ChartRecord escape = DelhiChart();
+        escape.BirthName = "Asha\x1b]0;owned\x07\x1b[2J";
+        ChartRecord nul = DelhiChart();
+        nul.BirthName = std::string("Ra\0o", 5);
+        ChartRecord longUtf8 = DelhiChart();
+        longUtf8.BirthName = QString::fromUtf8("a\xC3\xA9").repeated(8000).toStdString();
+        ChartRecord longLatin = DelhiChart();
+        longLatin.BirthName = std::string(300, 'x');
+        const Case cases[] = {
+            {escape, "Asha]0;owned[2J", 1},
+            {nul, "Rao", 1},
+            // Line 16 is passed over, and line 1's reduced name is cut.
+            {longUtf8, std::string(100, 'a'), 1},
+            {longLatin, std::string(100, 'x'), 1},
+        };
+        for (const Case& c : cases) {
+            BirthEntry e = SomeEntry();
+            const auto notes =
+                ApplyReadingFileLines(ReadingFileLines(ReadingFileBytes(c.chart)), e);
+            QCOMPARE(QString::fromStdString(e.name), QString::fromStdString(c.expected));
+            QVERIFY(!notes.empty());
+            QCOMPARE(notes.front().line, c.line);
+            QVERIFY(notes.front().shortened);
+            QVERIFY(ReadingFileNoteText(notes.front()).contains("line 1 (name) held control"));
+        }
+        // A well-formed line 16 with a name too long for the box is ignored;
+        // line 1 gives what it holds ("Jos" for each "José").
+        ChartRecord jose = DelhiChart();
+        jose.BirthName = QString::fromUtf8("Jos\xC3\xA9").repeated(30).toStdString();
+        BirthEntry e = SomeEntry();
+        const auto notes = ApplyReadingFileLines(ReadingFileLines(ReadingFileBytes(jose)), e);
+        QCOMPARE(e.name, QStringLiteral("Jos").repeated(30).toStdString());
+        QCOMPARE(notes.size(), std::size_t(1));
+        QCOMPARE(notes[0].line, 16);
+        QVERIFY(!notes[0].missing && !notes[0].shortened);
+    }
+
     void oldFifteenLineFileOpensAsBefore() {
         const QString path = QStringLiteral(TIVORA_REPORT_TEST_DATA "/fifteen_lines.tvr");
         QVERIFY(!path.isEmpty());
