@@ -144,6 +144,33 @@ private slots:
         QCOMPARE(third.verdict(), QStringLiteral("refused"));
     }
 
+    // An empty or garbled lock, as a crash while writing it or a full disk
+    // leaves, is stale once it is a few seconds old; a fresh one may be a
+    // copy starting this moment.
+    void abandonedLockIsTakenOver() {
+        for (const QByteArray& contents :
+             {QByteArray(), QByteArray("garbage\n\x01\xff"), QByteArray("\n\n\n")}) {
+            QFile::remove(lockPath());
+            QFile file(lockPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+            file.close();
+            {
+                SingleInstanceGuard guard(lockPath());
+                QVERIFY(!guard.tryAcquire());
+            }
+            AgeFile(lockPath(), 10);
+            SingleInstanceGuard guard(lockPath());
+            test::FakePlatform platform;
+            QVERIFY(!RefuseSecondInstance(platform, guard));
+            QVERIFY(guard.isHeld());
+            QVERIFY(platform.messages.isEmpty());
+            // Held properly now: another process is refused.
+            OtherCopy second(lockPath());
+            QCOMPARE(second.verdict(), QStringLiteral("refused"));
+        }
+    }
+
     void longRunningCopyKeepsItsLock() {
         OtherCopy first(lockPath());
         QCOMPARE(first.verdict(), QStringLiteral("running"));
