@@ -73,6 +73,11 @@ cli=$unpacked/usr/bin/tivora-cli
 for program in "$unpacked/usr/bin/tivora" "$cli"; do
     ldd "$program" | grep 'not found' && fail "$program misses libraries"
 done
+# No path of the build machine's source tree is looked in: on another
+# machine it may be any local user's to create.
+for program in "$unpacked/usr/bin/tivora" "$cli"; do
+    grep -qaF "$ROOT/data" "$program" && fail "$program looks for data in $ROOT/data"
+done
 cd "$scratch"
 unset TIVORA_DATA_DIR
 help=$("$cli" --help) || fail "tivora-cli --help"

@@ -3,7 +3,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages "${BUILD_PACKAGES[@]}"
-cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+# Run from the build folder, it reads the place data from the source tree.
+cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DTIVORA_SOURCE_DATA_FALLBACK=ON >/dev/null
 cmake --build "$ROOT/build" -j"$JOBS"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
