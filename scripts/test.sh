@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every test (the report is printed on a
-# real CUPS PDF queue), while the saved-reading reader is fuzzed for a
-# bounded time alongside. Compiles go through ccache (CCACHE_DIR, by default
-# ~/.cache/ccache), so a second run rebuilds little.
+# real CUPS PDF queue), while the saved-reading reader and a batch row's
+# zone and place cells are fuzzed for a bounded time alongside. Compiles go
+# through ccache (CCACHE_DIR, by default ~/.cache/ccache), so a second run
+# rebuilds little.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages "${BUILD_PACKAGES[@]}" ninja-build ccache lld clang libclang-rt-14-dev \
@@ -17,18 +18,29 @@ export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file
 export CCACHE_INODECACHE=true CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=true
 BUILD=(-G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
 
-# The fuzzer needs clang's libFuzzer. It runs in the background while the
-# tests build and run; its verdict comes last.
+# The fuzzers need clang's libFuzzer. They run one after the other in the
+# background while the tests build and run, sharing the time budget: the
+# saved-reading reader, then a batch row's TimeZone and Place cells (where
+# -timeout catches a row that hangs). Their verdict comes last.
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
 cmake -S "$ROOT" -B "$ROOT/build-fuzz" "${BUILD[@]}" -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
     -DTIVORA_FUZZ=ON >/dev/null
-cmake --build "$ROOT/build-fuzz" -j"$JOBS" --target fuzz_reading_file
-mkdir -p "$ROOT/build-fuzz/corpus"
-"$ROOT/build-fuzz/tests/report/fuzz_reading_file" -max_total_time="$FUZZ_SECONDS" \
-    -timeout=5 -rss_limit_mb=2048 "$ROOT/build-fuzz/corpus" 2>"$ROOT/build-fuzz/fuzz.log" &
+cmake --build "$ROOT/build-fuzz" -j"$JOBS" --target fuzz_reading_file fuzz_batch_row
+fuzz_run() { # PROGRAM SECONDS
+    local name
+    name=$(basename "$1")
+    mkdir -p "$ROOT/build-fuzz/corpus-$name"
+    "$1" -max_total_time="$2" -timeout=5 -rss_limit_mb=2048 "$ROOT/build-fuzz/corpus-$name" \
+        2>"$ROOT/build-fuzz/$name.log"
+}
+(
+    fuzz_run "$ROOT/build-fuzz/tests/report/fuzz_reading_file" \
+        $((FUZZ_SECONDS - FUZZ_SECONDS / 2)) &&
+        fuzz_run "$ROOT/build-fuzz/tests/cli/fuzz_batch_row" $((FUZZ_SECONDS / 2))
+) &
 fuzz=$!
-trap 'kill "$fuzz" 2>/dev/null || true' EXIT
+trap 'pkill -P "$fuzz" 2>/dev/null; kill "$fuzz" 2>/dev/null || true' EXIT
 
 # Line tables (-g1) are all the sanitizers' reports need, at a fraction of
 # the cost of full debug information.
@@ -42,10 +54,13 @@ status=0
 fuzzed=0
 wait "$fuzz" || fuzzed=$?
 trap - EXIT
-if [ "$fuzzed" -ne 0 ]; then
-    tail -n 60 "$ROOT/build-fuzz/fuzz.log"
-    echo "The fuzzer found a failure (log: build-fuzz/fuzz.log)." >&2
-    exit 1
-fi
-grep -E '^(#[0-9]+\s+DONE|Done )' "$ROOT/build-fuzz/fuzz.log" | tail -n 1 || true
+for name in fuzz_reading_file fuzz_batch_row; do
+    log=$ROOT/build-fuzz/$name.log
+    if [ "$fuzzed" -ne 0 ] && ! grep -qE '^Done [0-9]+ runs' "$log" 2>/dev/null; then
+        tail -n 60 "$log" 2>/dev/null || true
+        echo "The fuzzer $name found a failure or did not run (log: build-fuzz/$name.log)." >&2
+        exit 1
+    fi
+    grep -E '^(#[0-9]+\s+DONE|Done )' "$log" | tail -n 1 | sed "s/^/$name: /" || true
+done
 exit "$status"

@@ -54,7 +54,7 @@ bool IsKnownZoneId(const QString& id) {
     return !id.isEmpty() && id.size() <= kLongestZoneId && ids.contains(id);
 }
 
-QString ShownZoneId(const QString& id) {
+QString EscapedForMessage(const QString& id) {
     constexpr qsizetype kShown = 80;
     QString shown;
     for (const QChar c : id.left(kShown)) {

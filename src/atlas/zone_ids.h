@@ -16,8 +16,9 @@ bool IsKnownZoneId(const QString& id);
 // "L TARGET NAME" lines).
 QSet<QString> ZoneIdsOfTzdataZi(const QByteArray& text);
 
-// A zone id from outside as a message may show it: control characters are
-// written as \x.. or \u...., and long texts are cut.
-QString ShownZoneId(const QString& id);
+// A text from outside (a zone id, a place query) as a message may show it:
+// control and format characters are written as \x.. or \u...., and long
+// texts are cut.
+QString EscapedForMessage(const QString& id);
 
 } // namespace tivora::atlas

@@ -117,7 +117,7 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
     // a path or parse as a rule.
     if (!IsKnownZoneId(zoneId)) {
         result.message =
-            QStringLiteral("The time zone \"%1\" is not known").arg(ShownZoneId(zoneId));
+            QStringLiteral("The time zone \"%1\" is not known").arg(EscapedForMessage(zoneId));
         return result;
     }
     // Qt answers "UTC" with a zone whose offsets all read as unknown; the

@@ -1,6 +1,7 @@
 #include "cli/place_options.h"
 
 #include "atlas/atlas.h"
+#include "atlas/zone_ids.h"
 #include "atlas/zone_offset.h"
 
 #include <QDate>
@@ -72,7 +73,9 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
             return false;
         const auto found = loaded->search(QString::fromStdString(options.place), 1);
         if (found.empty()) {
-            error = "no place matches \"" + options.place + "\"";
+            error = "no place matches \"" +
+                    atlas::EscapedForMessage(QString::fromStdString(options.place)).toStdString() +
+                    "\"";
             return false;
         }
         const atlas::Place& p = found.front();
