@@ -225,7 +225,10 @@ reading  Works out the ascendant (Lagna) and prints the birth data it used
            the time-zone database; local mean time of the longitude before
            standard time). --lon, --lat, --zone and --tz override each part.
          --tz ZONE-ID: the offset of a time-zone database zone (such as
-           Europe/London) at that date and time, without the atlas.
+           Europe/London) at that date and time, without the atlas. Only
+           the database's zone and link names are taken (UTC and Etc/GMT-5
+           too; not IST, Berlin or POSIX rules); 'tivora-cli places TOWN'
+           shows a town's zone.
          --fold earlier|later: which of the two offsets a local time that
            happened twice (clocks went back) had. A time that happened twice
            without --fold, and one that never happened, are refused.
@@ -277,8 +280,8 @@ report   Writes the formatted report, as the report window shows and prints
          it, to a PDF file.
 
 Exit status: 0 done, 1 the birth data or a file was refused (the program's
-message is on standard error) or a batch row carries a message, 2 a usage
-error.
+message is on standard error), a batch row carries a message or the output
+could not be written, 2 a usage error.
 )";
 }
 
