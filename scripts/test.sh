@@ -34,10 +34,12 @@ fuzz_run() { # PROGRAM SECONDS
     "$1" -max_total_time="$2" -timeout=5 -rss_limit_mb=2048 "$ROOT/build-fuzz/corpus-$name" \
         2>"$ROOT/build-fuzz/$name.log"
 }
+# Each gets at least a second: libFuzzer takes 0 as no limit at all.
+half=$((FUZZ_SECONDS / 2 > 0 ? FUZZ_SECONDS / 2 : 1))
 (
     fuzz_run "$ROOT/build-fuzz/tests/report/fuzz_reading_file" \
-        $((FUZZ_SECONDS - FUZZ_SECONDS / 2)) &&
-        fuzz_run "$ROOT/build-fuzz/tests/cli/fuzz_batch_row" $((FUZZ_SECONDS / 2))
+        $((FUZZ_SECONDS - half > 0 ? FUZZ_SECONDS - half : 1)) &&
+        fuzz_run "$ROOT/build-fuzz/tests/cli/fuzz_batch_row" "$half"
 ) &
 fuzz=$!
 trap 'pkill -P "$fuzz" 2>/dev/null; kill "$fuzz" 2>/dev/null || true' EXIT
