@@ -119,17 +119,20 @@ constexpr qsizetype kNameLength = 100;
 // characters, trimmed and cut to the box's length (never inside a
 // character). True when it had to change.
 bool CleanName(const std::string& name, std::string& cleaned) {
+    const QString original = QString::fromStdString(name);
     QString text;
-    for (const QChar c : QString::fromStdString(name)) {
+    for (const QChar c : original) {
         const char16_t u = c.unicode();
         if (u >= 0x20 && u != 0x7F && !(u >= 0x80 && u <= 0x9F))
             text += c;
     }
+    const bool hadControls = text.size() != original.size();
     text = QString::fromStdString(Trimmed(text.toStdString()));
-    if (text.size() > kNameLength)
+    const bool tooLong = text.size() > kNameLength;
+    if (tooLong)
         text.truncate(text[kNameLength - 1].isHighSurrogate() ? kNameLength - 1 : kNameLength);
     cleaned = text.toStdString();
-    return cleaned != Trimmed(name);
+    return hadControls || tooLong;
 }
 
 bool Synced(SyncFunction sync, int fd) {

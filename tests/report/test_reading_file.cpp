@@ -250,6 +250,8 @@ private slots:
             QVERIFY(notes.front().shortened);
             QVERIFY(ReadingFileNoteText(notes.front()).contains("line 1 (name) held control"));
         }
+        // A control character at the end, where trimming would hide it (found by fuzzing).
+        QCOMPARE(test::CheckNameRoundTrip(QByteArray(" \xac\t")), std::string());
         // A well-formed line 16 with a name too long for the box is ignored;
         // line 1 gives what it holds ("Jos" for each "José").
         ChartRecord jose = DelhiChart();
