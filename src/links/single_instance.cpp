@@ -8,6 +8,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tivora {
 
 QString SingleInstanceGuard::DefaultLockPath() {
@@ -38,6 +43,29 @@ bool IsAbandonedLockFile(const QString& path, const QDateTime& now) {
     return !QLockFile(path).getLockInfo(&pid, &host, &application);
 }
 
+namespace {
+
+// Removes the lock file only while holding its advisory lock, which a live
+// copy keeps on its own lock file from the moment it makes it, and only if
+// the name still leads to the file that was opened.
+bool RemoveAbandonedLock(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool removed = false;
+    struct stat opened {};
+    struct stat named {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+        ::stat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+        opened.st_ino == named.st_ino)
+        removed = ::unlink(name.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+} // namespace
+
 bool SingleInstanceGuard::tryAcquire() {
     if (lock_.isLocked())
         return true;
@@ -47,7 +75,7 @@ bool SingleInstanceGuard::tryAcquire() {
     // garbled (a crash while writing it, a full disk) names no holder and
     // would refuse every start for ever.
     if (lock_.error() == QLockFile::LockFailedError &&
-        IsAbandonedLockFile(path_, QDateTime::currentDateTime()) && QFile::remove(path_) &&
+        IsAbandonedLockFile(path_, QDateTime::currentDateTime()) && RemoveAbandonedLock(path_) &&
         lock_.tryLock(0))
         return true;
     // A lock that cannot be written at all (no such folder, no permission)

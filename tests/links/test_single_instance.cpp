@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/file.h>
 
 #include <sys/stat.h>
 #include <utime.h>
@@ -169,6 +170,23 @@ private slots:
             OtherCopy second(lockPath());
             QCOMPARE(second.verdict(), QStringLiteral("refused"));
         }
+    }
+
+    // A copy that has made its lock but not yet written it holds the file's
+    // advisory lock: the file is left alone however old it looks.
+    void lockBeingWrittenIsLeftAlone() {
+        QFile file(lockPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        AgeFile(lockPath(), 10);
+        QCOMPARE(::flock(file.handle(), LOCK_EX | LOCK_NB), 0);
+        {
+            SingleInstanceGuard guard(lockPath());
+            QVERIFY(!guard.tryAcquire());
+            QVERIFY(QFile::exists(lockPath()));
+        }
+        ::flock(file.handle(), LOCK_UN);
+        SingleInstanceGuard guard(lockPath());
+        QVERIFY(guard.tryAcquire());
     }
 
     void longRunningCopyKeepsItsLock() {
