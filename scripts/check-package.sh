@@ -73,6 +73,13 @@ cli=$unpacked/usr/bin/tivora-cli
 for program in "$unpacked/usr/bin/tivora" "$cli"; do
     ldd "$program" | grep 'not found' && fail "$program misses libraries"
 done
+# No path of the build machine's source tree is looked in: on another
+# machine it may be any local user's to create. (Qt keeps string literals
+# in UTF-16, hence the second look.)
+for program in "$unpacked/usr/bin/tivora" "$cli"; do
+    found=$({ strings -a "$program" && strings -a -el "$program"; } | grep -cF "$ROOT/data" || true)
+    [ "$found" = 0 ] || fail "$program looks for data in $ROOT/data"
+done
 cd "$scratch"
 unset TIVORA_DATA_DIR
 help=$("$cli" --help) || fail "tivora-cli --help"

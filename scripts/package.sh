@@ -21,7 +21,8 @@ if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 # The "package" preset: installed paths, no tests; only the two programs are
-# built (below), and CPack builds nothing more.
+# built (below), and CPack builds nothing more. Installed, the programs read
+# the place data only from /usr/share/tivora.
 cmake --preset package -DCMAKE_CXX_FLAGS="$CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" \
     "${launcher[@]}" >/dev/null
 cmake --build --preset package -j"$JOBS"

@@ -4,6 +4,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages "${BUILD_PACKAGES[@]}" ninja-build
 cd "$ROOT"
+# Run from the build folder, it reads the place data from the source tree.
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$JOBS"
 

@@ -115,7 +115,9 @@ QString AtlasDataPath() {
                                 : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     if (!program.isEmpty())
         folders << program + QStringLiteral("/../share/tivora");
+#ifdef TIVORA_SOURCE_DATA_DIR
     folders << QStringLiteral(TIVORA_SOURCE_DATA_DIR);
+#endif
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(QString::fromLatin1(kFileName));
         if (QFileInfo(path).isFile())

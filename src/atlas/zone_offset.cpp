@@ -1,5 +1,7 @@
 #include "atlas/zone_offset.h"
 
+#include "base/zone_ids.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QTimeZone>
@@ -82,9 +84,23 @@ QTime WallTime(qint64 utcSeconds, int offsetSeconds) {
     return QDateTime::fromSecsSinceEpoch(utcSeconds + offsetSeconds, Qt::UTC).time();
 }
 
-QString WallClock(qint64 utcSeconds, int offsetSeconds) {
-    const QTime t = WallTime(utcSeconds, offsetSeconds);
-    return t.toString(t.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
+QString WallClock(qint64 utcSeconds, int offsetSeconds, bool withDate = false) {
+    const QDateTime wall = QDateTime::fromSecsSinceEpoch(utcSeconds + offsetSeconds, Qt::UTC);
+    const QTime t = wall.time();
+    const QString clock =
+        t.toString(t.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
+    if (!withDate)
+        return clock;
+    return QLocale::c().toString(wall.date(), QStringLiteral("d MMM yyyy")) + QLatin1Char(' ') +
+           clock;
+}
+
+// The clocks' readings on both sides of a change; with their dates when the
+// change skipped or repeated a whole day (Apia, end of 2011), where the
+// times alone would read "from 00:00 to 00:00".
+std::pair<QString, QString> ChangeClocks(qint64 change, int beforeSeconds, int afterSeconds) {
+    const bool dates = std::abs(afterSeconds - beforeSeconds) >= 24 * 3600;
+    return {WallClock(change, beforeSeconds, dates), WallClock(change, afterSeconds, dates)};
 }
 
 } // namespace
@@ -101,7 +117,17 @@ int LocalMeanTimeMinutes(double longitude) {
 LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, const QTime& time,
                                   double longitude) {
     LocalTimeOffsets result;
-    const QTimeZone zone(zoneId.toUtf8());
+    // Checked before QTimeZone sees the text, which it may otherwise open as
+    // a path or parse as a rule.
+    if (!IsKnownZoneId(zoneId)) {
+        result.message =
+            QStringLiteral("The time zone \"%1\" is not known").arg(EscapedForMessage(zoneId));
+        return result;
+    }
+    // Qt answers "UTC" with a zone whose offsets all read as unknown; the
+    // database's own UTC is the same zone.
+    const QTimeZone zone(zoneId == QLatin1String("UTC") ? QByteArrayLiteral("Etc/UTC")
+                                                        : zoneId.toUtf8());
     if (!zone.isValid()) {
         result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
         return result;
@@ -148,11 +174,11 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
         const qint64 change = clock.changeBetween(wall - first.seconds, wall - second.seconds);
         result.clocksBefore = WallTime(change, first.seconds);
         result.clocksAfter = WallTime(change, second.seconds);
-        result.message =
-            QStringLiteral("%1 happened twice in %2: first at %3, then again at %4 "
-                           "after the clocks went back from %5 to %6")
-                .arg(when, zoneId, NamedOffset(result.earlier), NamedOffset(result.later),
-                     WallClock(change, first.seconds), WallClock(change, second.seconds));
+        const auto [from, to] = ChangeClocks(change, first.seconds, second.seconds);
+        result.message = QStringLiteral("%1 happened twice in %2: first at %3, then again at %4 "
+                                        "after the clocks went back from %5 to %6")
+                             .arg(when, zoneId, NamedOffset(result.earlier),
+                                  NamedOffset(result.later), from, to);
         return result;
     }
     // In a gap the larger offset lands before the change and the smaller after it.
@@ -165,11 +191,11 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
         clock.changeBetween(wall - *candidates.rbegin(), wall - *candidates.begin());
     result.clocksBefore = WallTime(change, before.seconds);
     result.clocksAfter = WallTime(change, after.seconds);
+    const auto [from, to] = ChangeClocks(change, before.seconds, after.seconds);
     result.message =
         QStringLiteral("%1 never happened in %2: the clocks jumped forward from %3 "
                        "to %4, from %5 to %6")
-            .arg(when, zoneId, WallClock(change, before.seconds), WallClock(change, after.seconds),
-                 NamedOffset(result.earlier), NamedOffset(result.later));
+            .arg(when, zoneId, from, to, NamedOffset(result.earlier), NamedOffset(result.later));
     return result;
 }
 

@@ -195,6 +195,12 @@ bool RowReader::fill(const std::vector<std::string_view>& row, ReadingJob& job,
         const std::string_view value = TrimmedView(cell(row, flags[k]));
         if (!(value == "1" || value == "0" || (decided[k] && value.empty()))) {
             message = std::string(Name(flags[k])) + " must be 1 or 0";
+            // A column left out because Place or TimeZone may stand for it.
+            if (!layout_.has(flags[k]))
+                message += std::string("; the input has no ") + Name(flags[k]) +
+                           " column, which a row needs when its " +
+                           (k == 2 ? "zone is not taken from Place or TimeZone"
+                                   : "coordinates are not taken from Place");
             return false;
         }
         *targets[k] = value == "1";
@@ -447,9 +453,9 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         }
     }
     out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
-    out.flush();
-    if (!out)
-        return Refuse(err, "could not write the output");
+    // RunCli says that the output could not be written.
+    if (!out.flush())
+        return kRefused;
     if (!reader.readError().empty())
         return Refuse(err, "could not read all of " + source.name + ": " + reader.readError());
     return anyMessage ? kRefused : kDone;

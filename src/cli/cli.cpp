@@ -121,27 +121,8 @@ int RunOpen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return Refuse(err, kCheckTheFileMessage);
     // The reading is still made from what the file gave, but a reading from
     // defaults must not pass for the saved one.
-    static const char* const kLineNames[] = {"name",
-                                             "month",
-                                             "day",
-                                             "year",
-                                             "hour",
-                                             "minute",
-                                             "longitude degrees",
-                                             "longitude minutes",
-                                             "latitude degrees",
-                                             "latitude minutes",
-                                             "time-zone hours",
-                                             "time-zone minutes",
-                                             "East or West",
-                                             "North or South",
-                                             "daylight saving",
-                                             "full name",
-                                             "town"};
     for (const ReadingFileNote& note : notes)
-        err << "tivora-cli: warning: line " << note.line << " (" << kLineNames[note.line - 1]
-            << (note.missing ? ") is missing" : ") is not a value it can take and was ignored")
-            << "\n";
+        err << "tivora-cli: warning: " << ReadingFileNoteText(note).toStdString() << "\n";
     if (!job.run())
         return Refuse(err, job.message->text);
     UseSavedTown(job);
@@ -245,7 +226,10 @@ reading  Works out the ascendant (Lagna) and prints the birth data it used
            the time-zone database; local mean time of the longitude before
            standard time). --lon, --lat, --zone and --tz override each part.
          --tz ZONE-ID: the offset of a time-zone database zone (such as
-           Europe/London) at that date and time, without the atlas.
+           Europe/London) at that date and time, without the atlas. Only
+           the database's zone and link names are taken (UTC and Etc/GMT-5
+           too; not IST, Berlin or POSIX rules); 'tivora-cli places TOWN'
+           shows a town's zone.
          --fold earlier|later: which of the two offsets a local time that
            happened twice (clocks went back) had. A time that happened twice
            without --fold, and one that never happened, are refused.
@@ -298,13 +282,15 @@ report   Writes the formatted report, as the report window shows and prints
          it, to a PDF file.
 
 Exit status: 0 done, 1 the birth data or a file was refused (the program's
-message is on standard error) or a batch row carries a message, 2 a usage
-error.
+message is on standard error), a batch row carries a message or the output
+could not be written, 2 a usage error.
 )";
 }
 
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     if (args.empty())
         return Usage(err, "no command given");
     const std::string& command = args[0];
@@ -323,6 +309,17 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (command == "save" || command == "report")
         return RunSaveOrReport(args, out, err);
     return Usage(err, "unknown command " + command);
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    const int status = RunCommand(args, in, out, err);
+    // Output lost to a full disk or a closed pipe must not pass for done.
+    if (!out.flush())
+        return Refuse(err, kCouldNotWriteOutput);
+    return status;
 }
 
 } // namespace tivora::cli

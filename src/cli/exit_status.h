@@ -20,6 +20,9 @@ inline int Refuse(std::ostream& err, const std::string& message) {
     return kRefused;
 }
 
+// Said once, whichever command's output could not be written.
+constexpr const char* kCouldNotWriteOutput = "could not write the output";
+
 // The name as saved (trimmed) is at most this many UTF-16 units, as the
 // Name box counts them, so every name the tool takes fits the box and the
 // file.

@@ -3,6 +3,7 @@
 #include "atlas/atlas.h"
 #include "atlas/place_fill.h"
 #include "atlas/zone_offset.h"
+#include "base/zone_ids.h"
 
 #include <QDate>
 #include <QJsonArray>
@@ -13,6 +14,7 @@
 #include <charconv>
 #include <memory>
 #include <mutex>
+#include <set>
 
 namespace tivora::cli {
 
@@ -94,7 +96,8 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
             return false;
         const auto found = loaded->search(QString::fromStdString(options.place), 1);
         if (found.empty()) {
-            error = "no place matches \"" + options.place + "\"";
+            error = "no place matches \"" +
+                    EscapedForMessage(QString::fromStdString(options.place)).toStdString() + "\"";
             return false;
         }
         const atlas::Place& p = found.front();
@@ -136,8 +139,12 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         }
         offset = options.fold == "earlier" ? resolved.earlier : resolved.later;
         break;
-    case atlas::LocalTimeKind::NeverHappened:
     case atlas::LocalTimeKind::UnknownZone:
+        error = resolved.message.toStdString() +
+                " to this system's time-zone database; give a zone id such as Asia/Kolkata "
+                "('tivora-cli places TOWN' shows a town's zone)";
+        return false;
+    case atlas::LocalTimeKind::NeverHappened:
     case atlas::LocalTimeKind::NoSuchDate:
         error = resolved.message.toStdString();
         return false;
@@ -167,7 +174,14 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::string query;
     int limit = 10;
     bool json = false;
+    std::set<std::string> given;
     for (std::size_t i = 1; i < args.size(); ++i) {
+        // As for reading: "the last one wins" would hide a typing slip.
+        if (args[i].rfind("--", 0) == 0 && !given.insert(args[i]).second) {
+            err << "tivora-cli: " << args[i] << " is given more than once\n"
+                << "Try 'tivora-cli --help'.\n";
+            return 2;
+        }
         if (args[i] == "--json") {
             json = true;
         } else if (args[i] == "--limit") {

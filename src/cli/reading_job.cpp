@@ -222,9 +222,11 @@ std::string ReadingText(const ReadingJob& job) {
     const ChartRecord& c = job.chart;
     const PlaceUse& p = job.placeUse;
     // What was computed comes first, so a slip in the input shows.
-    std::string out = "BirthName: " + c.BirthName + "\nBirthTime: " + LocalDateTimeText(c) + "\n";
+    // Isolated, a right-to-left name or town cannot turn the line around.
+    std::string out =
+        "BirthName: " + Isolated(c.BirthName) + "\nBirthTime: " + LocalDateTimeText(c) + "\n";
     if (!p.placeDisplay.empty())
-        out += "Place: " + p.placeDisplay + "\n";
+        out += "Place: " + Isolated(p.placeDisplay) + "\n";
     out += "Coordinates: " + CoordinatesText(c) + "\n";
     if (!p.timeZone.empty())
         out += "TimeZone: " + p.timeZone + "\n";

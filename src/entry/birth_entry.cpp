@@ -146,6 +146,28 @@ bool IsAcceptedDigitKey(int code) {
     return (code >= '0' && code <= '9') || code == 8;
 }
 
+bool HasControlCharacter(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x20 || byte == 0x7F)
+            return true;
+        // U+0080 to U+009F are C2 80 to C2 9F in UTF-8.
+        if (byte == 0xC2 && i + 1 < utf8.size()) {
+            const auto next = static_cast<unsigned char>(utf8[i + 1]);
+            if (next >= 0x80 && next <= 0x9F)
+                return true;
+        }
+    }
+    return false;
+}
+
+std::string Isolated(std::string_view utf8) {
+    std::string text = "\u2068";
+    text += utf8;
+    text += "\u2069";
+    return text;
+}
+
 std::string Trimmed(const std::string& text) {
     return std::string(TrimmedView(text));
 }
@@ -206,6 +228,8 @@ std::optional<EntryMessage> ValidateInput(const BirthEntry& e) {
 
     if (TrimmedView(e.name).empty())
         return Error("Please Enter Name", EntryField::Name);
+    if (HasControlCharacter(e.name))
+        return Error(kNameControlMessage, EntryField::Name);
     if (zoneHour.empty() || zoneMinute.empty())
         return Error("Please Enter Hour and Minute of Time Zone", EntryField::ZoneHour);
     if (lonDegrees.empty())

@@ -99,6 +99,17 @@ inline std::string_view TrimmedView(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
+// Text from outside the program (a name, a town): a C0 control, DEL or a C1
+// control (U+0080 to U+009F) anywhere in the UTF-8 text. Such a name could
+// drive a terminal or hide part of itself.
+bool HasControlCharacter(std::string_view utf8);
+inline constexpr const char* kNameControlMessage = "Please Remove Control Characters From The Name";
+
+// The text between FIRST STRONG ISOLATE and POP DIRECTIONAL ISOLATE, so
+// right-to-left letters or direction marks in it cannot turn the words
+// around it.
+std::string Isolated(std::string_view utf8);
+
 // A box's text as a 16-bit whole number: trimmed, fractions rounded half to
 // even; nothing when it does not convert.
 std::optional<std::int16_t> ToWholeNumber(std::string_view text);

@@ -120,8 +120,10 @@ std::optional<int> EnteredOffsetMinutes(const BirthEntry& entry) {
 std::string BirthSummary(const ChartRecord& c, const std::string& place,
                          const std::string& zoneNote, bool unbroken) {
     const Moment m = MomentOf(c);
-    std::string text = c.BirthName + ", " + LocalDateTimeText(c) + ", ";
-    text += place.empty() ? CoordinatesText(c) : place + " (" + CoordinatesText(c) + ")";
+    // The name and the town come from outside: isolated, a right-to-left
+    // name cannot reorder the date and figures after it.
+    std::string text = Isolated(c.BirthName) + ", " + LocalDateTimeText(c) + ", ";
+    text += place.empty() ? CoordinatesText(c) : Isolated(place) + " (" + CoordinatesText(c) + ")";
     text += ", " + UtcOffsetText(UtcOffsetMinutes(c));
     if (!zoneNote.empty())
         text += " " + zoneNote;

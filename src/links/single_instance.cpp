@@ -3,8 +3,16 @@
 #include "base/identity.h"
 #include "platform/platform.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tivora {
 
@@ -22,10 +30,54 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& lockPath)
     lock_.setStaleLockTime(0);
 }
 
+bool IsAbandonedLockFile(const QString& path, const QDateTime& now) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    // A starting copy writes its lock's contents just after making the file.
+    const qint64 age = info.lastModified().msecsTo(now);
+    if (age >= 0 && age < kAbandonedLockSeconds * 1000)
+        return false;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return !QLockFile(path).getLockInfo(&pid, &host, &application);
+}
+
+namespace {
+
+// Removes the lock file only while holding its advisory lock, which a live
+// copy keeps on its own lock file from the moment it makes it, and only if
+// the name still leads to the file that was opened.
+bool RemoveAbandonedLock(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool removed = false;
+    struct stat opened {};
+    struct stat named {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+        ::stat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+        opened.st_ino == named.st_ino)
+        removed = ::unlink(name.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+} // namespace
+
 bool SingleInstanceGuard::tryAcquire() {
     if (lock_.isLocked())
         return true;
     if (lock_.tryLock(0))
+        return true;
+    // Qt takes over a lock whose holder is dead, but one left empty or
+    // garbled (a crash while writing it, a full disk) names no holder and
+    // would refuse every start for ever.
+    if (lock_.error() == QLockFile::LockFailedError &&
+        IsAbandonedLockFile(path_, QDateTime::currentDateTime()) && RemoveAbandonedLock(path_) &&
+        lock_.tryLock(0))
         return true;
     // A lock that cannot be written at all (no such folder, no permission)
     // says nothing about another copy; better to run unguarded than not at all.

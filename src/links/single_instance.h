@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QLockFile>
 #include <QString>
 
@@ -32,6 +33,11 @@ private:
     QString path_;
     QLockFile lock_;
 };
+
+// A lock file that names no holder (empty, garbled or unreadable) and is at
+// least this old was left behind, not just made by a copy starting now.
+inline constexpr int kAbandonedLockSeconds = 5;
+bool IsAbandonedLockFile(const QString& path, const QDateTime& now);
 
 // The start-up check: false when this copy may run (it then holds the lock);
 // true after telling the user another copy is running, in which case the

@@ -1,7 +1,9 @@
 #include "report/reading_file.h"
 
 #include "base/scramble.h"
+#include "base/zone_ids.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <iterator>
 #include <unistd.h>
 
 namespace tivora {
@@ -123,7 +126,9 @@ QByteArray TownLine(const BirthTown& town) {
 }
 
 // The town of a well-formed line 17 (the mark, four strict base64 fields of
-// valid UTF-8, a name and a zone the system knows), or nothing.
+// valid UTF-8 without control characters, a name and a zone of the system's
+// database), or nothing. The zone id is checked against the database's list
+// before anything opens it.
 std::optional<BirthTown> TownOf(const QByteArray& line) {
     if (!line.startsWith(kTownMark))
         return std::nullopt;
@@ -136,14 +141,39 @@ std::optional<BirthTown> TownOf(const QByteArray& line) {
             QByteArray::fromBase64Encoding(parts[k], QByteArray::AbortOnBase64DecodingErrors);
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         (void)utf8.decode(decoded.decoded);
-        if (!decoded || utf8.hasError())
+        if (!decoded || utf8.hasError() ||
+            HasControlCharacter(
+                std::string_view(decoded.decoded.constData(), std::size_t(decoded.decoded.size()))))
             return std::nullopt;
         fields[k] = decoded.decoded.toStdString();
     }
     BirthTown town{fields[0], fields[1], fields[2], fields[3]};
-    if (town.name.empty() || !QTimeZone(QByteArray::fromStdString(town.timeZone)).isValid())
+    if (town.name.empty() || !IsKnownZoneId(QString::fromStdString(town.timeZone)))
         return std::nullopt;
     return town;
+}
+
+// The Name box's length, in UTF-16 units as the box counts them.
+constexpr qsizetype kNameLength = 100;
+
+// A name from the file as the Name box could hold it: without control
+// characters, trimmed and cut to the box's length (never inside a
+// character). True when it had to change.
+bool CleanName(const std::string& name, std::string& cleaned) {
+    const QString original = QString::fromStdString(name);
+    QString text;
+    for (const QChar c : original) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u != 0x7F && !(u >= 0x80 && u <= 0x9F))
+            text += c;
+    }
+    const bool hadControls = text.size() != original.size();
+    text = QString::fromStdString(Trimmed(text.toStdString()));
+    const bool tooLong = text.size() > kNameLength;
+    if (tooLong)
+        text.truncate(text[kNameLength - 1].isHighSurrogate() ? kNameLength - 1 : kNameLength);
+    cleaned = text.toStdString();
+    return hadControls || tooLong;
 }
 
 bool Synced(SyncFunction sync, int fd) {
@@ -257,11 +287,24 @@ std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& line
             notes.push_back({index + 1, false});
     };
 
-    const std::optional<std::string> fullName = FullName(lines);
-    entry.name = fullName ? *fullName : LineText(lines, 0);
-    // An empty line 16 only makes room for line 17.
-    if (!fullName && !(kLineCount < lines.size() && lines[kLineCount].isEmpty()))
-        ignored(kLineCount);
+    // A line 16 that is not a clean name is passed over for line 1; line 1
+    // is kept in part. An empty line 16 only makes room for line 17.
+    std::string cleaned;
+    std::optional<std::string> fullName = FullName(lines);
+    if (fullName && CleanName(*fullName, cleaned))
+        fullName.reset();
+    if (fullName) {
+        entry.name = *fullName;
+    } else {
+        if (!(kLineCount < lines.size() && lines[kLineCount].isEmpty()))
+            ignored(kLineCount);
+        const std::string first = LineText(lines, 0);
+        entry.name = first;
+        if (CleanName(first, cleaned)) {
+            entry.name = cleaned;
+            notes.push_back({1, false, true});
+        }
+    }
     const std::optional<BirthTown> town =
         kTownLine < lines.size() ? TownOf(lines[kTownLine]) : std::nullopt;
     entry.town = town.value_or(BirthTown{});
@@ -297,6 +340,37 @@ std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& line
     std::sort(notes.begin(), notes.end(),
               [](const ReadingFileNote& a, const ReadingFileNote& b) { return a.line < b.line; });
     return notes;
+}
+
+QString ReadingFileNoteText(const ReadingFileNote& note) {
+    static const char* const kLineNames[] = {QT_TRANSLATE_NOOP("ReadingFile", "name"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "month"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "day"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "year"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "hour"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "minute"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "longitude degrees"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "longitude minutes"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "latitude degrees"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "latitude minutes"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "time-zone hours"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "time-zone minutes"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "East or West"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "North or South"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "daylight saving"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "full name"),
+                                             QT_TRANSLATE_NOOP("ReadingFile", "town")};
+    if (note.line < 1 || note.line > int(std::size(kLineNames)))
+        return {};
+    const QString name = QCoreApplication::translate("ReadingFile", kLineNames[note.line - 1]);
+    const char* text =
+        note.missing ? QT_TRANSLATE_NOOP("ReadingFile", "line %1 (%2) is missing")
+        : note.shortened
+            ? QT_TRANSLATE_NOOP("ReadingFile", "line %1 (%2) held control characters or more than "
+                                               "100 characters; only the rest was kept")
+            : QT_TRANSLATE_NOOP("ReadingFile", "line %1 (%2) is not a value it can take and was "
+                                               "ignored");
+    return QCoreApplication::translate("ReadingFile", text).arg(note.line).arg(name);
 }
 
 OpenResult OpenReadingFile(const QString& path, BirthEntry& entry,

@@ -46,10 +46,17 @@ QList<QByteArray> ReadingFileLines(const QByteArray& content);
 // otherwise line 1 does; a well-formed line 17 gives the town, else none.
 // Returns the lines (1-based) that were missing or whose text was passed
 // over, leaving a list's selection or a flag at what it was or fell to.
+// A name (from line 1 or 16) that held control characters or more than the
+// Name box's 100 characters is kept without them, cut to that length, and
+// noted as shortened.
 struct ReadingFileNote {
     int line;
-    bool missing; // else present but ignored
+    bool missing;           // else present but ignored or shortened
+    bool shortened = false; // the name was kept in part
 };
+
+// "line 13 (East or West) is missing", as the Open command tells the user.
+QString ReadingFileNoteText(const ReadingFileNote& note);
 std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& lines,
                                                    BirthEntry& entry);
 

@@ -226,7 +226,8 @@ std::unique_ptr<QTextDocument> HeadedReport(const QTextDocument& report,
     const QTextBlockFormat reportBlock = cursor.blockFormat();
     QTextCharFormat name = PieceFormat(ReportPiece::Role::Heading);
     name.setFontPointSize(report.defaultFont().pointSizeF() * 1.3);
-    cursor.insertText(header.name, name);
+    // The name comes from outside: isolated, its direction marks end with it.
+    cursor.insertText(QChar(0x2068) + header.name + QChar(0x2069), name);
     cursor.insertBlock(reportBlock, PieceFormat(ReportPiece::Role::Value));
     cursor.insertText(header.summary, PieceFormat(ReportPiece::Role::Value));
     cursor.insertBlock(reportBlock, PieceFormat(ReportPiece::Role::Value));

@@ -3,6 +3,9 @@
 #include "base/identity.h"
 #include "report/reading_file.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 namespace tivora {
 
 Platform::FileRequest SaveReadingRequest() {
@@ -28,10 +31,24 @@ bool OpenReadingCommand(Platform& platform, QWidget* parent, BirthEntry& entry) 
     const QString path = platform.openFileName(parent, OpenReadingRequest());
     if (path.isEmpty())
         return false;
-    if (OpenReadingFile(path, entry) != OpenResult::Applied) {
+    std::vector<ReadingFileNote> notes;
+    if (OpenReadingFile(path, entry, &notes) != OpenResult::Applied) {
         platform.message(parent, ProgramTitle(), QString::fromLatin1(kCheckTheFileMessage),
                          Platform::Icon::Error);
         return false;
+    }
+    // A damaged file still gives a reading, from the window's defaults where
+    // lines are lost; the user must know it is not the saved one.
+    if (!notes.empty()) {
+        QStringList lines;
+        for (const ReadingFileNote& note : notes)
+            lines << ReadingFileNoteText(note);
+        platform.message(parent, ProgramTitle(),
+                         QCoreApplication::translate("ReadingFile",
+                                                     "This file is damaged, so the reading "
+                                                     "may not be the one saved:") +
+                             QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')),
+                         Platform::Icon::Warning);
     }
     return true;
 }

@@ -20,7 +20,8 @@ void SaveReadingCommand(Platform& platform, QWidget* parent, const ChartRecord& 
 // The main window's Open, up to Calculate: asks for a file and fills the
 // entry from it. True when the entry was filled and Calculate must run; a
 // cancel is silent, a refused file shows "Please Check The File." and
-// leaves the entry as it was.
+// leaves the entry as it was; a damaged file's missing and ignored lines
+// are listed in one message first.
 bool OpenReadingCommand(Platform& platform, QWidget* parent, BirthEntry& entry);
 
 } // namespace tivora

@@ -1,4 +1,5 @@
 #include "atlas/zone_offset.h"
+#include "base/zone_ids.h"
 #include "engine/ephemeris.h"
 #include "entry/birth_entry.h"
 
@@ -307,6 +308,67 @@ private slots:
         QCOMPARE(nearly.degrees, 78);
         QCOMPARE(nearly.minutes, 0);
         QVERIFY(nearly.positive);
+    }
+    // Texts that are not zones of the database: a rule that makes the time-zone
+    // library's parser loop, paths, abbreviations, bare city names, POSIX rules.
+    void onlyTheDatabasesZonesAreTaken() {
+        const QString hostile[] = {QStringLiteral("AAA0BBB,M13.1.0,M1.1.0"),
+                                   QStringLiteral("../../../dev/stdin"),
+                                   QStringLiteral("/etc/passwd"),
+                                   QStringLiteral("IST"),
+                                   QStringLiteral("Kolkata"),
+                                   QStringLiteral("Berlin"),
+                                   QStringLiteral("XXX-5:30"),
+                                   QStringLiteral("EST5EDT,M3.2.0,M11.1.0"),
+                                   QStringLiteral("Asia/Kolkata") + QChar(0) + QStringLiteral("x"),
+                                   QStringLiteral("asia/kolkata"),
+                                   QString()};
+        QElapsedTimer clock;
+        clock.start();
+        for (const QString& id : hostile) {
+            QVERIFY2(!IsKnownZoneId(id), qPrintable(id));
+            const auto r = ResolveLocalTime(id, QDate(2000, 1, 1), QTime(12, 0), 77.2);
+            QCOMPARE(r.kind, LocalTimeKind::UnknownZone);
+            QVERIFY(r.message.contains(QStringLiteral("is not known")));
+            for (const QChar c : r.message)
+                QVERIFY2(c.unicode() >= 0x20, "a control character reached the message");
+        }
+        QVERIFY(clock.elapsed() < 5000);
+
+        for (const char* id : {"Asia/Kolkata", "Asia/Calcutta", "UTC", "Etc/UTC", "Etc/GMT-5",
+                               "Etc/GMT+10", "America/Argentina/Buenos_Aires"})
+            QVERIFY2(IsKnownZoneId(QString::fromLatin1(id)), id);
+        const auto utc = Resolve("UTC", "2000-01-01", "12:00");
+        QCOMPARE(utc.kind, LocalTimeKind::Unique);
+        QCOMPARE(utc.offset.totalMinutes, 0);
+        const auto plusFive = Resolve("Etc/GMT-5", "2000-01-01", "12:00");
+        QCOMPARE(plusFive.kind, LocalTimeKind::Unique);
+        QCOMPARE(plusFive.offset.totalMinutes, 300);
+    }
+
+    void zoneListOfTzdataZi() {
+        const QSet<QString> ids = ZoneIdsOfTzdataZi("# version 2025b\n"
+                                                    "R E 1981 ma - Mar lastSu 1u 1 S\n"
+                                                    "Z Asia/Kolkata 5:53:28 - LMT 1854 Jun 28\n"
+                                                    "5:30 - IST\n"
+                                                    "L Asia/Kolkata Asia/Calcutta\n"
+                                                    "Z Etc/GMT-14 14 - %z\n");
+        QCOMPARE(ids,
+                 (QSet<QString>{QStringLiteral("Asia/Kolkata"), QStringLiteral("Asia/Calcutta"),
+                                QStringLiteral("Etc/GMT-14")}));
+    }
+
+    // Apia skipped 30 Dec 2011 entirely: the message says which days.
+    void dayLongGapNamesTheDays() {
+        const auto apia = Resolve("Pacific/Apia", "2011-12-30", "12:00", -171.75);
+        QCOMPARE(apia.kind, LocalTimeKind::NeverHappened);
+        QVERIFY2(
+            apia.message.contains(QStringLiteral("from 30 Dec 2011 00:00 to 31 Dec 2011 00:00")),
+            qPrintable(apia.message));
+        // An ordinary hour's gap keeps the short form.
+        const auto london = Resolve("Europe/London", "2021-03-28", "01:30");
+        QVERIFY2(london.message.contains(QStringLiteral("from 01:00 to 02:00")),
+                 qPrintable(london.message));
     }
 };
 

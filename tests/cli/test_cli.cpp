@@ -68,8 +68,9 @@ private slots:
         QVERIFY(run.err.isEmpty());
         const QStringList lines = run.out.split('\n');
         // The birth data as computed comes first.
+        // Text from outside (the name, the town) is isolated: FSI ... PDI.
         QCOMPARE(lines.mid(0, 10),
-                 QString::fromUtf8("BirthName: Asha\nBirthTime: 1 Jan 2000 12:00\n"
+                 QString::fromUtf8("BirthName: \u2068Asha\u2069\nBirthTime: 1 Jan 2000 12:00\n"
                                    "Coordinates: 28° 37' N, 77° 13' E\n"
                                    "Zone: UT+5:30 (ahead of universal time, east)\nDST: no\n"
                                    "UtcOffset: UT+5:30\nUniversalTime: 06:30 on 1 Jan 2000\n"
@@ -111,11 +112,19 @@ private slots:
         QCOMPARE(o["SignInformation"].toObject().size(), 27);
         QCOMPARE(o["SignInformation"].toObject()["VedicName"].toString(), QString("Simha"));
 
-        // Quotes, backslashes and control characters in a name stay valid JSON.
+        // Quotes and backslashes in a name stay valid JSON; control
+        // characters are refused.
         QStringList odd = Reading("2000-01-01", "12:00", "5:30");
-        const QString name = QString::fromUtf8("Z\"o\\ \t\x01 \xC3\xA9");
+        const QString name = QString::fromUtf8("Z\"o\\ \xC3\xA9");
         odd[2] = name;
         QCOMPARE(Json(Cli(odd << "--json"))["BirthName"].toString(), name);
+        for (const char* control : {"\t", "\x01", "\x1b[2J", "\xC2\x9B"}) {
+            odd[2] = QStringLiteral("Asha") + QString::fromUtf8(control);
+            const Run refused = Cli(odd);
+            QCOMPARE(refused.status, 1);
+            QVERIFY(refused.out.isEmpty());
+            QVERIFY(refused.err.contains("Please Remove Control Characters From The Name"));
+        }
     }
 
     void everySignGivesItsOwnTexts() {
@@ -430,7 +439,9 @@ private slots:
         QCOMPARE(Json(run)["TimeZone"].toString(), QString("Asia/Kolkata"));
         QCOMPARE(Json(run)["UtcOffsetText"].toString(), QString("UT+5:30"));
         run = Cli({"open", path});
-        QVERIFY2(run.out.contains("Place: " + town + ", " + region + ", India\n"),
+        // Text from outside is isolated, so a right-to-left name cannot turn the line.
+        QVERIFY2(run.out.contains(QString::fromUtf8("Place: \u2068") + town + ", " + region +
+                                  QString::fromUtf8(", India\u2069\n")),
                  qPrintable(run.out));
         QVERIFY(run.out.contains("TimeZone: Asia/Kolkata\n"));
     }
@@ -453,7 +464,8 @@ private slots:
         file.close();
         const Run run = Cli({"open", path});
         QCOMPARE(run.status, 1);
-        QVERIFY(run.out.startsWith("BirthName: Asha\nBirthTime: 1 Jan 1901 12:00\n"));
+        QVERIFY(run.out.startsWith(
+            QString::fromUtf8("BirthName: \u2068Asha\u2069\nBirthTime: 1 Jan 1901 12:00\n")));
         const QStringList warnings = run.err.trimmed().split('\n');
         QCOMPARE(warnings.size(), 4);
         QVERIFY(warnings[0].contains("line 4 (year) is not a value"));

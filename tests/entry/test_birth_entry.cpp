@@ -73,6 +73,32 @@ private slots:
         QCOMPARE(*m, (EntryMessage{"Please Enter Name", MessageIcon::Error, EntryField::Name}));
     }
 
+    // C0, DEL and C1 controls could drive a terminal or hide part of a name.
+    void namesWithControlCharactersAreRefused() {
+        BirthEntry e;
+        e.name = "Asha";
+        const std::optional<EntryMessage> plain = ValidateInput(e);
+        QVERIFY(!plain || plain->focus != EntryField::Name);
+        for (const char* name : {"A\x1b[31mred", "A\tB", "A\x7f",
+                                 "A\xc2\x9b"
+                                 "2J",
+                                 "A\nB"}) {
+            e.name = std::string(name);
+            const auto m = ValidateInput(e);
+            QVERIFY2(m && m->text == kNameControlMessage, name);
+            QCOMPARE(m->focus, EntryField::Name);
+        }
+        e.name = std::string("A\0B", 3);
+        QVERIFY(HasControlCharacter(e.name));
+        // Accents and other scripts are not controls (U+00A0 and U+00E9 start with C2, C3).
+        for (const char* name : {"Zo\xc3\xab",
+                                 "\xc2\xa0"
+                                 "Asha",
+                                 "\xe0\xa4\x86\xe0\xa4\xb6\xe0\xa4\xbe"})
+            QVERIFY2(!HasControlCharacter(name), name);
+        QCOMPARE(Isolated("Asha"), std::string("\u2068Asha\u2069"));
+    }
+
     void checksFireInOrder_data() {
         QTest::addColumn<int>("clear"); // how many of the required boxes are cleared
         QTest::addColumn<QString>("message");

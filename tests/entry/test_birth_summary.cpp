@@ -50,7 +50,9 @@ private slots:
         const ChartRecord dst = Calculated(1985, 7, 15, 20, 0, "0", "7", false, "0", "0", true);
         QCOMPARE(UtcOffsetMinutes(dst), 60);
         const std::string text = BirthSummary(dst, "London", "BST");
-        QVERIFY2(text.rfind("Asha, 15 Jul 1985 20:00, London (40\xC2\xB0 0' N, 0\xC2\xB0 7' W), "
+        // The name and the town are isolated (FSI ... PDI) from the figures.
+        QVERIFY2(text.rfind("\u2068Asha\u2069, 15 Jul 1985 20:00, \u2068London\u2069 (40\xC2\xB0 "
+                            "0' N, 0\xC2\xB0 7' W), "
                             "UT+1:00 BST, 19:00 UT, Ascendant ",
                             0) == 0,
                  text.c_str());

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/file.h>
 
 #include <sys/stat.h>
 #include <utime.h>
@@ -142,6 +143,50 @@ private slots:
         // And another process sees the lock as ours now.
         OtherCopy third(lockPath());
         QCOMPARE(third.verdict(), QStringLiteral("refused"));
+    }
+
+    // An empty or garbled lock, as a crash while writing it or a full disk
+    // leaves, is stale once it is a few seconds old; a fresh one may be a
+    // copy starting this moment.
+    void abandonedLockIsTakenOver() {
+        for (const QByteArray& contents :
+             {QByteArray(), QByteArray("garbage\n\x01\xff"), QByteArray("\n\n\n")}) {
+            QFile::remove(lockPath());
+            QFile file(lockPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+            file.close();
+            {
+                SingleInstanceGuard guard(lockPath());
+                QVERIFY(!guard.tryAcquire());
+            }
+            AgeFile(lockPath(), 10);
+            SingleInstanceGuard guard(lockPath());
+            test::FakePlatform platform;
+            QVERIFY(!RefuseSecondInstance(platform, guard));
+            QVERIFY(guard.isHeld());
+            QVERIFY(platform.messages.isEmpty());
+            // Held properly now: another process is refused.
+            OtherCopy second(lockPath());
+            QCOMPARE(second.verdict(), QStringLiteral("refused"));
+        }
+    }
+
+    // A copy that has made its lock but not yet written it holds the file's
+    // advisory lock: the file is left alone however old it looks.
+    void lockBeingWrittenIsLeftAlone() {
+        QFile file(lockPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        AgeFile(lockPath(), 10);
+        QCOMPARE(::flock(file.handle(), LOCK_EX | LOCK_NB), 0);
+        {
+            SingleInstanceGuard guard(lockPath());
+            QVERIFY(!guard.tryAcquire());
+            QVERIFY(QFile::exists(lockPath()));
+        }
+        ::flock(file.handle(), LOCK_UN);
+        SingleInstanceGuard guard(lockPath());
+        QVERIFY(guard.tryAcquire());
     }
 
     void longRunningCopyKeepsItsLock() {

@@ -388,7 +388,9 @@ private slots:
         const ReportHeader header{QStringLiteral("Asha"),
                                   QStringLiteral("Asha, 15 Jul 1985 20:00, UT+1:00 BST")};
         const QString headed = HeadedReport(report, header)->toPlainText();
-        QCOMPARE(headed, header.name + '\n' + header.summary + "\n\n" + plain);
+        // The name is isolated (FSI ... PDI): a right-to-left one cannot turn the line.
+        QCOMPARE(headed, QChar(0x2068) + header.name + QChar(0x2069) + '\n' + header.summary +
+                             "\n\n" + plain);
         QCOMPARE(report.toPlainText(), plain); // the shown report keeps its text
         QCOMPARE(HeadedReport(report, {})->toPlainText(), plain);
 

@@ -956,6 +956,67 @@ private slots:
         QCOMPARE(chart->AscendantText, expected.AscendantText);
     }
 
+    // A damaged file still gives a reading, but never silently: its lost and
+    // ignored lines are listed in one box before the reading shows.
+    void openWarnsOfADamagedFile() {
+        QTemporaryDir dir;
+        BirthEntry kiran;
+        kiran.name = "Kiran";
+        kiran.month = 7;
+        kiran.day = 14;
+        kiran.year = 1990 - 1901;
+        kiran.lonDegrees = "72";
+        kiran.lonMinutes = "52";
+        kiran.latDegrees = "19";
+        kiran.latMinutes = "4";
+        kiran.zoneHour = "5";
+        kiran.zoneMinute = "30";
+        ChartRecord saved;
+        WriteBirthData(kiran, saved);
+        const QByteArray whole = ReadingFileBytes(saved);
+        qsizetype end = 0;
+        for (int line = 0; line < 12; ++line)
+            end = whole.indexOf("\r\n", end) + 2;
+        const QByteArray cut = whole.left(end); // East, South and DST lost
+        QByteArray badTime;
+        for (const char* text : {"Kiran", "8", "15", "1850", "99", "77", "72", "52", "19", "4", "5",
+                                 "30", "1", "0", "0"}) {
+            for (const char c : QByteArray(text))
+                badTime += char(c + 85);
+            badTime += "\r\n";
+        }
+        const QList<QPair<QByteArray, QStringList>> files = {
+            {cut,
+             {"line 13 (East or West) is missing", "line 14 (North or South) is missing",
+              "line 15 (daylight saving) is missing"}},
+            {badTime,
+             {"line 4 (year) is not a value", "line 5 (hour) is not a value",
+              "line 6 (minute) is not a value"}}};
+        for (const auto& [bytes, notes] : files) {
+            const QString path = dir.filePath(QStringLiteral("damaged.tvr"));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+            file.close();
+            platform->messages.clear();
+            platform->fileNames.push_back(path);
+            QSignalSpy calculated(window.get(), &frmMain::calculated);
+            int calculatedWhenShown = -1;
+            platform->onMessage = [&](const FakePlatform::Shown&) {
+                calculatedWhenShown = int(calculated.count());
+            };
+            click("cmdOpen");
+            platform->onMessage = nullptr;
+            QCOMPARE(platform->messages.size(), 1);
+            QCOMPARE(platform->messages.first().icon, Platform::Icon::Warning);
+            const QString text = platform->messages.first().text;
+            for (const QString& note : notes)
+                QVERIFY2(text.contains(note), qPrintable(text));
+            QCOMPARE(calculatedWhenShown, 0);
+            QCOMPARE(calculated.count(), 1);
+        }
+    }
+
     void openRefusesBadFiles() {
         QTemporaryDir dir;
         box("txtName")->setText(QStringLiteral("Unchanged"));
