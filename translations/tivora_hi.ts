@@ -2,6 +2,100 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi">
 <context>
+    <name>QtPlatform</name>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFile</name>
+    <message>
+        <source>name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>महीना</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>दिन</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>घंटा</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>मिनट</translation>
+    </message>
+    <message>
+        <source>longitude degrees</source>
+        <translation>देशांतर के अंश</translation>
+    </message>
+    <message>
+        <source>longitude minutes</source>
+        <translation>देशांतर की कलाएँ</translation>
+    </message>
+    <message>
+        <source>latitude degrees</source>
+        <translation>अक्षांश के अंश</translation>
+    </message>
+    <message>
+        <source>latitude minutes</source>
+        <translation>अक्षांश की कलाएँ</translation>
+    </message>
+    <message>
+        <source>time-zone hours</source>
+        <translation>समय क्षेत्र के घंटे</translation>
+    </message>
+    <message>
+        <source>time-zone minutes</source>
+        <translation>समय क्षेत्र के मिनट</translation>
+    </message>
+    <message>
+        <source>East or West</source>
+        <translation>पूर्व या पश्चिम</translation>
+    </message>
+    <message>
+        <source>North or South</source>
+        <translation>उत्तर या दक्षिण</translation>
+    </message>
+    <message>
+        <source>daylight saving</source>
+        <translation>डेलाइट सेविंग</translation>
+    </message>
+    <message>
+        <source>full name</source>
+        <translation>पूरा नाम</translation>
+    </message>
+    <message>
+        <source>town</source>
+        <translation>नगर</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) is missing</source>
+        <translation>पंक्ति %1 (%2) नहीं है</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) held control characters or more than 100 characters; only the rest was kept</source>
+        <translation>पंक्ति %1 (%2) में नियंत्रण वर्ण थे या 100 से अधिक वर्ण थे; केवल बाक़ी भाग रखा गया</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) is not a value it can take and was ignored</source>
+        <translation>पंक्ति %1 (%2) में ऐसा मान है जो यह नहीं ले सकती, इसलिए उसे छोड़ दिया गया</translation>
+    </message>
+    <message>
+        <source>This file is damaged, so the reading may not be the one saved:</source>
+        <translation>यह फ़ाइल क्षतिग्रस्त है, इसलिए फल वह नहीं भी हो सकता जो सहेजा गया था:</translation>
+    </message>
+</context>
+<context>
     <name>tivora::Report</name>
     <message>
         <source>Common: </source>
@@ -1039,6 +1133,18 @@
     <message>
         <source>Time zone minutes</source>
         <translation>समय क्षेत्र के मिनट</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 लें</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Births</source>
+        <translation>हाल के जन्म (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>हाल के जन्म मिटाएँ (&amp;C)</translation>
     </message>
 </context>
 <context>
