@@ -92,13 +92,22 @@ int ParseReading(const std::vector<std::string>& args, std::size_t from, Reading
     return kDone;
 }
 
-int RunReading(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ReadingJob job;
-    bool json = false;
-    if (const int status = ParseReading(args, 1, job, json, err); status != kDone)
+// The reading's options from args[first] on, then the reading itself; a
+// usage fault or a refused birth ends here with its status.
+int ParseAndRun(const std::vector<std::string>& args, std::size_t first, ReadingJob& job,
+                bool& json, std::ostream& err) {
+    if (const int status = ParseReading(args, first, job, json, err); status != kDone)
         return status;
     if (!job.run())
         return Refuse(err, job.message->text);
+    return kDone;
+}
+
+int RunReading(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ReadingJob job;
+    bool json = false;
+    if (const int status = ParseAndRun(args, 1, job, json, err); status != kDone)
+        return status;
     out << (json ? ReadingJson(job) : ReadingText(job));
     return kDone;
 }
@@ -137,10 +146,8 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
         return Usage(err, args[0] + " takes FILE followed by the options of reading");
     ReadingJob job;
     bool json = false;
-    if (const int status = ParseReading(args, 2, job, json, err); status != kDone)
+    if (const int status = ParseAndRun(args, 2, job, json, err); status != kDone)
         return status;
-    if (!job.run())
-        return Refuse(err, job.message->text);
     QString path = PathArgument(args[1]);
     // A name the system's encoding cannot hold would be written under a
     // mangled name.
