@@ -6,7 +6,7 @@
 # ~/.cache/ccache), so a second run rebuilds little.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "${BUILD_PACKAGES[@]}" ninja-build ccache lld clang libclang-rt-14-dev \
+install_packages "${BUILD_PACKAGES[@]}" ninja-build ccache python3 tzdata lld clang libclang-rt-14-dev \
     cups printer-driver-cups-pdf poppler-utils desktop-file-utils
 
 # The tests share precompiled Qt headers, which ccache caches only with

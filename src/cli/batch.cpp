@@ -341,6 +341,9 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     const Layout layout = LayoutOf(header);
     const RowReader rows(layout);
     const bool placeColumns = layout.namesPlaces();
+    // A damaged atlas refuses the batch once, before any row.
+    if (std::string problem; layout.has(Column::Place) && !AtlasReady(problem))
+        return Refuse(err, problem);
 
     std::string pending;
     pending.reserve(kFlushBytes + 64 * 1024);
@@ -428,6 +431,8 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
             const std::string_view sign = LagnaSignIn(text);
             pending += sign;
             pending += ',';
+            if (placeColumns)
+                AppendCsvField(pending, job->placeUse.note);
             pending += signColumns.of(sign);
             if (placeColumns)
                 AppendPlaceColumns(pending, *job);

@@ -89,6 +89,8 @@ int ParseReading(const std::vector<std::string>& args, std::size_t from, Reading
     std::string error;
     if (!ApplyPlaceOptions(place, job, error))
         return Refuse(err, error);
+    if (!job.placeUse.note.empty())
+        err << "tivora-cli: " << job.placeUse.note << "\n";
     return kDone;
 }
 

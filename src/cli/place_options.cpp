@@ -17,26 +17,30 @@ namespace tivora::cli {
 
 namespace {
 
-// Loaded once a process: commands run one after another share it.
+// Loaded once a process: commands run one after another share it, and a
+// damaged file is read once and its fault kept.
 std::shared_ptr<const atlas::Atlas> LoadAtlas(std::string& error) {
     static std::mutex mutex;
     static std::shared_ptr<const atlas::Atlas> cached;
+    static std::string cachedError;
     static QString cachedPath;
+    static bool tried = false;
     const std::lock_guard<std::mutex> lock(mutex);
     const QString path = atlas::AtlasDataPath();
     if (path.isEmpty()) {
         error = "the place data (places.tsv.gz) is not installed";
         return nullptr;
     }
-    if (cached && cachedPath == path)
-        return cached;
-    QString problem;
-    auto loaded = atlas::Atlas::load(path, &problem);
-    if (!loaded)
-        error = problem.toStdString();
-    cached = loaded;
-    cachedPath = path;
-    return loaded;
+    if (!tried || cachedPath != path) {
+        QString problem;
+        cached = atlas::Atlas::load(path, &problem);
+        cachedError = problem.toStdString();
+        cachedPath = path;
+        tried = true;
+    }
+    if (!cached)
+        error = cachedError;
+    return cached;
 }
 
 // The longitude the boxes hold, in decimal degrees, east positive.
@@ -69,12 +73,15 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         const auto loaded = LoadAtlas(error);
         if (!loaded)
             return false;
-        const auto found = loaded->search(QString::fromStdString(options.place), 1);
+        const QString query = QString::fromStdString(options.place);
+        const auto found = loaded->search(query, 10);
         if (found.empty()) {
-            error = "no place matches \"" + options.place + "\"";
+            error = "no town called \"" + options.place +
+                    "\" is in the atlas; give the coordinates and the zone instead";
             return false;
         }
         const atlas::Place& p = found.front();
+        use.note = atlas::TakenFromSeveral(query, found).toStdString();
         use.place = p.shortText().toStdString();
         use.placeDisplay = p.displayText().toStdString();
         use.latitude = p.latitude;
@@ -140,6 +147,10 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     return true;
 }
 
+bool AtlasReady(std::string& error) {
+    return LoadAtlas(error) != nullptr;
+}
+
 int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string query;
     int limit = 10;
@@ -176,6 +187,10 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 1;
     }
     const auto found = loaded->search(QString::fromStdString(query), limit);
+    if (found.empty()) {
+        err << "tivora-cli: no town called \"" << query << "\" is in the atlas\n";
+        return 1;
+    }
     std::string text;
     QJsonArray array;
     for (const atlas::Place& p : found) {
@@ -187,7 +202,8 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
                                      {"Latitude", p.latitude},
                                      {"Longitude", p.longitude},
                                      {"TimeZone", p.timeZone},
-                                     {"Population", p.population}});
+                                     {"Population", p.population},
+                                     {"MatchedName", p.matchedName}});
         } else {
             text +=
                 (QStringList{p.name, p.region, p.countryCode, QString::number(p.latitude, 'g', 10),

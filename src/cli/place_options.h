@@ -27,6 +27,10 @@ struct PlaceOptions {
 // the local time never happened or happened twice without --fold.
 bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string& error);
 
+// Loads the atlas once a process; false with a message naming the file and
+// its fault when it is missing or damaged (found once, said the same after).
+bool AtlasReady(std::string& error);
+
 // places QUERY [--limit N] [--json]
 int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -20,6 +20,8 @@ struct PlaceUse {
     bool isDaylightTime = false;
     std::string offsetSource;      // "tzdata" or "local mean time"; empty with --zone
     std::string offsetDescription; // "BST = UT+1:00 (daylight saving)"
+    // Which of several towns of the name --place took, and how to name another.
+    std::string note;
 };
 
 // One reading of the command line: the entry its options or batch row fill,

@@ -39,10 +39,11 @@ QString Angle(const atlas::DegreesMinutes& dm, char positive, char negative) {
         .arg(QLatin1Char(dm.positive ? positive : negative));
 }
 
-// "London, England, United Kingdom  (51° 30' N, 0° 8' W, Europe/London)".
+// "London, England, GB  (51° 30' N, 0° 8' W, Europe/London)"; a town found by
+// another of its names says which: "Powder Springs, Georgia, US (once Springfield)".
 QString MatchText(const atlas::Place& place) {
     return QStringLiteral("%1  (%2, %3, %4)")
-        .arg(place.displayText(), Angle(atlas::ToDegreesMinutes(place.latitude), 'N', 'S'),
+        .arg(place.matchText(), Angle(atlas::ToDegreesMinutes(place.latitude), 'N', 'S'),
              Angle(atlas::ToDegreesMinutes(place.longitude), 'E', 'W'), place.timeZone);
 }
 
@@ -184,6 +185,7 @@ void BirthplaceFinder::startAtlas() {
 void BirthplaceFinder::cityEdited(const QString& text) {
     if (follower_.chosen() && text != follower_.place().name) {
         follower_.forget();
+        note_.clear();
         FitWrapped(lblPlaceZone_, QString(), 0);
     }
     showMatches();
@@ -194,6 +196,7 @@ void BirthplaceFinder::showMatches() {
     if (query.size() < kFirstSearchLength) {
         waitForAtlas_->stop();
         completer_->popup()->hide();
+        showNote(QString());
         return;
     }
     startAtlas();
@@ -204,6 +207,9 @@ void BirthplaceFinder::showMatches() {
     waitForAtlas_->stop();
     const std::shared_ptr<const atlas::Atlas> atlas = atlas_.get();
     matches_->clear();
+    if (!atlas)
+        showNote(tr("The atlas of towns could not be read, so no towns are offered. Type the "
+                    "latitude, longitude and time zone in their boxes."));
     if (atlas)
         for (const atlas::Place& place : atlas->search(query, kMatchLimit)) {
             auto* item = new QStandardItem(MatchText(place));
@@ -212,6 +218,12 @@ void BirthplaceFinder::showMatches() {
             item->setEditable(false);
             matches_->appendRow(item);
         }
+    if (atlas && matches_->rowCount() == 0)
+        showNote(tr("No town called \"%1\" is in the atlas. Type the latitude, longitude and "
+                    "time zone in their boxes.")
+                     .arg(query));
+    else if (atlas)
+        showNote(QString());
     if (matches_->rowCount() == 0 || !txtMCity_->isVisible()) {
         completer_->popup()->hide();
         return;
@@ -229,11 +241,20 @@ void BirthplaceFinder::showMatches() {
     completer_->complete(QRect(0, 0, width, txtMCity_->height()));
 }
 
+void BirthplaceFinder::showNote(const QString& note) {
+    // A chosen town's sentence stays until the City box leaves the town.
+    if (follower_.chosen() || note == note_)
+        return;
+    note_ = note;
+    FitWrapped(lblPlaceZone_, note, lblPlaceZone_->width());
+}
+
 void BirthplaceFinder::choose(const QModelIndex& index) {
     const std::shared_ptr<const atlas::Atlas> atlas = Ready(atlas_) ? atlas_.get() : nullptr;
     if (!atlas || !index.isValid())
         return;
     follower_.choose(atlas->place(index.data(kPlaceRole).toInt()));
+    note_.clear();
     refill(true);
 }
 

@@ -67,6 +67,8 @@ private:
     void cityEdited(const QString& text);
     void showMatches();
     void choose(const QModelIndex& index);
+    // Says under City that no town matched or that the atlas is unreadable.
+    void showNote(const QString& note);
     void refill(bool withPlace);
     void writeZone(const atlas::ZoneBoxes& boxes);
     void zoneChangedByUser();
@@ -81,6 +83,7 @@ private:
     AtlasFuture atlas_; // empty until startAtlas()
     atlas::ZoneFollower follower_;
     atlas::PlaceFill fill_;
+    QString note_;
     QString zoneAbbreviation_; // of the offset now in the zone boxes
     bool writing_ = false;     // the finder itself is filling boxes
 
