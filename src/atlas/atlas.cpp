@@ -414,7 +414,8 @@ void Atlas::buildBestLists() {
             while (j < n && key(j).substr(0, prefix.size()) == prefix)
                 run.push_back(static_cast<std::uint32_t>(j++));
             std::sort(run.begin(), run.end(), [this](std::uint32_t a, std::uint32_t b) {
-                return keyTargets_[a].place < keyTargets_[b].place;
+                return std::pair(keyTargets_[a].place, alternate(a)) <
+                       std::pair(keyTargets_[b].place, alternate(b));
             });
             std::vector<std::uint32_t> best;
             for (std::uint32_t k : run) {
@@ -468,9 +469,10 @@ struct Atlas::Candidate {
     bool operator<(const Candidate& o) const {
         // A town's own name outranks another town's other name when the
         // name is whole; a name only begun goes by the size of the town
-        // ("münch": Munich before Münchenstein).
-        return std::tuple(-words, !whole, whole && alternate, place) <
-               std::tuple(-o.words, !o.whole, o.whole && o.alternate, o.place);
+        // ("münch": Munich before Münchenstein). A town that matched by
+        // several names shows its own.
+        return std::tuple(-words, !whole, whole && alternate, place, alternate) <
+               std::tuple(-o.words, !o.whole, o.whole && o.alternate, o.place, o.alternate);
     }
 };
 

@@ -185,7 +185,6 @@ void BirthplaceFinder::startAtlas() {
 void BirthplaceFinder::cityEdited(const QString& text) {
     if (follower_.chosen() && text != follower_.place().name) {
         follower_.forget();
-        note_.clear();
         FitWrapped(lblPlaceZone_, QString(), 0);
     }
     showMatches();
@@ -243,9 +242,8 @@ void BirthplaceFinder::showMatches() {
 
 void BirthplaceFinder::showNote(const QString& note) {
     // A chosen town's sentence stays until the City box leaves the town.
-    if (follower_.chosen() || note == note_)
+    if (follower_.chosen() || note == lblPlaceZone_->text())
         return;
-    note_ = note;
     FitWrapped(lblPlaceZone_, note, lblPlaceZone_->width());
 }
 
@@ -254,7 +252,6 @@ void BirthplaceFinder::choose(const QModelIndex& index) {
     if (!atlas || !index.isValid())
         return;
     follower_.choose(atlas->place(index.data(kPlaceRole).toInt()));
-    note_.clear();
     refill(true);
 }
 

@@ -83,7 +83,6 @@ private:
     AtlasFuture atlas_; // empty until startAtlas()
     atlas::ZoneFollower follower_;
     atlas::PlaceFill fill_;
-    QString note_;
     QString zoneAbbreviation_; // of the offset now in the zone boxes
     bool writing_ = false;     // the finder itself is filling boxes
 

@@ -150,6 +150,42 @@ private slots:
         QVERIFY(towns.size() <= 12);
     }
 
+    void noTownAndUnreadableAtlasAreSaid() {
+        box("txtMCity")->setFocus();
+        QTest::keyClicks(box("txtMCity"), QStringLiteral("Qqqqxz"));
+        QVERIFY(!completer()->popup()->isVisible());
+        QVERIFY2(
+            placeZone().startsWith(QStringLiteral("No town called \"Qqqqxz\" is in the atlas.")),
+            qPrintable(placeZone()));
+        // A town that begins with the letters by its own name shows no other.
+        const QStringList london = offered(QStringLiteral("Lond"));
+        QVERIFY2(!london.isEmpty() &&
+                     london[0].startsWith(QStringLiteral("London, England, GB  (")),
+                 qPrintable(london.join('\n')));
+        QCOMPARE(placeZone(), QString());
+
+        // A second finder whose atlas could not be read speaks last.
+        BirthplaceFinder finder(*main(), *platform, [] {
+            std::promise<std::shared_ptr<const atlas::Atlas>> none;
+            none.set_value(nullptr);
+            return AtlasFuture(none.get_future().share());
+        });
+        box("txtMCity")->clear();
+        QTest::keyClicks(box("txtMCity"), QStringLiteral("Lond"));
+        QVERIFY2(placeZone().startsWith(QStringLiteral("The atlas of towns could not be read")),
+                 qPrintable(placeZone()));
+        shot(main(), "main-atlas-unreadable");
+        // Coordinates and zone typed as ever.
+        const std::pair<const char*, const char*> typed[] = {
+            {"txtLatD", "51"}, {"txtLatM", "30"},    {"txtLonD", "0"},
+            {"txtLonM", "8"},  {"txtZoneHour", "0"}, {"txtZoneMinute", "0"}};
+        for (const auto& [name, value] : typed)
+            QTest::keyClicks(box(name), QString::fromLatin1(value));
+        calculate();
+        QVERIFY(platform->messages.isEmpty());
+        QVERIFY(app->resultWindow());
+    }
+
     void choosingFillsAndTheZoneFollowsTheDate() {
         enter(15, 7, 1985, 20, 0);
         choose(QStringLiteral("London"));
