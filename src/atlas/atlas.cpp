@@ -661,7 +661,9 @@ QString TakenFromSeveral(const QString& query, const std::vector<Place>& found) 
     const Place& taken = found.front();
     const QString name = FoldForSearch(taken.matchedName);
     for (const Place& other : found) {
+        // A town once called so does not make the name shared by a town called so.
         if (!other.matchedWhole || FoldForSearch(other.matchedName) != name ||
+            (taken.matchedOwnName && !other.matchedOwnName) ||
             (other.region == taken.region && other.countryCode == taken.countryCode))
             continue;
         return QCoreApplication::translate(

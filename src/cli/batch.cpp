@@ -56,8 +56,8 @@ static_assert(sizeof kColumnNames / sizeof *kColumnNames == kColumnCount);
 // Added after the sign texts when the input can name a place or a zone.
 constexpr const char* kPlaceColumns =
     ",PlaceUsed,TimeZoneUsed,UtcOffset,UtcOffsetText,IsDaylightTime,OffsetSource,"
-    "PlaceLatitude,PlaceLongitude";
-constexpr int kPlaceColumnCount = 8;
+    "PlaceLatitude,PlaceLongitude,OffsetCertain";
+constexpr int kPlaceColumnCount = 9;
 
 // Output is handed on in blocks of this size rather than a row at a time.
 constexpr std::size_t kFlushBytes = 256 * 1024;
@@ -277,6 +277,7 @@ void AppendPlaceColumns(std::string& line, const ReadingJob& job) {
     } else {
         line += ',';
     }
+    line += p.offsetCertain ? ",1" : ",0";
 }
 
 // Where the rows come from: standard input, a stream or a named file.

@@ -196,8 +196,9 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
             return Refuse(err, "the report needs a graphical application object");
         // The PDF is headed with whose reading it is and from which birth data.
         const PlaceUse& use = job.placeUse;
-        const std::string zoneNote =
-            use.offsetDescription.substr(0, use.offsetDescription.find(" = "));
+        std::string zoneNote = use.offsetDescription.substr(0, use.offsetDescription.find(" = "));
+        if (!use.offsetCertain)
+            zoneNote += zoneNote.empty() ? "offset uncertain" : ", offset uncertain";
         const ReportHeader header{
             QString::fromStdString(job.chart.BirthName),
             QString::fromStdString(BirthSummary(job.chart, use.placeDisplay, zoneNote))};

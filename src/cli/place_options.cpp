@@ -1,6 +1,7 @@
 #include "cli/place_options.h"
 
 #include "atlas/atlas.h"
+#include "atlas/place_fill.h"
 #include "atlas/zone_offset.h"
 
 #include <QDate>
@@ -12,6 +13,7 @@
 #include <charconv>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace tivora::cli {
 
@@ -69,6 +71,7 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     PlaceUse& use = job.placeUse;
     use.used = true;
     std::string zone = options.timeZone;
+    std::optional<atlas::Place> town;
     if (!options.place.empty()) {
         const auto loaded = LoadAtlas(error);
         if (!loaded)
@@ -81,6 +84,7 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
             return false;
         }
         const atlas::Place& p = found.front();
+        town = p;
         use.note = atlas::TakenFromSeveral(query, found).toStdString();
         use.place = p.shortText().toStdString();
         use.placeDisplay = p.displayText().toStdString();
@@ -125,6 +129,14 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     case atlas::LocalTimeKind::NoSuchDate:
         error = resolved.message.toStdString();
         return false;
+    }
+    // The zone's own offset for the town, unless --tz named another zone.
+    if (town && options.timeZone.empty()) {
+        const atlas::OffsetDoubt doubt = atlas::DoubtAbout(*town, date, offset);
+        use.offsetCertain = doubt.certain;
+        use.offsetDoubt = doubt.text.toStdString();
+        for (const atlas::OffsetAlternative& a : doubt.alternatives)
+            use.alternatives.push_back({a.minutes, a.why.toStdString()});
     }
     use.isDaylightTime = offset.isDaylightTime;
     use.offsetSource = atlas::SourceText(offset.source).toStdString();

@@ -77,6 +77,11 @@ void FitWrapped(QLabel* label, const QString& text, int width) {
                             label->contentsMargins().top() + label->contentsMargins().bottom());
 }
 
+void PlainSentence(QLabel* label, const QString& text, int width) {
+    label->setTextFormat(Qt::PlainText);
+    FitWrapped(label, text, width);
+}
+
 bool Ready(const AtlasFuture& atlas) {
     return atlas.valid() && atlas.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
@@ -137,9 +142,9 @@ BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, Atla
 
     lblPlaceZone_->setWordWrap(true);
     lblPlaceZone_->setFocusPolicy(Qt::NoFocus);
-    lblPlaceZone_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPlaceZone_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
     // Room for two lines from the start, so choosing a town rarely moves the window.
-    FitWrapped(lblPlaceZone_, QString(), 0);
+    PlainSentence(lblPlaceZone_, QString(), 0);
     lblPlaceZone_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     matches_ = new QStandardItemModel(this);
@@ -154,6 +159,7 @@ BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, Atla
     waitForAtlas_->setInterval(100);
 
     connect(txtMCity_, &QLineEdit::textEdited, this, &BirthplaceFinder::cityEdited);
+    connect(lblPlaceZone_, &QLabel::linkActivated, this, &BirthplaceFinder::useAlternative);
     connect(waitForAtlas_, &QTimer::timeout, this, &BirthplaceFinder::showMatches);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &BirthplaceFinder::choose);
@@ -185,7 +191,7 @@ void BirthplaceFinder::startAtlas() {
 void BirthplaceFinder::cityEdited(const QString& text) {
     if (follower_.chosen() && text != follower_.place().name) {
         follower_.forget();
-        FitWrapped(lblPlaceZone_, QString(), 0);
+        PlainSentence(lblPlaceZone_, QString(), 0);
     }
     showMatches();
 }
@@ -244,7 +250,7 @@ void BirthplaceFinder::showNote(const QString& note) {
     // A chosen town's sentence stays until the City box leaves the town.
     if (follower_.chosen() || note == lblPlaceZone_->text())
         return;
-    FitWrapped(lblPlaceZone_, note, lblPlaceZone_->width());
+    PlainSentence(lblPlaceZone_, note, lblPlaceZone_->width());
 }
 
 void BirthplaceFinder::choose(const QModelIndex& index) {
@@ -284,7 +290,56 @@ void BirthplaceFinder::refill(bool withPlace) {
     // Boxes that cannot say the offset are emptied: an old offset there would be wrong.
     writeZone(unique && fill_.boxes.expressible ? fill_.boxes : atlas::ZoneBoxes{});
     zoneAbbreviation_ = unique ? fill_.offsets.offset.abbreviation : QString();
-    FitWrapped(lblPlaceZone_, fill_.text, lblPlaceZone_->width());
+    showFill(fill_.text);
+}
+
+void BirthplaceFinder::showFill(const QString& text) {
+    // An uncertain offset offers, in one click, the other offset the town's
+    // clocks may have kept; once taken, the zone's own offset back.
+    const atlas::ZoneOffset& own = fill_.offsets.offset;
+    const bool ownInBoxes = !zoneAbbreviation_.isEmpty();
+    int offer = -1;
+    QString link;
+    if (ownInBoxes) {
+        const auto& alternatives = fill_.doubt.alternatives;
+        for (std::size_t i = 0; i < alternatives.size() && offer < 0; ++i)
+            if (alternatives[i].minutes != own.totalMinutes) {
+                offer = static_cast<int>(i);
+                link = tr("Use %1 instead.").arg(atlas::OffsetText(alternatives[i].minutes));
+            }
+    } else {
+        link = tr("Use %1 (%2) again.").arg(atlas::OffsetText(own.totalMinutes), own.abbreviation);
+    }
+    if (fill_.doubt.certain || !fill_.boxes.expressible || link.isEmpty()) {
+        PlainSentence(lblPlaceZone_, text, lblPlaceZone_->width());
+        return;
+    }
+    FitWrapped(lblPlaceZone_, text + QLatin1Char(' ') + link, lblPlaceZone_->width());
+    lblPlaceZone_->setTextFormat(Qt::RichText);
+    lblPlaceZone_->setText(
+        text.toHtmlEscaped() +
+        QStringLiteral(" <a href=\"%1\">%2</a>").arg(offer).arg(link.toHtmlEscaped()));
+}
+
+void BirthplaceFinder::useAlternative(const QString& which) {
+    if (!follower_.following())
+        return;
+    const int index = which.toInt();
+    const auto& alternatives = fill_.doubt.alternatives;
+    if (index < 0 || index >= static_cast<int>(alternatives.size())) {
+        refill(false); // back to the zone's own offset
+        return;
+    }
+    const atlas::OffsetAlternative& chosen = alternatives[static_cast<std::size_t>(index)];
+    atlas::ZoneOffset offset;
+    offset.totalMinutes = chosen.minutes;
+    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(offset, follower_.place().longitude);
+    if (!boxes.expressible)
+        return;
+    writeZone(boxes);
+    zoneAbbreviation_.clear();
+    showFill(fill_.text + QLatin1Char(' ') +
+             tr("Using %1, %2.").arg(atlas::OffsetText(chosen.minutes), chosen.why));
 }
 
 void BirthplaceFinder::writeZone(const atlas::ZoneBoxes& boxes) {
@@ -339,10 +394,10 @@ bool BirthplaceFinder::checkBeforeCalculate() {
     }
     writeZone(boxes);
     zoneAbbreviation_ = chosen.abbreviation;
-    FitWrapped(lblPlaceZone_,
-               atlas::FilledText(follower_.place().displayText(), follower_.place().timeZone,
-                                 enteredDate(), enteredTime(), chosen),
-               lblPlaceZone_->width());
+    PlainSentence(lblPlaceZone_,
+                  atlas::FilledText(follower_.place().displayText(), follower_.place().timeZone,
+                                    enteredDate(), enteredTime(), chosen),
+                  lblPlaceZone_->width());
     return true;
 }
 
@@ -357,7 +412,12 @@ QString BirthplaceFinder::placeText() const {
 }
 
 QString BirthplaceFinder::zoneNote() const {
-    return zoneFromAtlas() ? zoneAbbreviation_ : QString();
+    if (!zoneFromAtlas())
+        return QString();
+    if (fill_.doubt.certain)
+        return zoneAbbreviation_;
+    return zoneAbbreviation_.isEmpty() ? tr("offset uncertain")
+                                       : tr("%1, offset uncertain").arg(zoneAbbreviation_);
 }
 
 QString BirthSummaryFor(const QWidget& mainWindow, const ChartRecord& calculated) {

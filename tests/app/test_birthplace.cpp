@@ -218,6 +218,42 @@ private slots:
         QVERIFY(!dst());
     }
 
+    void uncertainOffsetIsSaidAndTheOtherIsOneClickAway() {
+        // Chicago kept summer time on 19 Aug 1946; Hope's records say standard time.
+        enter(19, 8, 1946, 12, 0);
+        choose(QStringLiteral("Hope, Arkansas"));
+        QVERIFY2(placeZone().contains(QStringLiteral("CDT = UT-5:00 (daylight saving). Offset "
+                                                     "uncertain")) &&
+                     placeZone().contains(QStringLiteral("may have kept standard time, UT-6:00")),
+                 qPrintable(placeZone()));
+        QVERIFY(dst());
+        shot(main(), "main-offset-uncertain");
+        auto* sentence = child<QLabel>("lblPlaceZone");
+        QVERIFY2(placeZone().contains(QStringLiteral("Use UT-6:00 instead.</a>")),
+                 qPrintable(placeZone()));
+        emit sentence->linkActivated(QStringLiteral("0"));
+        QCOMPARE(QStringList({text("txtZoneHour"), text("txtZoneMinute")}),
+                 QStringList({"6", "0"}));
+        QVERIFY(!dst());
+        QVERIFY2(placeZone().contains(QStringLiteral("Using UT-6:00, standard time of "
+                                                     "America/Chicago that day.")),
+                 qPrintable(placeZone()));
+        calculate();
+        QVERIFY(app->resultWindow());
+        QCOMPARE(app->chart().UniversalHours, 18.0);
+        QVERIFY2(app->birthSummary().contains(QStringLiteral("UT-6:00 offset uncertain, 18:00 UT")),
+                 qPrintable(app->birthSummary()));
+    }
+
+    void offsetAfter1970OrAtTheZoneCityStaysCertain() {
+        enter(19, 8, 1985, 12, 0);
+        choose(QStringLiteral("Hope, Arkansas"));
+        QVERIFY2(!placeZone().contains(QStringLiteral("uncertain")), qPrintable(placeZone()));
+        enter(19, 8, 1946, 12, 0);
+        choose(QStringLiteral("Chicago"));
+        QVERIFY2(!placeZone().contains(QStringLiteral("uncertain")), qPrintable(placeZone()));
+    }
+
     void summaryInTheResultAndThePrintedReport() {
         enter(15, 7, 1985, 20, 0);
         choose(QStringLiteral("London"));

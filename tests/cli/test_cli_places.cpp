@@ -101,6 +101,61 @@ private slots:
         QVERIFY2(none.err.contains("no town called \"Qqqqxz\""), qPrintable(none.err));
     }
 
+    void offsetsFarFromTheZoneCityBefore1970AreUncertain_data() {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("Hope, Arkansas") << "Hope, Arkansas"
+                                        << "1946-08-19";
+        QTest::newRow("Duluth, Minnesota") << "Duluth MN"
+                                           << "1941-05-24";
+    }
+    void offsetsFarFromTheZoneCityBefore1970AreUncertain() {
+        QFETCH(QString, place);
+        QFETCH(QString, date);
+        // Chicago kept summer time; the towns' records say standard time.
+        const Run run = Cli(Birth(date, "12:00") << "--place" << place);
+        QCOMPARE(run.status, 0);
+        const QJsonObject json = Json(run).object();
+        QCOMPARE(json["UtcOffsetText"].toString(), QStringLiteral("UT-5:00"));
+        QCOMPARE(json["OffsetCertain"], QJsonValue(false));
+        const QJsonArray alternatives = json["OffsetAlternatives"].toArray();
+        QCOMPARE(alternatives.size(), 2);
+        QCOMPARE(alternatives[0]["UtcOffset"].toInt(), -360);
+        QCOMPARE(alternatives[0]["UtcOffsetText"].toString(), QStringLiteral("UT-6:00"));
+        QVERIFY(alternatives[0]["Why"].toString().contains("standard time"));
+        QCOMPARE(alternatives[1]["UtcOffset"].toInt(), -300);
+        QVERIFY(alternatives[1]["Why"].toString().contains("Chicago"));
+        const Run text = Cli(Birth(date, "12:00").mid(0, 7) << "--place" << place);
+        QVERIFY2(text.out.contains("OffsetCertain: no. Offset uncertain"), qPrintable(text.out));
+    }
+
+    void offsetsStayCertainAfter1970AndAtTheZoneCity() {
+        for (const auto& [place, date] :
+             {std::pair("Hope, Arkansas", "1985-08-19"), std::pair("Chicago", "1946-08-19"),
+              std::pair("London, GB", "1946-08-19")}) {
+            const QJsonObject json = Json(Cli(Birth(date, "12:00") << "--place" << place)).object();
+            QCOMPARE(json["OffsetCertain"], QJsonValue(true));
+            QVERIFY(!json.contains("OffsetAlternatives"));
+        }
+        // Without a place there is no doubt to tell either.
+        const QJsonObject typed = Json(Cli(Birth("1946-08-19", "12:00") << "--lon"
+                                                                        << "93:35W"
+                                                                        << "--lat"
+                                                                        << "33:40N"
+                                                                        << "--zone"
+                                                                        << "-6:00"))
+                                      .object();
+        QCOMPARE(typed["OffsetCertain"], QJsonValue(true));
+        const Run batch = Cli({"batch", "-"}, "BirthName,BirthMonth,BirthDay,BirthYear,BirthHour,"
+                                              "BirthMinute,Place\nA,8,19,1946,12,0,Hope AR\n"
+                                              "B,8,19,1985,12,0,Hope AR\n");
+        QCOMPARE(batch.status, 0);
+        const QStringList lines = batch.out.split("\r\n", Qt::SkipEmptyParts);
+        QVERIFY(lines[0].endsWith(",OffsetCertain"));
+        QVERIFY(lines[1].endsWith(",0"));
+        QVERIFY(lines[2].endsWith(",1"));
+    }
+
     void damagedAtlasIsNamedAndFoundOnce() {
         QFile good(QDir(qEnvironmentVariable("TIVORA_DATA_DIR")).filePath("places.tsv.gz"));
         QVERIFY(good.open(QIODevice::ReadOnly));
