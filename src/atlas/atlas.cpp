@@ -9,6 +9,10 @@
 
 #include <zlib.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/mman.h>
+#endif
+
 #include <algorithm>
 #include <atomic>
 #include <charconv>
@@ -24,6 +28,8 @@ namespace {
 constexpr const char* kFileName = "places.tsv.gz";
 // Entries kept per one- or two-character prefix; a larger limit scans the keys.
 constexpr std::size_t kBestListSize = 64;
+// Keys a search narrows down to with the sample table.
+constexpr std::size_t kSampleStep = 64;
 
 std::size_t CodePoints(std::string_view utf8) {
     std::size_t n = 0;
@@ -62,6 +68,18 @@ constexpr std::size_t kMaxUnpackedBytes = 256u << 20;
 QString Fault(const QString& path, const char* fault) {
     return QCoreApplication::translate("tivora::atlas", "The place data %1 %2")
         .arg(QDir::toNativeSeparators(path), QCoreApplication::translate("tivora::atlas", fault));
+}
+
+constexpr char kIndexMagic[8] = {'T', 'V', 'A', 'T', 'L', 'A', 'S', '3'};
+constexpr const char* kIndexName = "places.idx";
+
+// The gzip trailer (CRC-32 and size of the text) and the file's size: what
+// an index remembers of the file it was made from.
+QByteArray SourceTrailer(const QString& gzPath) {
+    QFile file(gzPath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 18 || !file.seek(file.size() - 8))
+        return {};
+    return file.read(8) + QByteArray::number(file.size());
 }
 
 // The whole gzip stream, checked to its end: a stream cut short is damage,
@@ -240,6 +258,17 @@ QString FoldForSearch(const QString& text) {
 std::shared_ptr<const Atlas> Atlas::load(const QString& path, QString* error,
                                          const std::atomic<bool>* stop) {
     try {
+        // The index made from this very file, beside it or in the build's data folder.
+        if (const QByteArray trailer = SourceTrailer(path); !trailer.isEmpty()) {
+            QStringList folders{QFileInfo(path).absolutePath()};
+#ifdef TIVORA_BUILD_DATA_DIR
+            folders << QStringLiteral(TIVORA_BUILD_DATA_DIR);
+#endif
+            for (const QString& folder : folders)
+                if (auto indexed =
+                        loadIndex(QDir(folder).filePath(QLatin1String(kIndexName)), trailer))
+                    return indexed;
+        }
         std::string text;
         if (!ReadGzip(path, text, error, stop))
             return nullptr;
@@ -264,7 +293,8 @@ std::shared_ptr<const Atlas> Atlas::load(const QString& path, QString* error,
     }
 }
 
-bool Atlas::parse(const std::string& text, QString* error, const std::atomic<bool>* stop) {
+bool Atlas::parse(const std::string& text, QString* error, const std::atomic<bool>* stop,
+                  bool tableOnly) {
     std::unordered_map<std::uint16_t, std::uint16_t> countryIndex;
     auto country = [&](std::string_view code) {
         const auto key = static_cast<std::uint16_t>(static_cast<unsigned char>(code[0]) << 8 |
@@ -283,7 +313,7 @@ bool Atlas::parse(const std::string& text, QString* error, const std::atomic<boo
     };
     std::size_t lineNumber = 0;
     std::size_t start = 0;
-    keyOffsets_.push_back(0);
+    ownKeyOffsets_.assign(1, 0);
     auto fail = [&](const char* what) {
         if (error)
             *error = QCoreApplication::translate("tivora::atlas", "%1 in line %2")
@@ -312,14 +342,14 @@ bool Atlas::parse(const std::string& text, QString* error, const std::atomic<boo
             Zone zone{};
             if (f.size() != 4 || f[0].empty() || !ToNumber(f[1], zone.latitude) ||
                 !ToNumber(f[2], zone.longitude) || !ToNumber(f[3], zone.region) ||
-                zones_.size() >= 0xFFFF || !places_.empty())
+                zones_.size() >= 0xFFFF || !ownPlaces_.empty())
                 return fail(QT_TRANSLATE_NOOP("tivora::atlas", "a bad zone"));
             zone.id = QString::fromUtf8(f[0].data(), static_cast<qsizetype>(f[0].size()));
             zones_.push_back(zone);
             break;
         }
         case 'R':
-            if (!places_.empty())
+            if (!ownPlaces_.empty())
                 return fail(QT_TRANSLATE_NOOP("tivora::atlas", "a region after the places"));
             regions_.push_back(QString::fromUtf8(body.data(), static_cast<qsizetype>(body.size())));
             foldedRegions_.push_back(FoldForSearch(regions_.back()));
@@ -334,71 +364,89 @@ bool Atlas::parse(const std::string& text, QString* error, const std::atomic<boo
             abbreviations_.push_back(a);
             break;
         }
+        case 'C':
+            if (f.size() != 1 || f[0].size() != 2 || !ownPlaces_.empty())
+                return fail(QT_TRANSLATE_NOOP("tivora::atlas", "a bad country"));
+            country(f[0]);
+            break;
         case 'P': {
+            if (tableOnly)
+                return fail(QT_TRANSLATE_NOOP("tivora::atlas", "an unknown line"));
             Row row{};
             unsigned zone = 0;
             if (f.size() != 7 || !region(f[1], row.region) || !ToNumber(f[2], row.latitude) ||
                 !ToNumber(f[3], row.longitude) || f[4].size() != 2 || !ToNumber(f[5], zone) ||
                 !ToNumber(f[6], row.population) || zone >= zones_.size() || f[0].empty() ||
                 f[0].size() > 0xFFFF || !(std::fabs(row.latitude) <= 90) ||
-                !(std::fabs(row.longitude) <= 180) || !keyTargets_.empty())
+                !(std::fabs(row.longitude) <= 180) || !ownKeyTargets_.empty())
                 return fail(QT_TRANSLATE_NOOP("tivora::atlas", "a bad place"));
-            row.nameOffset = static_cast<std::uint32_t>(names_.size());
+            row.nameOffset = static_cast<std::uint32_t>(ownNames_.size());
             row.nameLength = static_cast<std::uint16_t>(f[0].size());
-            names_.append(f[0]);
+            ownNames_.append(f[0]);
             row.zone = static_cast<std::uint16_t>(zone);
             row.country = country(f[4]);
-            places_.push_back(row);
+            ownPlaces_.push_back(row);
             break;
         }
         case 'K': {
+            if (tableOnly)
+                return fail(QT_TRANSLATE_NOOP("tivora::atlas", "an unknown line"));
             KeyTarget target{};
             if ((f.size() != 2 && f.size() != 3) || f[0].empty() || !ToNumber(f[1], target.place) ||
-                target.place >= places_.size())
+                target.place >= ownPlaces_.size())
                 return fail(QT_TRANSLATE_NOOP("tivora::atlas", "a bad key"));
             const std::string_view key = f[0];
-            if (!keyTargets_.empty() && key < this->key(keyTargets_.size() - 1))
+            const std::size_t keyCount = ownKeyTargets_.size();
+            if (keyCount > 0 &&
+                key < std::string_view(ownKeys_).substr(ownKeyOffsets_[keyCount - 1]))
                 return fail(QT_TRANSLATE_NOOP("tivora::atlas", "keys out of order"));
             if (f.size() == 3) {
                 if (f[2].empty() || f[2].size() > 0xFFFF)
                     return fail(QT_TRANSLATE_NOOP("tivora::atlas", "a bad key"));
-                target.alternateOffset = static_cast<std::uint32_t>(names_.size());
+                target.alternateOffset = static_cast<std::uint32_t>(ownNames_.size());
                 target.alternateLength = static_cast<std::uint32_t>(f[2].size());
-                names_.append(f[2]);
+                ownNames_.append(f[2]);
             }
-            keys_.append(key);
-            keyOffsets_.push_back(static_cast<std::uint32_t>(keys_.size()));
-            keyTargets_.push_back(target);
+            ownKeys_.append(key);
+            ownKeyOffsets_.push_back(static_cast<std::uint32_t>(ownKeys_.size()));
+            ownKeyTargets_.push_back(target);
             break;
         }
         default:
             return fail(QT_TRANSLATE_NOOP("tivora::atlas", "an unknown line"));
         }
-        if (names_.size() > 0xFFFFFFFFu || keys_.size() > 0xFFFFFFFFu)
+        if (ownNames_.size() > 0xFFFFFFFFu || ownKeys_.size() > 0xFFFFFFFFu)
             return fail(QT_TRANSLATE_NOOP("tivora::atlas", "too many names"));
     }
-    if (places_.empty() || keyTargets_.empty())
+    if (!tableOnly && (ownPlaces_.empty() || ownKeyTargets_.empty()))
         return fail(QT_TRANSLATE_NOOP("tivora::atlas", "no places"));
     for (const Zone& z : zones_)
         if (z.region < -1 || z.region >= static_cast<std::int64_t>(regions_.size()))
             return fail(QT_TRANSLATE_NOOP("tivora::atlas", "a bad zone"));
-    names_.shrink_to_fit();
-    keys_.shrink_to_fit();
-    places_.shrink_to_fit();
-    keyOffsets_.shrink_to_fit();
-    keyTargets_.shrink_to_fit();
+    ownNames_.shrink_to_fit();
+    ownKeys_.shrink_to_fit();
+    ownPlaces_.shrink_to_fit();
+    ownKeyOffsets_.shrink_to_fit();
+    ownKeyTargets_.shrink_to_fit();
+    adoptOwn();
     return true;
 }
 
 std::string_view Atlas::key(std::size_t i) const {
-    return std::string_view(keys_).substr(keyOffsets_[i], keyOffsets_[i + 1] - keyOffsets_[i]);
+    // Bounded even when a damaged index holds offsets out of order or range.
+    const std::uint32_t from = keyOffsets_[i], to = keyOffsets_[i + 1];
+    if (from > to || to > keys_.size())
+        return {};
+    return keys_.substr(from, to - from);
 }
 
 void Atlas::buildBestLists() {
-    // Keys are sorted, so every prefix covers one run of keys. Each list
-    // holds the run's keys of the largest places, one key a place.
+    // Keys are sorted, so every prefix covers one run of keys, and the runs
+    // come in the prefixes' byte order. Each list holds the run's keys of the
+    // largest places, one key a place.
     std::vector<std::uint32_t> run;
     std::vector<bool> taken(places_.size());
+    std::vector<std::pair<std::string, std::vector<std::uint32_t>>> lists;
     for (std::size_t length : {std::size_t{1}, std::size_t{2}}) {
         std::size_t i = 0;
         const std::size_t n = keyTargets_.size();
@@ -428,10 +476,39 @@ void Atlas::buildBestLists() {
             }
             for (std::uint32_t k : best)
                 taken[keyTargets_[k].place] = false;
-            best_[prefix] = std::move(best);
+            lists.emplace_back(prefix, std::move(best));
             i = j;
         }
     }
+    std::sort(lists.begin(), lists.end());
+    ownBestPrefixOffsets_.assign(1, 0);
+    ownBestStarts_.assign(1, 0);
+    for (const auto& [prefix, keys] : lists) {
+        ownBestPrefixes_ += prefix;
+        ownBestPrefixOffsets_.push_back(static_cast<std::uint32_t>(ownBestPrefixes_.size()));
+        ownBestKeys_.insert(ownBestKeys_.end(), keys.begin(), keys.end());
+        ownBestStarts_.push_back(static_cast<std::uint32_t>(ownBestKeys_.size()));
+    }
+    ownSampleOffsets_.assign(1, 0);
+    for (std::size_t i = 0; i < keyTargets_.size(); i += kSampleStep) {
+        ownSampleKeys_ += key(i);
+        ownSampleOffsets_.push_back(static_cast<std::uint32_t>(ownSampleKeys_.size()));
+    }
+    adoptOwn();
+}
+
+void Atlas::adoptOwn() {
+    places_.point(ownPlaces_);
+    names_ = ownNames_;
+    keys_ = ownKeys_;
+    keyOffsets_.point(ownKeyOffsets_);
+    keyTargets_.point(ownKeyTargets_);
+    bestPrefixes_ = ownBestPrefixes_;
+    bestPrefixOffsets_.point(ownBestPrefixOffsets_);
+    bestStarts_.point(ownBestStarts_);
+    bestKeys_.point(ownBestKeys_);
+    sampleKeys_ = ownSampleKeys_;
+    sampleOffsets_.point(ownSampleOffsets_);
 }
 
 Place Atlas::place(int index) const {
@@ -439,6 +516,10 @@ Place Atlas::place(int index) const {
     if (index < 0 || index >= size())
         return p;
     const Row& row = places_[static_cast<std::size_t>(index)];
+    // A damaged index must not lead out of its tables.
+    if (std::size_t(row.nameOffset) + row.nameLength > names_.size() || row.zone >= zones_.size() ||
+        row.country >= countries_.size() || row.region >= std::int64_t(regions_.size()))
+        return p;
     p.index = index;
     p.name = QString::fromUtf8(names_.data() + row.nameOffset, row.nameLength);
     p.matchedName = p.name;
@@ -488,6 +569,9 @@ struct Atlas::Filter {
 
     bool passes(const Row& row) const {
         for (const Word* w : words) {
+            if (row.country >= w->countries.size() ||
+                row.region >= static_cast<std::int64_t>(w->regions.size()))
+                return false;
             if (w->countries[row.country])
                 continue;
             if (row.region >= 0 && w->regions[static_cast<std::size_t>(row.region)])
@@ -516,46 +600,83 @@ bool StartsAWord(const QString& name, const QString& word) {
 
 } // namespace
 
-void Atlas::matches(const std::string& town, const Filter& filter, std::size_t limit,
-                    std::vector<Candidate>& out) const {
-    // The run of keys starting with town; the equal keys sort first in it.
+std::size_t Atlas::lowerBound(std::string_view value) const {
+    // Every kSampleStep-th key, gathered in a small table, narrows the search
+    // to one block of keys: a look-up reads a few pages of the index.
     const std::size_t n = keyTargets_.size();
-    std::size_t lo = 0, hi = n;
+    const std::size_t samples = sampleOffsets_.empty() ? 0 : sampleOffsets_.size() - 1;
+    auto sample = [this](std::size_t i) {
+        const std::uint32_t from = sampleOffsets_[i], to = sampleOffsets_[i + 1];
+        return from <= to && to <= sampleKeys_.size() ? sampleKeys_.substr(from, to - from)
+                                                      : std::string_view();
+    };
+    std::size_t lo = 0, hi = samples;
     while (lo < hi) {
         const std::size_t mid = (lo + hi) / 2;
-        if (key(mid) < std::string_view(town))
+        if (sample(mid) < value)
             lo = mid + 1;
         else
             hi = mid;
     }
-    const std::size_t first = lo;
+    // Sample lo - 1 lies below value and sample lo (if any) not.
+    std::size_t begin = lo == 0 ? 0 : (lo - 1) * kSampleStep + 1;
+    std::size_t end = std::min(n, lo * kSampleStep);
+    if (lo == samples)
+        end = n;
+    begin = std::min(begin, end);
+    while (begin < end) {
+        const std::size_t mid = (begin + end) / 2;
+        if (key(mid) < value)
+            begin = mid + 1;
+        else
+            end = mid;
+    }
+    return begin;
+}
+
+void Atlas::matches(const std::string& town, const Filter& filter, std::size_t limit,
+                    std::vector<Candidate>& out) const {
+    // The run of keys starting with town; the equal keys sort first in it.
+    // No key holds the byte 0xFF, so the run ends before town + 0xFF.
+    const std::size_t n = keyTargets_.size();
+    const std::size_t first = lowerBound(town);
     std::size_t exactEnd = first;
     while (exactEnd < n && key(exactEnd) == town)
         ++exactEnd;
-    std::size_t last = exactEnd;
-    hi = n;
-    while (last < hi) {
-        const std::size_t mid = (last + hi) / 2;
-        if (key(mid).substr(0, town.size()) == town)
-            last = mid + 1;
-        else
-            hi = mid;
-    }
+    const std::size_t last = std::max(exactEnd, lowerBound(town + '\xFF'));
     const int words = static_cast<int>(std::count(town.begin(), town.end(), ' ')) + 1;
     auto add = [&](std::size_t k, bool whole) {
         const std::uint32_t place = keyTargets_[k].place;
-        if (filter.passes(places_[place]))
+        if (place < places_.size() && filter.passes(places_[place]))
             out.push_back({static_cast<std::uint32_t>(k), place, words, whole, alternate(k)});
     };
     for (std::size_t i = first; i < exactEnd; ++i)
         add(i, true);
-    const auto best = best_.find(town);
-    if (filter.words.empty() && best != best_.end() &&
-        (limit <= kBestListSize || best->second.size() < kBestListSize)) {
-        for (std::uint32_t k : best->second)
-            if (key(k) != town)
-                add(k, false);
-        return;
+    if (filter.words.empty()) {
+        // The prepared list of a one- or two-character prefix.
+        std::size_t lo = 0, hi = bestStarts_.empty() ? 0 : bestStarts_.size() - 1;
+        auto prefix = [this](std::size_t i) {
+            const std::uint32_t from = bestPrefixOffsets_[i], to = bestPrefixOffsets_[i + 1];
+            return from <= to && to <= bestPrefixes_.size() ? bestPrefixes_.substr(from, to - from)
+                                                            : std::string_view();
+        };
+        while (lo < hi) {
+            const std::size_t mid = (lo + hi) / 2;
+            if (prefix(mid) < std::string_view(town))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        if (lo + 1 < bestStarts_.size() && prefix(lo) == town) {
+            const std::uint32_t from = bestStarts_[lo], to = bestStarts_[lo + 1];
+            const std::size_t count = to >= from ? to - from : 0;
+            if (to <= bestKeys_.size() && (limit <= kBestListSize || count < kBestListSize)) {
+                for (std::uint32_t i = from; i < to; ++i)
+                    if (bestKeys_[i] < n && key(bestKeys_[i]) != town)
+                        add(bestKeys_[i], false);
+                return;
+            }
+        }
     }
     for (std::size_t i = exactEnd; i < last; ++i)
         add(i, false);
@@ -640,8 +761,9 @@ std::vector<Place> Atlas::search(const QString& query, int limit) const {
         const KeyTarget& t = keyTargets_[c.key];
         p.matchedOwnName = t.alternateLength == 0;
         if (!p.matchedOwnName)
-            p.matchedName = QString::fromUtf8(names_.data() + t.alternateOffset,
-                                              static_cast<qsizetype>(t.alternateLength));
+            if (std::size_t(t.alternateOffset) + t.alternateLength <= names_.size())
+                p.matchedName = QString::fromUtf8(names_.data() + t.alternateOffset,
+                                                  static_cast<qsizetype>(t.alternateLength));
         p.matchedWhole = c.whole;
         found.push_back(std::move(p));
     }
@@ -673,6 +795,187 @@ QString TakenFromSeveral(const QString& query, const std::vector<Place>& found) 
             .arg(query.trimmed(), taken.shortText(), other.shortText());
     }
     return {};
+}
+
+struct Atlas::IndexHeader {
+    char magic[8];
+    std::uint32_t rowSize;
+    std::uint32_t keyTargetSize;
+    char source[32]; // SourceTrailer, zero-padded
+    std::uint64_t tableOffset, tableSize;
+    std::uint64_t rowsOffset, rowCount;
+    std::uint64_t namesOffset, namesSize;
+    std::uint64_t keysOffset, keysSize;
+    std::uint64_t keyOffsetsOffset, keyCount; // keyCount + 1 offsets
+    std::uint64_t keyTargetsOffset;
+    std::uint64_t bestPrefixesOffset, bestPrefixesSize;
+    std::uint64_t bestPrefixOffsetsOffset, bestCount; // bestCount + 1 of each
+    std::uint64_t bestStartsOffset;
+    std::uint64_t bestKeysOffset, bestKeysCount;
+    std::uint64_t sampleKeysOffset, sampleKeysSize;
+    std::uint64_t sampleOffsetsOffset, sampleCount; // sampleCount + 1 offsets
+};
+
+Atlas::~Atlas() = default;
+
+std::string Atlas::table() const {
+    std::string text;
+    auto line = [&](char kind, const QString& body) {
+        text += kind;
+        text += '\t';
+        text += body.toStdString();
+        text += '\n';
+    };
+    for (const Zone& z : zones_)
+        line('Z', QStringLiteral("%1\t%2\t%3\t%4")
+                      .arg(z.id)
+                      .arg(z.latitude, 0, 'g', 17)
+                      .arg(z.longitude, 0, 'g', 17)
+                      .arg(z.region));
+    for (const QString& r : regions_)
+        line('R', r);
+    for (const Country& c : countries_)
+        line('C', c.code);
+    for (const Abbreviation& a : abbreviations_)
+        line('A',
+             QStringLiteral("%1\t%2\t%3").arg(a.text, countries_[a.country].code).arg(a.region));
+    return text;
+}
+
+bool Atlas::writeIndex(const QString& sourcePath, const QString& indexPath, QString* error) const {
+    const QByteArray source = SourceTrailer(sourcePath);
+    QFile out(indexPath);
+    if (source.isEmpty() || source.size() > 31 ||
+        !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (error)
+            *error = QStringLiteral("cannot write %1").arg(indexPath);
+        return false;
+    }
+    IndexHeader h{};
+    std::memcpy(h.magic, kIndexMagic, sizeof h.magic);
+    h.rowSize = sizeof(Row);
+    h.keyTargetSize = sizeof(KeyTarget);
+    std::memcpy(h.source, source.constData(), static_cast<std::size_t>(source.size()));
+    QByteArray body;
+    auto put = [&](const void* data, std::size_t size) {
+        while ((sizeof h + static_cast<std::size_t>(body.size())) % 8)
+            body.append('\0');
+        const std::uint64_t at = sizeof h + static_cast<std::uint64_t>(body.size());
+        body.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+        return at;
+    };
+    const std::string tableText = table();
+    h.tableOffset = put(tableText.data(), tableText.size());
+    h.tableSize = tableText.size();
+    h.rowsOffset = put(places_.data, places_.size() * sizeof(Row));
+    h.rowCount = places_.size();
+    h.namesOffset = put(names_.data(), names_.size());
+    h.namesSize = names_.size();
+    h.keysOffset = put(keys_.data(), keys_.size());
+    h.keysSize = keys_.size();
+    h.keyOffsetsOffset = put(keyOffsets_.data, keyOffsets_.size() * 4);
+    h.keyCount = keyTargets_.size();
+    h.keyTargetsOffset = put(keyTargets_.data, keyTargets_.size() * sizeof(KeyTarget));
+    h.bestPrefixesOffset = put(bestPrefixes_.data(), bestPrefixes_.size());
+    h.bestPrefixesSize = bestPrefixes_.size();
+    h.bestPrefixOffsetsOffset = put(bestPrefixOffsets_.data, bestPrefixOffsets_.size() * 4);
+    h.bestCount = bestStarts_.size() - 1;
+    h.bestStartsOffset = put(bestStarts_.data, bestStarts_.size() * 4);
+    h.bestKeysOffset = put(bestKeys_.data, bestKeys_.size() * 4);
+    h.bestKeysCount = bestKeys_.size();
+    h.sampleKeysOffset = put(sampleKeys_.data(), sampleKeys_.size());
+    h.sampleKeysSize = sampleKeys_.size();
+    h.sampleOffsetsOffset = put(sampleOffsets_.data, sampleOffsets_.size() * 4);
+    h.sampleCount = sampleOffsets_.size() - 1;
+    const bool written = out.write(reinterpret_cast<const char*>(&h), sizeof h) == sizeof h &&
+                         out.write(body) == body.size() && out.flush();
+    if (!written && error)
+        *error = QStringLiteral("cannot write %1").arg(indexPath);
+    return written;
+}
+
+std::shared_ptr<const Atlas> Atlas::loadIndex(const QString& indexPath,
+                                              const QByteArray& sourceTrailer) {
+    auto file = std::make_unique<QFile>(indexPath);
+    if (!file->open(QIODevice::ReadOnly) || file->size() < qint64(sizeof(IndexHeader)))
+        return nullptr;
+    const auto size = static_cast<std::uint64_t>(file->size());
+    uchar* map = file->map(0, file->size());
+    if (!map)
+        return nullptr;
+#ifdef Q_OS_UNIX
+    // A look-up reads a few scattered pages: reading ahead around each, or
+    // mapping the file's cached pages as 2 MB pages, would bring megabytes
+    // into memory for nothing.
+    ::madvise(map, static_cast<std::size_t>(size), MADV_RANDOM);
+    ::madvise(map, static_cast<std::size_t>(size), MADV_NOHUGEPAGE);
+#endif
+    IndexHeader h;
+    std::memcpy(&h, map, sizeof h);
+    char source[32] = {};
+    std::memcpy(source, sourceTrailer.constData(),
+                std::min<std::size_t>(sizeof source - 1, std::size_t(sourceTrailer.size())));
+    if (std::memcmp(h.magic, kIndexMagic, sizeof h.magic) != 0 || h.rowSize != sizeof(Row) ||
+        h.keyTargetSize != sizeof(KeyTarget) || std::memcmp(h.source, source, sizeof source) != 0)
+        return nullptr;
+    // Every part within the file and aligned for its type.
+    auto within = [&](std::uint64_t offset, std::uint64_t count, std::uint64_t each) {
+        return offset % 8 == 0 && offset <= size && count <= (size - offset) / each;
+    };
+    if (!within(h.tableOffset, h.tableSize, 1) || !within(h.rowsOffset, h.rowCount, sizeof(Row)) ||
+        !within(h.namesOffset, h.namesSize, 1) || !within(h.keysOffset, h.keysSize, 1) ||
+        !within(h.keyOffsetsOffset, h.keyCount + 1, 4) ||
+        !within(h.keyTargetsOffset, h.keyCount, sizeof(KeyTarget)) ||
+        !within(h.bestPrefixesOffset, h.bestPrefixesSize, 1) ||
+        !within(h.bestPrefixOffsetsOffset, h.bestCount + 1, 4) ||
+        !within(h.bestStartsOffset, h.bestCount + 1, 4) ||
+        !within(h.bestKeysOffset, h.bestKeysCount, 4) ||
+        !within(h.sampleKeysOffset, h.sampleKeysSize, 1) ||
+        !within(h.sampleOffsetsOffset, h.sampleCount + 1, 4) ||
+        h.sampleCount != (h.keyCount + kSampleStep - 1) / kSampleStep || h.rowCount == 0 ||
+        h.keyCount == 0)
+        return nullptr;
+    std::shared_ptr<Atlas> atlas(new Atlas);
+    const std::string tableText(reinterpret_cast<const char*>(map + h.tableOffset), h.tableSize);
+    if (!atlas->parse(tableText, nullptr, nullptr, true))
+        return nullptr;
+    auto at = [&](std::uint64_t offset) { return map + offset; };
+    atlas->places_ = {reinterpret_cast<const Row*>(at(h.rowsOffset)), h.rowCount};
+    atlas->names_ = {reinterpret_cast<const char*>(at(h.namesOffset)), h.namesSize};
+    atlas->keys_ = {reinterpret_cast<const char*>(at(h.keysOffset)), h.keysSize};
+    atlas->keyOffsets_ = {reinterpret_cast<const std::uint32_t*>(at(h.keyOffsetsOffset)),
+                          h.keyCount + 1};
+    atlas->keyTargets_ = {reinterpret_cast<const KeyTarget*>(at(h.keyTargetsOffset)), h.keyCount};
+    atlas->bestPrefixes_ = {reinterpret_cast<const char*>(at(h.bestPrefixesOffset)),
+                            h.bestPrefixesSize};
+    atlas->bestPrefixOffsets_ = {
+        reinterpret_cast<const std::uint32_t*>(at(h.bestPrefixOffsetsOffset)), h.bestCount + 1};
+    atlas->bestStarts_ = {reinterpret_cast<const std::uint32_t*>(at(h.bestStartsOffset)),
+                          h.bestCount + 1};
+    atlas->bestKeys_ = {reinterpret_cast<const std::uint32_t*>(at(h.bestKeysOffset)),
+                        h.bestKeysCount};
+    atlas->sampleKeys_ = {reinterpret_cast<const char*>(at(h.sampleKeysOffset)), h.sampleKeysSize};
+    atlas->sampleOffsets_ = {reinterpret_cast<const std::uint32_t*>(at(h.sampleOffsetsOffset)),
+                             h.sampleCount + 1};
+    // The small tables every search reads first, copied out of the mapping:
+    // mapped, each would bring in the large page-cache block it sits in.
+    atlas->ownSampleKeys_.assign(atlas->sampleKeys_);
+    atlas->ownSampleOffsets_.assign(atlas->sampleOffsets_.data,
+                                    atlas->sampleOffsets_.data + atlas->sampleOffsets_.size());
+    atlas->ownBestPrefixes_.assign(atlas->bestPrefixes_);
+    atlas->ownBestPrefixOffsets_.assign(atlas->bestPrefixOffsets_.data,
+                                        atlas->bestPrefixOffsets_.data +
+                                            atlas->bestPrefixOffsets_.size());
+    atlas->ownBestStarts_.assign(atlas->bestStarts_.data,
+                                 atlas->bestStarts_.data + atlas->bestStarts_.size());
+    atlas->sampleKeys_ = atlas->ownSampleKeys_;
+    atlas->sampleOffsets_.point(atlas->ownSampleOffsets_);
+    atlas->bestPrefixes_ = atlas->ownBestPrefixes_;
+    atlas->bestPrefixOffsets_.point(atlas->ownBestPrefixOffsets_);
+    atlas->bestStarts_.point(atlas->ownBestStarts_);
+    atlas->map_ = map;
+    atlas->mapFile_ = std::move(file);
+    return atlas;
 }
 
 } // namespace tivora::atlas

@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+class QFile;
+
 namespace tivora::atlas {
 
 // One town of the atlas. Coordinates in decimal degrees, north and east
@@ -71,6 +73,14 @@ public:
     static std::shared_ptr<const Atlas> load(const QString& path, QString* error = nullptr,
                                              const std::atomic<bool>* stop = nullptr);
 
+    // The index made from a places.tsv.gz at build time: the same atlas laid
+    // out to be mapped into memory. load() takes it instead of the text when
+    // a places.idx beside the file (or in the build's data folder) was made
+    // from that very file.
+    bool writeIndex(const QString& sourcePath, const QString& indexPath, QString* error) const;
+    bool fromIndex() const { return map_ != nullptr; }
+    ~Atlas();
+
     int size() const { return static_cast<int>(places_.size()); }
     Place place(int index) const;
 
@@ -124,25 +134,66 @@ private:
     struct Filter;
     struct Candidate;
 
-    bool parse(const std::string& text, QString* error, const std::atomic<bool>* stop);
+    template <typename T> struct View {
+        const T* data = nullptr;
+        std::size_t count = 0;
+        const T& operator[](std::size_t i) const { return data[i]; }
+        std::size_t size() const { return count; }
+        bool empty() const { return count == 0; }
+        void point(const std::vector<T>& v) { data = v.data(), count = v.size(); }
+    };
+
+    // Table lines only (zones, regions, abbreviations, countries) when the
+    // places and keys come from an index.
+    bool parse(const std::string& text, QString* error, const std::atomic<bool>* stop,
+               bool tableOnly = false);
+    void adoptOwn();
+    static std::shared_ptr<const Atlas> loadIndex(const QString& indexPath,
+                                                  const QByteArray& sourceTrailer);
+    std::string table() const;
+    struct IndexHeader;
     void buildBestLists();
     std::string_view key(std::size_t i) const;
     bool alternate(std::size_t key) const { return keyTargets_[key].alternateLength != 0; }
+    std::size_t lowerBound(std::string_view value) const;
     void matches(const std::string& town, const Filter& filter, std::size_t limit,
                  std::vector<Candidate>& out) const;
 
-    std::vector<Row> places_;
-    std::string names_; // UTF-8 place names and other names, back to back
+    // The places and keys, in the index's mapping or in the own* members.
+    View<Row> places_;
+    std::string_view names_; // UTF-8 place names and other names, back to back
     std::vector<Zone> zones_;
     std::vector<Abbreviation> abbreviations_;
     std::vector<QString> regions_;
     std::vector<QString> foldedRegions_;
     std::vector<Country> countries_;
-    std::string keys_;                      // folded keys in byte order, back to back
-    std::vector<std::uint32_t> keyOffsets_; // one more than there are keys
-    std::vector<KeyTarget> keyTargets_;
-    // The best keys of every one- and two-character key prefix.
-    std::unordered_map<std::string, std::vector<std::uint32_t>> best_;
+    std::string_view keys_;          // folded keys in byte order, back to back
+    View<std::uint32_t> keyOffsets_; // one more than there are keys
+    View<KeyTarget> keyTargets_;
+    // The best keys of every one- and two-character key prefix: prefix i is
+    // bestPrefixes_ from bestPrefixOffsets_[i] to [i + 1], in byte order; its
+    // keys are bestKeys_ from bestStarts_[i] to [i + 1].
+    std::string_view bestPrefixes_;
+    View<std::uint32_t> bestPrefixOffsets_;
+    View<std::uint32_t> bestStarts_;
+    View<std::uint32_t> bestKeys_;
+    // Every 64th key, back to back, for a first search that reads little.
+    std::string_view sampleKeys_;
+    View<std::uint32_t> sampleOffsets_;
+
+    std::vector<Row> ownPlaces_;
+    std::string ownNames_;
+    std::string ownKeys_;
+    std::vector<std::uint32_t> ownKeyOffsets_;
+    std::vector<KeyTarget> ownKeyTargets_;
+    std::string ownBestPrefixes_;
+    std::vector<std::uint32_t> ownBestPrefixOffsets_;
+    std::vector<std::uint32_t> ownBestStarts_;
+    std::vector<std::uint32_t> ownBestKeys_;
+    std::string ownSampleKeys_;
+    std::vector<std::uint32_t> ownSampleOffsets_;
+    uchar* map_ = nullptr;
+    std::unique_ptr<QFile> mapFile_;
 };
 
 } // namespace tivora::atlas

@@ -289,6 +289,56 @@ private slots:
                  qPrintable(error));
     }
 
+    void theIndexAnswersAsTheText() {
+        // The fixture's folder holds the index made at build time; a copy of
+        // the text alone is read as text.
+        QVERIFY(atlas->fromIndex());
+        QTemporaryDir dir;
+        QString error;
+        const auto text = Atlas::load(Write(dir, fixture), &error);
+        QVERIFY2(text && !text->fromIndex(), qPrintable(error));
+        QCOMPARE(text->size(), atlas->size());
+        for (const char* query : {"Springfield", "s", "mu", "Москва", "springfield il", "plains ga",
+                                  "Sandringham", "hope ar", "lond", "zz"}) {
+            const auto a = atlas->search(QString::fromUtf8(query), 20);
+            const auto b = text->search(QString::fromUtf8(query), 20);
+            QCOMPARE(a.size(), b.size());
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                QCOMPARE(a[i].matchText(), b[i].matchText());
+                QCOMPARE(a[i].timeZone, b[i].timeZone);
+                QCOMPARE(a[i].zoneCityRegion, b[i].zoneCityRegion);
+                QCOMPARE(a[i].latitude, b[i].latitude);
+            }
+        }
+        // An index made from another file is not taken for this one.
+        QFile index(QFileInfo(AtlasDataPath()).dir().filePath(QStringLiteral("places.idx")));
+        QVERIFY(index.copy(dir.filePath(QStringLiteral("places.idx"))));
+        QByteArray other = fixture;
+        other[other.size() - 5] = static_cast<char>(other[other.size() - 5] ^ 1); // its length
+        QVERIFY(!Atlas::load(Write(dir, other), &error)); // damaged, and not hidden by the index
+    }
+
+    void aDamagedIndexLeadsNowhereOutside() {
+        QFile index(QFileInfo(AtlasDataPath()).dir().filePath(QStringLiteral("places.idx")));
+        QVERIFY(index.open(QIODevice::ReadOnly));
+        QByteArray bytes = index.readAll();
+        // Everything after the header and table scrambled.
+        for (qsizetype i = 4096; i < bytes.size(); i += 7)
+            bytes[i] = static_cast<char>(bytes[i] * 31 + 17);
+        QTemporaryDir dir;
+        QFile damaged(dir.filePath(QStringLiteral("places.idx")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(bytes);
+        damaged.close();
+        const auto scrambled = Atlas::load(Write(dir, fixture));
+        QVERIFY(scrambled && scrambled->fromIndex());
+        for (const char* query :
+             {"Springfield", "s", "mu", "Москва", "springfield il", "zz", "a b"})
+            scrambled->search(QString::fromUtf8(query), 50);
+        for (int i = 0; i < scrambled->size(); ++i)
+            scrambled->place(i);
+    }
+
     void dataPathAndStopping() {
         QTemporaryDir dir;
         const QString path = Write(dir, fixture);
