@@ -20,6 +20,7 @@
 #include <cstring>
 #include <new>
 #include <tuple>
+#include <unordered_set>
 
 namespace tivora::atlas {
 
@@ -423,6 +424,16 @@ bool Atlas::parse(const std::string& text, QString* error, const std::atomic<boo
     for (const Zone& z : zones_)
         if (z.region < -1 || z.region >= static_cast<std::int64_t>(regions_.size()))
             return fail(QT_TRANSLATE_NOOP("tivora::atlas", "a bad zone"));
+    // Every word of every region's name, for the words of a query.
+    for (std::size_t i = 0; i < foldedRegions_.size(); ++i)
+        for (const QString& w : foldedRegions_[i].split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            regionWords_.emplace_back(w, static_cast<std::int32_t>(i));
+    std::sort(regionWords_.begin(), regionWords_.end());
+    for (std::size_t i = 0; i < countries_.size(); ++i)
+        for (const QString& w :
+             countries_[i].foldedName.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            countryWords_.emplace_back(w, static_cast<std::int32_t>(i));
+    std::sort(countryWords_.begin(), countryWords_.end());
     ownNames_.shrink_to_fit();
     ownKeys_.shrink_to_fit();
     ownPlaces_.shrink_to_fit();
@@ -584,21 +595,7 @@ struct Atlas::Filter {
     }
 };
 
-namespace {
-
-// "wales" starts a word of "new south wales".
-bool StartsAWord(const QString& name, const QString& word) {
-    for (qsizetype at = 0;;) {
-        if (QStringView(name).mid(at).startsWith(word))
-            return true;
-        at = name.indexOf(QLatin1Char(' '), at);
-        if (at < 0)
-            return false;
-        ++at;
-    }
-}
-
-} // namespace
+namespace {} // namespace
 
 std::size_t Atlas::lowerBound(std::string_view value) const {
     // Every kSampleStep-th key, gathered in a small table, narrows the search
@@ -635,7 +632,7 @@ std::size_t Atlas::lowerBound(std::string_view value) const {
 }
 
 void Atlas::matches(const std::string& town, const Filter& filter, std::size_t limit,
-                    std::vector<Candidate>& out) const {
+                    bool wholeNames, std::vector<Candidate>& out) const {
     // The run of keys starting with town; the equal keys sort first in it.
     // No key holds the byte 0xFF, so the run ends before town + 0xFF.
     const std::size_t n = keyTargets_.size();
@@ -652,6 +649,8 @@ void Atlas::matches(const std::string& town, const Filter& filter, std::size_t l
     };
     for (std::size_t i = first; i < exactEnd; ++i)
         add(i, true);
+    if (wholeNames)
+        return;
     if (filter.words.empty()) {
         // The prepared list of a one- or two-character prefix.
         std::size_t lo = 0, hi = bestStarts_.empty() ? 0 : bestStarts_.size() - 1;
@@ -682,7 +681,7 @@ void Atlas::matches(const std::string& town, const Filter& filter, std::size_t l
         add(i, false);
 }
 
-std::vector<Place> Atlas::search(const QString& query, int limit) const {
+std::vector<Place> Atlas::search(const QString& query, int limit, bool wholeNames) const {
     std::vector<Place> found;
     // Longer texts are no town's name: they only cost time.
     constexpr qsizetype kLongestQuery = 200;
@@ -698,7 +697,7 @@ std::vector<Place> Atlas::search(const QString& query, int limit) const {
     // What each word names besides a town.
     std::vector<Filter::Word> naming(static_cast<std::size_t>(words.size()));
     std::vector<bool> namesSomething(naming.size());
-    for (std::size_t w = 0; w < naming.size(); ++w) {
+    for (std::size_t w = 0; w < naming.size() && naming.size() > 1; ++w) {
         const QString& word = words[static_cast<qsizetype>(w)];
         Filter::Word& f = naming[w];
         QString code = word;
@@ -708,11 +707,16 @@ std::vector<Place> Atlas::search(const QString& query, int limit) const {
             code = QStringLiteral("us");
         f.countries.resize(countries_.size());
         for (std::size_t i = 0; i < countries_.size(); ++i)
-            f.countries[i] = countries_[i].code.compare(code, Qt::CaseInsensitive) == 0 ||
-                             StartsAWord(countries_[i].foldedName, word);
+            f.countries[i] = countries_[i].code.compare(code, Qt::CaseInsensitive) == 0;
+        for (auto it = std::lower_bound(countryWords_.begin(), countryWords_.end(),
+                                        std::pair(word, std::int32_t{-1}));
+             it != countryWords_.end() && it->first.startsWith(word); ++it)
+            f.countries[static_cast<std::size_t>(it->second)] = true;
         f.regions.resize(regions_.size());
-        for (std::size_t i = 0; i < regions_.size(); ++i)
-            f.regions[i] = StartsAWord(foldedRegions_[i], word);
+        for (auto it = std::lower_bound(regionWords_.begin(), regionWords_.end(),
+                                        std::pair(word, std::int32_t{-1}));
+             it != regionWords_.end() && it->first.startsWith(word); ++it)
+            f.regions[static_cast<std::size_t>(it->second)] = true;
         for (const Abbreviation& a : abbreviations_)
             if (a.text == word)
                 f.abbreviations.emplace_back(a.country, a.region);
@@ -724,7 +728,7 @@ std::vector<Place> Atlas::search(const QString& query, int limit) const {
 
     const std::size_t wanted = static_cast<std::size_t>(limit);
     std::vector<Candidate> candidates;
-    std::vector<bool> seen(places_.size());
+    std::unordered_set<std::uint32_t> seen;
     std::size_t distinct = 0;
     const int n = static_cast<int>(words.size());
     // The town takes a run of the words; the others name its region or country.
@@ -741,22 +745,20 @@ std::vector<Place> Atlas::search(const QString& query, int limit) const {
                 continue;
             const std::size_t before = candidates.size();
             matches(words.mid(start, length).join(QLatin1Char(' ')).toStdString(), filter, wanted,
-                    candidates);
+                    wholeNames, candidates);
             for (std::size_t i = before; i < candidates.size(); ++i)
-                if (!seen[candidates[i].place]) {
-                    seen[candidates[i].place] = true;
+                if (seen.insert(candidates[i].place).second) {
                     ++distinct;
                 }
         }
     }
     std::sort(candidates.begin(), candidates.end());
-    std::fill(seen.begin(), seen.end(), false);
+    seen.clear();
     for (const Candidate& c : candidates) {
         if (found.size() >= wanted)
             break;
-        if (seen[c.place])
+        if (!seen.insert(c.place).second)
             continue;
-        seen[c.place] = true;
         Place p = place(static_cast<int>(c.place));
         const KeyTarget& t = keyTargets_[c.key];
         p.matchedOwnName = t.alternateLength == 0;
@@ -765,6 +767,9 @@ std::vector<Place> Atlas::search(const QString& query, int limit) const {
                 p.matchedName = QString::fromUtf8(names_.data() + t.alternateOffset,
                                                   static_cast<qsizetype>(t.alternateLength));
         p.matchedWhole = c.whole;
+        const std::string_view matchedKey = key(c.key);
+        p.matchedKey =
+            QString::fromUtf8(matchedKey.data(), static_cast<qsizetype>(matchedKey.size()));
         found.push_back(std::move(p));
     }
     return found;
@@ -781,10 +786,10 @@ QString TakenFromSeveral(const QString& query, const std::vector<Place>& found) 
     if (found.empty() || !found.front().matchedWhole)
         return {};
     const Place& taken = found.front();
-    const QString name = FoldForSearch(taken.matchedName);
+
     for (const Place& other : found) {
         // A town once called so does not make the name shared by a town called so.
-        if (!other.matchedWhole || FoldForSearch(other.matchedName) != name ||
+        if (!other.matchedWhole || other.matchedKey != taken.matchedKey ||
             (taken.matchedOwnName && !other.matchedOwnName) ||
             (other.region == taken.region && other.countryCode == taken.countryCode))
             continue;

@@ -39,7 +39,7 @@ OffsetDoubt DoubtAbout(const Place& place, const QDate& date, const ZoneOffset& 
         !place.zoneCityRegion.isEmpty() && place.region != place.zoneCityRegion;
     if (away <= kNearZoneCityKm && !otherRegion)
         return doubt;
-    const QTimeZone zone(place.timeZone.toUtf8());
+    const QTimeZone& zone = CachedZone(place.timeZone);
     if (!zone.isValid())
         return doubt;
     const QDateTime yearStart(QDate(date.year(), 1, 1), QTime(0, 0), Qt::UTC);

@@ -6,6 +6,9 @@
 
 #include <climits>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <set>
 
 namespace tivora::atlas {
@@ -85,6 +88,21 @@ QString WallClock(qint64 utcSeconds, int offsetSeconds) {
 
 } // namespace
 
+const QTimeZone& CachedZone(const QString& zoneId) {
+    // Zones are never dropped: there are a few hundred ids at most, and a
+    // flood of unknown ones is not kept.
+    static std::mutex mutex;
+    static std::map<QString, std::unique_ptr<QTimeZone>> zones;
+    static const QTimeZone invalid;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (const auto it = zones.find(zoneId); it != zones.end())
+        return *it->second;
+    auto zone = std::make_unique<QTimeZone>(zoneId.toUtf8());
+    if (!zone->isValid())
+        return invalid;
+    return *zones.emplace(zoneId, std::move(zone)).first->second;
+}
+
 QString SourceText(OffsetSource source) {
     return source == OffsetSource::LocalMeanTime ? QStringLiteral("local mean time")
                                                  : QStringLiteral("tzdata");
@@ -97,7 +115,7 @@ int LocalMeanTimeMinutes(double longitude) {
 LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, const QTime& time,
                                   double longitude) {
     LocalTimeOffsets result;
-    const QTimeZone zone(zoneId.toUtf8());
+    const QTimeZone& zone = CachedZone(zoneId);
     if (!zone.isValid()) {
         result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
         return result;

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QTime>
+#include <QTimeZone>
 
 namespace tivora::atlas {
 
@@ -24,6 +25,11 @@ struct ZoneOffset {
                abbreviation == other.abbreviation && source == other.source;
     }
 };
+
+// The zone of the system's database with that id, made once a process and
+// shared (reading a zone's file and rules costs more than using it). An
+// invalid zone for an unknown id.
+const QTimeZone& CachedZone(const QString& zoneId);
 
 // "Tzdata" -> "tzdata", "LocalMeanTime" -> "local mean time".
 QString SourceText(OffsetSource source);

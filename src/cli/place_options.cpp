@@ -27,8 +27,16 @@ std::shared_ptr<const atlas::Atlas> LoadAtlas(std::string& error) {
     static std::string cachedError;
     static QString cachedPath;
     static bool tried = false;
+    static QString pathFor;
+    static QString path;
     const std::lock_guard<std::mutex> lock(mutex);
-    const QString path = atlas::AtlasDataPath();
+    // Finding the file costs file-system calls: once, unless the data folder
+    // named in the environment changes.
+    const QString folder = qEnvironmentVariable("TIVORA_DATA_DIR");
+    if (!tried || folder != pathFor) {
+        path = atlas::AtlasDataPath();
+        pathFor = folder;
+    }
     if (path.isEmpty()) {
         error = "the place data (places.tsv.gz) is not installed";
         return nullptr;
@@ -77,7 +85,10 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         if (!loaded)
             return false;
         const QString query = QString::fromStdString(options.place);
-        const auto found = loaded->search(query, 10);
+        // A whole name first; the start of one when no town has it whole.
+        auto found = loaded->search(query, 10, true);
+        if (found.empty())
+            found = loaded->search(query, 10);
         if (found.empty()) {
             error = "no town called \"" + options.place +
                     "\" is in the atlas; give the coordinates and the zone instead";
