@@ -156,7 +156,8 @@ BirthplaceFinder::BirthplaceFinder(QWidget& mainWindow, Platform& platform, Atla
     completer_->setMaxVisibleItems(kMatchLimit);
     completer_->setWidget(txtMCity_);
     waitForAtlas_ = new QTimer(this);
-    waitForAtlas_->setInterval(100);
+    // Checked often: the mapped atlas is ready within milliseconds of being asked for.
+    waitForAtlas_->setInterval(5);
 
     connect(txtMCity_, &QLineEdit::textEdited, this, &BirthplaceFinder::cityEdited);
     connect(lblPlaceZone_, &QLabel::linkActivated, this, &BirthplaceFinder::useAlternative);
