@@ -65,6 +65,7 @@ bool Stopped(const std::atomic<bool>* stop) {
 // unpacked. A file beyond these is not the atlas but damage or a bomb.
 constexpr qint64 kMaxPackedBytes = 64ll << 20;
 constexpr std::size_t kMaxUnpackedBytes = 256u << 20;
+constexpr std::size_t kLikelyUnpackedBytes = 64u << 20;
 
 QString Fault(const QString& path, const char* fault) {
     return QCoreApplication::translate("tivora::atlas", "The place data %1 %2")
@@ -106,6 +107,16 @@ bool ReadGzip(const QString& path, std::string& out, QString* error,
     if (packed.size() != size)
         return fail(QT_TRANSLATE_NOOP("tivora::atlas", "cannot be read"));
 
+    // Room for the text as the trailer states its size (zlib checks the size
+    // at the end; a cut-off file's last bytes are no size at all).
+    if (packed.size() >= 18) {
+        const auto* tail =
+            reinterpret_cast<const unsigned char*>(packed.constData() + packed.size() - 4);
+        const std::size_t stated = std::size_t{tail[0]} | std::size_t{tail[1]} << 8 |
+                                   std::size_t{tail[2]} << 16 | std::size_t{tail[3]} << 24;
+        if (stated <= kLikelyUnpackedBytes)
+            out.reserve(stated);
+    }
     z_stream z{};
     if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK)
         return fail(QT_TRANSLATE_NOOP("tivora::atlas", "cannot be unpacked"));
