@@ -68,6 +68,7 @@ int RoundToMinutes(int seconds) {
 ZoneOffset ToOffset(const ClockState& s) {
     ZoneOffset o;
     o.totalMinutes = RoundToMinutes(s.seconds);
+    o.totalSeconds = s.seconds;
     o.daylightMinutes = o.totalMinutes - RoundToMinutes(s.standardSeconds);
     o.abbreviation = s.abbreviation;
     o.isDaylightTime = o.daylightMinutes > 0;
@@ -76,9 +77,13 @@ ZoneOffset ToOffset(const ClockState& s) {
 }
 
 QString NamedOffset(const ZoneOffset& o) {
+    // To the second when the seconds belong to these minutes.
+    const QString text = RoundToMinutes(o.totalSeconds) == o.totalMinutes
+                             ? OffsetSecondsText(o.totalSeconds)
+                             : OffsetText(o.totalMinutes);
     if (o.abbreviation.isEmpty())
-        return OffsetText(o.totalMinutes);
-    return o.abbreviation + QStringLiteral(" = ") + OffsetText(o.totalMinutes);
+        return text;
+    return o.abbreviation + QStringLiteral(" = ") + text;
 }
 
 QString WallClock(qint64 utcSeconds, int offsetSeconds) {
@@ -188,6 +193,17 @@ QString OffsetText(int minutes) {
     return QStringLiteral("UT%1%2:%3")
         .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
         .arg(magnitude / 60)
+        .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString OffsetSecondsText(int seconds) {
+    if (seconds % 60 == 0)
+        return OffsetText(seconds / 60);
+    const int magnitude = std::abs(seconds);
+    return QStringLiteral("UT%1%2:%3:%4")
+        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(magnitude / 3600)
+        .arg(magnitude / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
 }
 

@@ -265,7 +265,8 @@ void AppendPlaceColumns(std::string& line, const ReadingJob& job) {
     line += ',';
     AppendCsvField(line, p.timeZone);
     const int offset = UtcOffsetMinutes(job.chart);
-    line += ',' + std::to_string(offset) + ',' + UtcOffsetText(offset) + ',';
+    line += ',' + std::to_string(offset) + ',' + UtcOffsetSecondsText(UtcOffsetSeconds(job.chart)) +
+            ',';
     if (!p.offsetSource.empty())
         line += std::string(p.isDaylightTime ? "1" : "0") + ',' + p.offsetSource;
     else
@@ -376,6 +377,7 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         // The row fills every box; the atlas's town names only with a place.
         BirthEntry& entry = job->entry;
         entry.second = 0;
+        entry.zoneSecond = 0;
         entry.city.clear();
         entry.state.clear();
         entry.country.clear();

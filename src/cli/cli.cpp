@@ -254,8 +254,10 @@ reading  Works out the ascendant (Lagna) and prints the birth data it used
            happened twice (clocks went back) had. A time that happened twice
            without --fold, and one that never happened, are refused.
          With --place or --tz the output also says what was used: the place,
-           the zone and the offset (JSON keys Place, TimeZone, UtcOffset in
-           minutes ahead of universal time, UtcOffsetText, IsDaylightTime,
+           the zone and the offset, used to the second (JSON keys Place,
+           TimeZone, UtcOffset in minutes ahead of universal time,
+           UtcOffsetSeconds, UtcOffsetText such as "UT+0:19:32" when the
+           seconds are not zero, IsDaylightTime,
            OffsetSource "tzdata" or "local mean time", PlaceLatitude and
            PlaceLongitude in decimal degrees, north and EAST positive; the
            chart record's Longitude is in degrees, WEST positive).

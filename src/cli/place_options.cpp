@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTime>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -153,7 +155,15 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     use.offsetSource = atlas::SourceText(offset.source).toStdString();
     use.offsetDescription = OffsetWords(offset);
 
-    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(offset, longitude);
+    // To the second: the boxes hold the whole minutes (toward zero) and the
+    // seconds go beside them, in the same direction.
+    atlas::ZoneOffset inBoxes = offset;
+    e.zoneSecond = 0;
+    if (std::lround(offset.totalSeconds / 60.0) == offset.totalMinutes) {
+        inBoxes.totalMinutes = offset.totalSeconds / 60;
+        e.zoneSecond = std::abs(offset.totalSeconds % 60);
+    }
+    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(inBoxes, longitude);
     if (boxes.expressible) {
         e.zoneHour = boxes.hour.toStdString();
         e.zoneMinute = boxes.minute.toStdString();
@@ -162,11 +172,11 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     }
     // Behind universal time east of Greenwich: the window's boxes cannot say
     // it, the command line's zone direction can.
-    const int magnitude = offset.totalMinutes < 0 ? -offset.totalMinutes : offset.totalMinutes;
+    const int magnitude = std::abs(inBoxes.totalMinutes);
     e.zoneHour = std::to_string(magnitude / 60);
     e.zoneMinute = std::to_string(magnitude % 60);
     e.dst = false;
-    job.zoneWest = offset.totalMinutes < 0;
+    job.zoneWest = inBoxes.totalMinutes < 0;
     return true;
 }
 

@@ -207,7 +207,8 @@ std::string ReadingJson(const ReadingJob& job) {
             json.insert("TimeZone", text(p.timeZone));
         const int offset = UtcOffsetMinutes(c);
         json.insert("UtcOffset", offset);
-        json.insert("UtcOffsetText", text(UtcOffsetText(offset)));
+        json.insert("UtcOffsetSeconds", UtcOffsetSeconds(c));
+        json.insert("UtcOffsetText", text(UtcOffsetSecondsText(UtcOffsetSeconds(c))));
         if (!p.offsetSource.empty()) {
             json.insert("IsDaylightTime", p.isDaylightTime);
             json.insert("OffsetSource", text(p.offsetSource));

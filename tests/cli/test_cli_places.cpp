@@ -156,6 +156,42 @@ private slots:
         QVERIFY(lines[2].endsWith(",1"));
     }
 
+    void zoneOffsetsToTheSecond() {
+        // Amsterdam kept UT+0:19:32 in 1909: the zone's offset is used whole.
+        const QJsonObject amsterdam = Json(Cli(Birth("1909-06-01", "12:00") << "--place"
+                                                                            << "Amsterdam, NL"))
+                                          .object();
+        QCOMPARE(amsterdam["UtcOffsetSeconds"].toInt(), 1172);
+        QCOMPARE(amsterdam["UtcOffsetText"].toString(), QStringLiteral("UT+0:19:32"));
+        QCOMPARE(amsterdam["UtcOffset"].toInt(), 20);
+        QVERIFY(qAbs(amsterdam["UniversalHours"].toDouble() - (12 - 1172 / 3600.0)) < 1e-9);
+        // The same zone by its id, and a batch row.
+        const QJsonObject byId = Json(Cli(Birth("1909-06-01", "12:00") << "--tz"
+                                                                       << "Europe/Amsterdam"
+                                                                       << "--lon"
+                                                                       << "4:53E"
+                                                                       << "--lat"
+                                                                       << "52:22N"))
+                                     .object();
+        QCOMPARE(byId["UtcOffsetSeconds"].toInt(), 1172);
+        const Run batch =
+            Cli({"batch", "-"}, "BirthName,BirthMonth,BirthDay,BirthYear,BirthHour,"
+                                "BirthMinute,Place\nA,6,1,1909,12,0,\"Amsterdam, NL\"\n"
+                                "B,6,1,1985,12,0,\"Amsterdam, NL\"\n");
+        QVERIFY2(batch.out.contains(",20,UT+0:19:32,") && batch.out.contains(",120,UT+2:00,"),
+                 qPrintable(batch.out));
+        // Typed, the offset stays in minutes, as ever.
+        const QJsonObject typed = Json(Cli(Birth("1909-06-01", "12:00") << "--lon"
+                                                                        << "4:53E"
+                                                                        << "--lat"
+                                                                        << "52:22N"
+                                                                        << "--zone"
+                                                                        << "+0:20"))
+                                      .object();
+        QCOMPARE(typed["UniversalHours"].toDouble(), 12 - 20 / 60.0);
+        QVERIFY(!typed.contains("UtcOffsetSeconds"));
+    }
+
     void damagedAtlasIsNamedAndFoundOnce() {
         QFile good(QDir(qEnvironmentVariable("TIVORA_DATA_DIR")).filePath("places.tsv.gz"));
         QVERIFY(good.open(QIODevice::ReadOnly));
