@@ -440,10 +440,14 @@ bool Atlas::parse(const std::string& text, QString* error, const std::atomic<boo
         for (const QString& w : foldedRegions_[i].split(QLatin1Char(' '), Qt::SkipEmptyParts))
             regionWords_.emplace_back(w, static_cast<std::int32_t>(i));
     std::sort(regionWords_.begin(), regionWords_.end());
-    for (std::size_t i = 0; i < countries_.size(); ++i)
-        for (const QString& w :
-             countries_[i].foldedName.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            countryWords_.emplace_back(w, static_cast<std::int32_t>(i));
+    // Country names in English and in the country's own language ("Россия", "日本").
+    for (std::size_t i = 0; i < countries_.size(); ++i) {
+        const QLocale local(QLocale::AnyLanguage, QLocale::codeToTerritory(countries_[i].code));
+        for (const QString& name :
+             {countries_[i].foldedName, FoldForSearch(local.nativeTerritoryName())})
+            for (const QString& w : name.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                countryWords_.emplace_back(w, static_cast<std::int32_t>(i));
+    }
     std::sort(countryWords_.begin(), countryWords_.end());
     ownNames_.shrink_to_fit();
     ownKeys_.shrink_to_fit();

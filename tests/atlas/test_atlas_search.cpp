@@ -142,6 +142,10 @@ private slots:
                                       << "Pune, Maharashtra, IN";
         QTest::newRow("Arkansas") << "Hope AR"
                                   << "Hope, Arkansas, US";
+        QTest::newRow("country in its script") << "Москва Россия"
+                                               << "Moscow, Moscow, RU";
+        QTest::newRow("both in Japanese") << "東京 日本"
+                                          << "Tokyo, Tokyo, JP";
     }
     void wordsInAnyOrder() {
         QFETCH(QString, query);
