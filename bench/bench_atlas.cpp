@@ -16,7 +16,6 @@
 #include <random>
 #include <spawn.h>
 #include <sstream>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -33,7 +32,6 @@ double Median(std::vector<double> values) {
 
 struct ProcessRun {
     double seconds = 0;
-    double residentMegabytes = 0;
 };
 
 // One whole run of tivora-cli, its output thrown away.
@@ -53,16 +51,30 @@ ProcessRun RunCli(const std::vector<std::string>& arguments) {
     ProcessRun run;
     if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
+        waitpid(pid, &status, 0);
         run.seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        run.residentMegabytes = static_cast<double>(usage.ru_maxrss) / 1024;
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
             run.seconds = 0;
     }
     posix_spawn_file_actions_destroy(&actions);
     return run;
+}
+
+// The peak resident memory of one run, in megabytes, as /usr/bin/time sees
+// it: the run's own figure, which a process started from this large one
+// would not give (its start counts this process's memory as its own).
+double PeakMegabytes(const std::vector<std::string>& arguments) {
+    QStringList args{QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral(TIVORA_CLI)};
+    for (const std::string& a : arguments)
+        args << QString::fromStdString(a);
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(QStringLiteral("/usr/bin/time"), args);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return -1;
+    const QList<QByteArray> lines = process.readAllStandardError().trimmed().split('\n');
+    return lines.isEmpty() ? -1 : lines.back().toDouble() / 1024;
 }
 
 void BM_PlacesLookupProcess(benchmark::State& state) {
@@ -79,9 +91,9 @@ void BM_PlacesLookupProcess(benchmark::State& state) {
             break;
         }
         floor.push_back(h.seconds);
-        floorMemory.push_back(h.residentMegabytes);
+        floorMemory.push_back(PeakMegabytes(help));
         measured.push_back(l.seconds);
-        memory.push_back(l.residentMegabytes);
+        memory.push_back(PeakMegabytes(lookup));
         state.SetIterationTime(l.seconds);
     }
     state.counters["median_ms"] = Median(measured) * 1e3;
