@@ -9,6 +9,8 @@
 #include <QFile>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -31,6 +33,15 @@ int main(int argc, char** argv) {
                      qPrintable(error.isEmpty() ? QStringLiteral("cannot write ") + index : error));
         QFile::remove(temporary);
         return 1;
+    }
+    // The pages just written sit in memory in large blocks, and a program
+    // mapping the file would take a whole block into its memory for each
+    // look-up; written out and dropped, the file is read back page by page.
+    const int fd = ::open(QFile::encodeName(index).constData(), O_RDONLY);
+    if (fd >= 0) {
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
     }
     return 0;
 }
