@@ -7,8 +7,8 @@
 # rebuilds little.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "${BUILD_PACKAGES[@]}" ninja-build ccache lld clang libclang-rt-14-dev \
-    clang-format cups printer-driver-cups-pdf poppler-utils desktop-file-utils
+install_packages "${BUILD_PACKAGES[@]}" ninja-build ccache python3 tzdata lld clang \
+    libclang-rt-14-dev clang-format cups printer-driver-cups-pdf poppler-utils desktop-file-utils
 
 # The tests share precompiled Qt headers, which ccache caches only with
 # these allowances; the inode cache spares it hashing those 300 MB for every

@@ -96,6 +96,37 @@
     </message>
 </context>
 <context>
+    <name>tivora::BirthplaceFinder</name>
+    <message>
+        <source>The atlas of towns could not be read, so no towns are offered. Type the latitude, longitude and time zone in their boxes.</source>
+        <translation>नगरों का एटलस पढ़ा नहीं जा सका, इसलिए कोई नगर नहीं सुझाया गया। अक्षांश, देशांतर और समय क्षेत्र उनके खानों में लिखें।</translation>
+    </message>
+    <message>
+        <source>No town called &quot;%1&quot; is in the atlas. Type the latitude, longitude and time zone in their boxes.</source>
+        <translation>एटलस में &quot;%1&quot; नाम का कोई नगर नहीं है। अक्षांश, देशांतर और समय क्षेत्र उनके खानों में लिखें।</translation>
+    </message>
+    <message>
+        <source>Use %1 instead.</source>
+        <translation>इसके बजाय %1 लें।</translation>
+    </message>
+    <message>
+        <source>Use %1 (%2) again.</source>
+        <translation>फिर से %1 (%2) लें।</translation>
+    </message>
+    <message>
+        <source>Using %1, %2.</source>
+        <translation>%1 लिया गया, %2।</translation>
+    </message>
+    <message>
+        <source>offset uncertain</source>
+        <translation>अंतर अनिश्चित</translation>
+    </message>
+    <message>
+        <source>%1, offset uncertain</source>
+        <translation>%1, अंतर अनिश्चित</translation>
+    </message>
+</context>
+<context>
     <name>tivora::Report</name>
     <message>
         <source>Common: </source>
@@ -1098,6 +1129,133 @@
     <message>
         <source>Pages</source>
         <translation>पृष्ठ</translation>
+    </message>
+</context>
+<context>
+    <name>tivora::atlas</name>
+    <message>
+        <source>The place data %1 %2</source>
+        <translation>स्थान डेटा %1 %2</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>नहीं मिला</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>खोला नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>ख़ाली है</translation>
+    </message>
+    <message>
+        <source>is too large to be the atlas</source>
+        <translation>एटलस होने के लिए बहुत बड़ा है</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>पढ़ा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked</source>
+        <translation>खोला (अनपैक) नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>unpacks to more than an atlas can be</source>
+        <translation>खुलकर किसी एटलस से कहीं बड़ा हो जाता है</translation>
+    </message>
+    <message>
+        <source>is cut short</source>
+        <translation>बीच में कटा हुआ है</translation>
+    </message>
+    <message>
+        <source>is damaged: it is not a whole gzip file</source>
+        <translation>क्षतिग्रस्त है: यह पूरी gzip फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>The place data %1 is damaged: %2</source>
+        <translation>स्थान डेटा %1 क्षतिग्रस्त है: %2</translation>
+    </message>
+    <message>
+        <source>could not be read: not enough memory</source>
+        <translation>पढ़ा नहीं जा सका: मेमोरी पर्याप्त नहीं है</translation>
+    </message>
+    <message>
+        <source>%1 in line %2</source>
+        <translation>पंक्ति %2 में %1</translation>
+    </message>
+    <message>
+        <source>an unknown line</source>
+        <translation>एक अज्ञात पंक्ति</translation>
+    </message>
+    <message>
+        <source>a bad zone</source>
+        <translation>एक ग़लत समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>a region after the places</source>
+        <translation>स्थानों के बाद एक प्रदेश</translation>
+    </message>
+    <message>
+        <source>a bad abbreviation</source>
+        <translation>एक ग़लत संक्षेप</translation>
+    </message>
+    <message>
+        <source>a bad country</source>
+        <translation>एक ग़लत देश</translation>
+    </message>
+    <message>
+        <source>a bad place</source>
+        <translation>एक ग़लत स्थान</translation>
+    </message>
+    <message>
+        <source>a bad key</source>
+        <translation>एक ग़लत खोज-शब्द</translation>
+    </message>
+    <message>
+        <source>keys out of order</source>
+        <translation>खोज-शब्द क्रम से बाहर</translation>
+    </message>
+    <message>
+        <source>too many names</source>
+        <translation>बहुत अधिक नाम</translation>
+    </message>
+    <message>
+        <source>no places</source>
+        <translation>कोई स्थान नहीं</translation>
+    </message>
+    <message>
+        <source>%1 (once %2)</source>
+        <translation>%1 (पहले %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names towns in more than one region or country; took %2. For another, add its region or country, as in &quot;%3&quot;.</source>
+        <translation>&quot;%1&quot; नाम के नगर एक से अधिक प्रदेशों या देशों में हैं; %2 लिया गया। किसी और के लिए उसका प्रदेश या देश जोड़ें, जैसे &quot;%3&quot;।</translation>
+    </message>
+    <message>
+        <source>standard time of %1 that day</source>
+        <translation>उस दिन %1 का मानक समय</translation>
+    </message>
+    <message>
+        <source>the clocks of %1 that day (%2)</source>
+        <translation>उस दिन %1 की घड़ियाँ (%2)</translation>
+    </message>
+    <message>
+        <source>in %1, not in %2</source>
+        <translation>%1 में, %2 में नहीं</translation>
+    </message>
+    <message>
+        <source>%1 km from %2</source>
+        <translation>%2 से %1 किमी दूर</translation>
+    </message>
+    <message>
+        <source>Offset uncertain: before 1970 the time-zone database follows %1 only, and %2 lies %3; its clocks in %4 may have kept standard time, %5, instead of %6</source>
+        <translation>अंतर अनिश्चित: 1970 से पहले का समय क्षेत्र डेटाबेस केवल %1 का पालन करता है, और %2 %3 है; %4 में वहाँ की घड़ियाँ %6 के बजाय मानक समय, %5, पर रही हो सकती हैं</translation>
+    </message>
+    <message>
+        <source>Offset uncertain: before 1970 the time-zone database follows %1 only, and %2 lies %3; %1 changed its clocks in %4, and %2 may not have followed it</source>
+        <translation>अंतर अनिश्चित: 1970 से पहले का समय क्षेत्र डेटाबेस केवल %1 का पालन करता है, और %2 %3 है; %4 में %1 ने अपनी घड़ियाँ बदलीं, और हो सकता है %2 ने ऐसा न किया हो</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,11 @@
 #include "atlas/place_fill.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLocale>
+#include <QTimeZone>
+
+#include <cmath>
 
 namespace tivora::atlas {
 
@@ -19,7 +23,79 @@ QString ClockText(const QTime& time) {
     return time.toString(QStringLiteral("HH:mm"));
 }
 
+constexpr double kNearZoneCityKm = 100;
+constexpr int kFirstCertainYear = 1970;
+
+// "America/Argentina/Buenos_Aires" -> "Buenos Aires".
+QString ZoneCity(const QString& zoneId) {
+    return zoneId.section(QLatin1Char('/'), -1).replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
 } // namespace
+
+double DistanceKm(double lat1, double lon1, double lat2, double lon2) {
+    constexpr double kRadians = M_PI / 180;
+    const double p1 = lat1 * kRadians, p2 = lat2 * kRadians;
+    const double dp = p2 - p1, dl = (lon2 - lon1) * kRadians;
+    const double a = std::sin(dp / 2) * std::sin(dp / 2) +
+                     std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
+    return 12742 * std::asin(std::min(1.0, std::sqrt(a)));
+}
+
+OffsetDoubt DoubtAbout(const Place& place, const QDate& date, const ZoneOffset& used) {
+    OffsetDoubt doubt;
+    if (date.year() >= kFirstCertainYear || used.source != OffsetSource::Tzdata)
+        return doubt;
+    const double away = DistanceKm(place.latitude, place.longitude, place.zoneCityLatitude,
+                                   place.zoneCityLongitude);
+    const bool otherRegion =
+        !place.zoneCityRegion.isEmpty() && place.region != place.zoneCityRegion;
+    if (away <= kNearZoneCityKm && !otherRegion)
+        return doubt;
+    const QTimeZone& zone = CachedZone(place.timeZone);
+    if (!zone.isValid())
+        return doubt;
+    const QDateTime yearStart(QDate(date.year(), 1, 1), QTime(0, 0), Qt::UTC);
+    const bool changedThatYear =
+        !zone.transitions(yearStart.addDays(-1), yearStart.addYears(1).addDays(1)).isEmpty();
+    const int standard = used.totalMinutes - used.daylightMinutes;
+    if (!changedThatYear && standard == used.totalMinutes)
+        return doubt;
+
+    doubt.certain = false;
+    const QString city = ZoneCity(place.timeZone);
+    doubt.alternatives.push_back(
+        {standard, QCoreApplication::translate("tivora::atlas", "standard time of %1 that day")
+                       .arg(place.timeZone)});
+    doubt.alternatives.push_back(
+        {used.totalMinutes,
+         QCoreApplication::translate("tivora::atlas", "the clocks of %1 that day (%2)")
+             .arg(city, used.abbreviation)});
+    const QString where = otherRegion
+                              ? QCoreApplication::translate("tivora::atlas", "in %1, not in %2")
+                                    .arg(place.region, place.zoneCityRegion)
+                              : QCoreApplication::translate("tivora::atlas", "%1 km from %2")
+                                    .arg(qRound(away))
+                                    .arg(city);
+    if (standard != used.totalMinutes)
+        doubt.text = QCoreApplication::translate(
+                         "tivora::atlas",
+                         "Offset uncertain: before 1970 the time-zone database follows %1 only, "
+                         "and %2 lies %3; its clocks in %4 may have kept standard time, %5, "
+                         "instead of %6")
+                         .arg(city, place.name, where)
+                         .arg(date.year())
+                         .arg(OffsetText(standard), OffsetText(used.totalMinutes));
+    else
+        doubt.text = QCoreApplication::translate(
+                         "tivora::atlas",
+                         "Offset uncertain: before 1970 the time-zone database follows %1 only, "
+                         "and %2 lies %3; %1 changed its clocks in %4, and %2 may not have "
+                         "followed it")
+                         .arg(city, place.name, where)
+                         .arg(date.year());
+    return doubt;
+}
 
 PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time) {
     PlaceFill fill;
@@ -34,6 +110,9 @@ PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time)
         if (!fill.boxes.expressible)
             fill.text += QStringLiteral(". ") + fill.boxes.message +
                          QStringLiteral(" Please enter the time zone yourself.");
+        fill.doubt = DoubtAbout(place, date, fill.offsets.offset);
+        if (!fill.doubt.certain)
+            fill.text += QStringLiteral(". ") + fill.doubt.text + QLatin1Char('.');
         break;
     case LocalTimeKind::HappenedTwice:
         fill.text = where + QStringLiteral(": ") + fill.offsets.message +

@@ -8,7 +8,32 @@
 #include <QStringList>
 #include <QTime>
 
+#include <vector>
+
 namespace tivora::atlas {
+
+// An offset the clocks of a town may have kept instead of the one its zone
+// gives, and why: "standard time of America/Chicago that day".
+struct OffsetAlternative {
+    int minutes = 0;
+    QString why;
+};
+
+// Whether the zone's offset can be trusted for a town on a date. Before 1970
+// the time-zone database follows each zone's own city; a town far from that
+// city (over 100 km) or in another region, in a year its zone changed its
+// clocks (or on a day it was off standard time), may have kept other time.
+// Then certain is false and the alternatives hold the zone's standard time
+// that day and the zone city's offset.
+struct OffsetDoubt {
+    bool certain = true;
+    std::vector<OffsetAlternative> alternatives;
+    QString text; // a sentence for the user; empty when certain
+};
+OffsetDoubt DoubtAbout(const Place& place, const QDate& date, const ZoneOffset& used);
+
+// Great-circle distance in kilometres.
+double DistanceKm(double lat1, double lon1, double lat2, double lon2);
 
 // What choosing a town puts into the main window for a local birth date and
 // time: the coordinates to the minute, the zone boxes (only when the offset
@@ -19,6 +44,7 @@ struct PlaceFill {
     DegreesMinutes longitude;
     LocalTimeOffsets offsets;
     ZoneBoxes boxes; // expressible only when the zone boxes should be filled
+    OffsetDoubt doubt;
     QString text;
 };
 PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time);

@@ -8,6 +8,9 @@
 
 #include <climits>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <set>
 
 namespace tivora::atlas {
@@ -67,6 +70,7 @@ int RoundToMinutes(int seconds) {
 ZoneOffset ToOffset(const ClockState& s) {
     ZoneOffset o;
     o.totalMinutes = RoundToMinutes(s.seconds);
+    o.totalSeconds = s.seconds;
     o.daylightMinutes = o.totalMinutes - RoundToMinutes(s.standardSeconds);
     o.abbreviation = s.abbreviation;
     o.isDaylightTime = o.daylightMinutes > 0;
@@ -75,9 +79,13 @@ ZoneOffset ToOffset(const ClockState& s) {
 }
 
 QString NamedOffset(const ZoneOffset& o) {
+    // To the second when the seconds belong to these minutes.
+    const QString text = RoundToMinutes(o.totalSeconds) == o.totalMinutes
+                             ? OffsetSecondsText(o.totalSeconds)
+                             : OffsetText(o.totalMinutes);
     if (o.abbreviation.isEmpty())
-        return OffsetText(o.totalMinutes);
-    return o.abbreviation + QStringLiteral(" = ") + OffsetText(o.totalMinutes);
+        return text;
+    return o.abbreviation + QStringLiteral(" = ") + text;
 }
 
 QTime WallTime(qint64 utcSeconds, int offsetSeconds) {
@@ -105,6 +113,28 @@ std::pair<QString, QString> ChangeClocks(qint64 change, int beforeSeconds, int a
 
 } // namespace
 
+const QTimeZone& CachedZone(const QString& zoneId) {
+    // Zones are never dropped: there are a few hundred ids at most, and a
+    // flood of unknown ones is not kept.
+    static std::mutex mutex;
+    static std::map<QString, std::unique_ptr<QTimeZone>> zones;
+    static const QTimeZone invalid;
+    // Checked before QTimeZone sees the text, which it may otherwise open as
+    // a path or parse as a rule.
+    if (!IsKnownZoneId(zoneId))
+        return invalid;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (const auto it = zones.find(zoneId); it != zones.end())
+        return *it->second;
+    // Qt answers "UTC" with a zone whose offsets all read as unknown; the
+    // database's own UTC is the same zone.
+    auto zone = std::make_unique<QTimeZone>(
+        zoneId == QLatin1String("UTC") ? QByteArrayLiteral("Etc/UTC") : zoneId.toUtf8());
+    if (!zone->isValid())
+        return invalid;
+    return *zones.emplace(zoneId, std::move(zone)).first->second;
+}
+
 QString SourceText(OffsetSource source) {
     return source == OffsetSource::LocalMeanTime ? QStringLiteral("local mean time")
                                                  : QStringLiteral("tzdata");
@@ -124,10 +154,7 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
             QStringLiteral("The time zone \"%1\" is not known").arg(EscapedForMessage(zoneId));
         return result;
     }
-    // Qt answers "UTC" with a zone whose offsets all read as unknown; the
-    // database's own UTC is the same zone.
-    const QTimeZone zone(zoneId == QLatin1String("UTC") ? QByteArrayLiteral("Etc/UTC")
-                                                        : zoneId.toUtf8());
+    const QTimeZone& zone = CachedZone(zoneId);
     if (!zone.isValid()) {
         result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
         return result;
@@ -204,6 +231,17 @@ QString OffsetText(int minutes) {
     return QStringLiteral("UT%1%2:%3")
         .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
         .arg(magnitude / 60)
+        .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString OffsetSecondsText(int seconds) {
+    if (seconds % 60 == 0)
+        return OffsetText(seconds / 60);
+    const int magnitude = std::abs(seconds);
+    return QStringLiteral("UT%1%2:%3:%4")
+        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(magnitude / 3600)
+        .arg(magnitude / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
 }
 

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QTime>
+#include <QTimeZone>
 
 namespace tivora::atlas {
 
@@ -14,6 +15,7 @@ enum class OffsetSource {
 // The offset from universal time that the clocks of a place kept.
 struct ZoneOffset {
     int totalMinutes = 0;        // ahead of universal time (India: 330, New York in winter: -300)
+    int totalSeconds = 0;        // the same to the second (Amsterdam 1909: 1172)
     int daylightMinutes = 0;     // total minus the zone's standard offset then (may be negative)
     QString abbreviation;        // "BST", "BDST", "IST", "LMT", "+0630"
     bool isDaylightTime = false; // daylightMinutes > 0
@@ -24,6 +26,11 @@ struct ZoneOffset {
                abbreviation == other.abbreviation && source == other.source;
     }
 };
+
+// The zone of the system's database with that id, made once a process and
+// shared (reading a zone's file and rules costs more than using it). An
+// invalid zone for an unknown id.
+const QTimeZone& CachedZone(const QString& zoneId);
 
 // "Tzdata" -> "tzdata", "LocalMeanTime" -> "local mean time".
 QString SourceText(OffsetSource source);
@@ -60,6 +67,8 @@ int LocalMeanTimeMinutes(double longitude);
 
 // "UT+5:30", "UT-5:00", "UT+0:00".
 QString OffsetText(int minutes);
+// "UT+5:30", or "UT+0:19:32" when the seconds are not zero.
+QString OffsetSecondsText(int seconds);
 
 // "BST = UT+1:00 (daylight saving)", "IST = UT+5:30 (standard time)",
 // "LMT = UT+5:09 (local mean time)".

@@ -56,8 +56,8 @@ static_assert(sizeof kColumnNames / sizeof *kColumnNames == kColumnCount);
 // Added after the sign texts when the input can name a place or a zone.
 constexpr const char* kPlaceColumns =
     ",PlaceUsed,TimeZoneUsed,UtcOffset,UtcOffsetText,IsDaylightTime,OffsetSource,"
-    "PlaceLatitude,PlaceLongitude";
-constexpr int kPlaceColumnCount = 8;
+    "PlaceLatitude,PlaceLongitude,OffsetCertain";
+constexpr int kPlaceColumnCount = 9;
 
 // Output is handed on in blocks of this size rather than a row at a time.
 constexpr std::size_t kFlushBytes = 256 * 1024;
@@ -271,7 +271,8 @@ void AppendPlaceColumns(std::string& line, const ReadingJob& job) {
     line += ',';
     AppendCsvField(line, p.timeZone);
     const int offset = UtcOffsetMinutes(job.chart);
-    line += ',' + std::to_string(offset) + ',' + UtcOffsetText(offset) + ',';
+    line += ',' + std::to_string(offset) + ',' + UtcOffsetSecondsText(UtcOffsetSeconds(job.chart)) +
+            ',';
     if (!p.offsetSource.empty())
         line += std::string(p.isDaylightTime ? "1" : "0") + ',' + p.offsetSource;
     else
@@ -283,6 +284,7 @@ void AppendPlaceColumns(std::string& line, const ReadingJob& job) {
     } else {
         line += ',';
     }
+    line += p.offsetCertain ? ",1" : ",0";
 }
 
 // Where the rows come from: standard input, a stream or a named file.
@@ -347,6 +349,9 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     const Layout layout = LayoutOf(header);
     const RowReader rows(layout);
     const bool placeColumns = layout.namesPlaces();
+    // A damaged atlas refuses the batch once, before any row.
+    if (std::string problem; layout.has(Column::Place) && !AtlasReady(problem))
+        return Refuse(err, problem);
 
     std::string pending;
     pending.reserve(kFlushBytes + 64 * 1024);
@@ -378,6 +383,7 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         // The row fills every box; the atlas's town names only with a place.
         BirthEntry& entry = job->entry;
         entry.second = 0;
+        entry.zoneSecond = 0;
         entry.city.clear();
         entry.state.clear();
         entry.country.clear();
@@ -434,6 +440,8 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
             const std::string_view sign = LagnaSignIn(text);
             pending += sign;
             pending += ',';
+            if (placeColumns)
+                AppendCsvField(pending, job->placeUse.note);
             pending += signColumns.of(sign);
             if (placeColumns)
                 AppendPlaceColumns(pending, *job);

@@ -89,6 +89,8 @@ int ParseReading(const std::vector<std::string>& args, std::size_t from, Reading
     std::string error;
     if (!ApplyPlaceOptions(place, job, error))
         return Refuse(err, error);
+    if (!job.placeUse.note.empty())
+        err << "tivora-cli: " << job.placeUse.note << "\n";
     return kDone;
 }
 
@@ -184,8 +186,9 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
             return Refuse(err, "the report needs a graphical application object");
         // The PDF is headed with whose reading it is and from which birth data.
         const PlaceUse& use = job.placeUse;
-        const std::string zoneNote =
-            use.offsetDescription.substr(0, use.offsetDescription.find(" = "));
+        std::string zoneNote = use.offsetDescription.substr(0, use.offsetDescription.find(" = "));
+        if (!use.offsetCertain)
+            zoneNote += zoneNote.empty() ? "offset uncertain" : ", offset uncertain";
         const ReportHeader header{
             QString::fromStdString(job.chart.BirthName),
             QString::fromStdString(BirthSummary(job.chart, use.placeDisplay, zoneNote))};
@@ -226,12 +229,15 @@ reading  Works out the ascendant (Lagna) and prints the birth data it used
            +H:MM  ahead of universal time (east), e.g. +5:30 for India
            -H:MM  behind universal time (west), e.g. -5:00 for New York
          --dst: the birth time is daylight-saving time (only with --zone).
-         --place QUERY: the birthplace from the atlas of towns ("Town",
-           "Town, Country" or "Town, Region, Country"; country as ISO code
-           or name): its coordinates, rounded to the minute, and the offset
-           from universal time its clocks kept at that date and time (from
-           the time-zone database; local mean time of the longitude before
-           standard time). --lon, --lat, --zone and --tz override each part.
+         --place QUERY: the birthplace from the atlas of towns (the town's
+           name and, in any order, with or without commas, its region or a
+           common abbreviation such as IL or NSW, and its country as ISO
+           code or name): its coordinates, rounded to the minute, and the
+           offset from universal time its clocks kept at that date and time
+           (from the time-zone database; local mean time of the longitude
+           before standard time). When towns in several regions or countries
+           carry the name, the first is taken and standard error says which.
+           --lon, --lat, --zone and --tz override each part.
          --tz ZONE-ID: the offset of a time-zone database zone (such as
            Europe/London) at that date and time, without the atlas. Only
            the database's zone and link names are taken (UTC and Etc/GMT-5
@@ -241,18 +247,31 @@ reading  Works out the ascendant (Lagna) and prints the birth data it used
            happened twice (clocks went back) had. A time that happened twice
            without --fold, and one that never happened, are refused.
          With --place or --tz the output also says what was used: the place,
-           the zone and the offset (JSON keys Place, TimeZone, UtcOffset in
-           minutes ahead of universal time, UtcOffsetText, IsDaylightTime,
+           the zone and the offset, used to the second (JSON keys Place,
+           TimeZone, UtcOffset in minutes ahead of universal time,
+           UtcOffsetSeconds, UtcOffsetText such as "UT+0:19:32" when the
+           seconds are not zero, IsDaylightTime,
            OffsetSource "tzdata" or "local mean time", PlaceLatitude and
-           PlaceLongitude in decimal degrees, north and east positive).
+           PlaceLongitude in decimal degrees, north and EAST positive; the
+           chart record's Longitude is in degrees, WEST positive).
+         Before 1970 the time-zone database follows each zone's own city: a
+           town over 100 km from it or in another region, in a year the zone
+           changed its clocks, has OffsetCertain false and
+           OffsetAlternatives (UtcOffset, UtcOffsetText, Why: the zone's
+           standard time that day and its city's clocks); give --zone to use
+           another. OffsetCertain is in every JSON reading.
 
-places   Lists the towns that best match QUERY (accents and case do not
-         matter; exact names first, then by population), one a line: name,
+places   Lists the towns that best match QUERY (any script; accents and case
+         do not matter; towns whose name takes more of the words first, then
+         whole names before begun ones, a town's own name before another
+         town's old or foreign name, then by population), one a line: name,
          region, country code, latitude, longitude (decimal degrees, north
-         and east positive), zone id and population, separated by tabs.
+         and EAST positive), zone id and population, separated by tabs.
          --limit N (default 10); --json: an array of objects with Name,
-         Region, CountryCode, Country, Latitude, Longitude, TimeZone and
-         Population. Place data (c) GeoNames (geonames.org), CC BY 4.0.
+         Region, CountryCode, Country, Latitude, Longitude (east positive),
+         TimeZone, Population and MatchedName (the name that matched, the
+         town's own or another). No match: a message and exit status 1.
+         Place data (c) GeoNames (geonames.org), CC BY 4.0.
 
 batch    Reads CSV (RFC 4180, UTF-8; lines end in CR LF, LF or CR) from FILE
          or standard input. The header names chart-record fields, in any
@@ -274,7 +293,10 @@ batch    Reads CSV (RFC 4180, UTF-8; lines end in CR LF, LF or CR) from FILE
          AscendantText, LagnaSign, Message and the 27 SignInformation texts;
          with a Place or TimeZone column also PlaceUsed, TimeZoneUsed,
          UtcOffset, UtcOffsetText, IsDaylightTime, OffsetSource,
-         PlaceLatitude and PlaceLongitude. A row that fails has its message
+         PlaceLatitude, PlaceLongitude (east positive) and OffsetCertain
+         (1 or 0). A town taken from several of one name says so in Message
+         without failing the row; an unreadable atlas refuses the batch
+         before its first row. A row that fails has its message
          in Message and empty results; a record longer than 64 KiB (such as
          one left open by an unclosed quote) is cut off with a message and
          reading goes on at the next line.

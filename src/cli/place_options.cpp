@@ -12,34 +12,49 @@
 #include <QStringList>
 #include <QTime>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 
 namespace tivora::cli {
 
 namespace {
 
-// Loaded once a process: commands run one after another share it.
+// Loaded once a process: commands run one after another share it, and a
+// damaged file is read once and its fault kept.
 std::shared_ptr<const atlas::Atlas> LoadAtlas(std::string& error) {
     static std::mutex mutex;
     static std::shared_ptr<const atlas::Atlas> cached;
+    static std::string cachedError;
     static QString cachedPath;
+    static bool tried = false;
+    static QString pathFor;
+    static QString path;
     const std::lock_guard<std::mutex> lock(mutex);
-    const QString path = atlas::AtlasDataPath();
+    // Finding the file costs file-system calls: once, unless the data folder
+    // named in the environment changes.
+    const QString folder = qEnvironmentVariable("TIVORA_DATA_DIR");
+    if (!tried || folder != pathFor) {
+        path = atlas::AtlasDataPath();
+        pathFor = folder;
+    }
     if (path.isEmpty()) {
         error = "the place data (places.tsv.gz) is not installed";
         return nullptr;
     }
-    if (cached && cachedPath == path)
-        return cached;
-    QString problem;
-    auto loaded = atlas::Atlas::load(path, &problem);
-    if (!loaded)
-        error = problem.toStdString();
-    cached = loaded;
-    cachedPath = path;
-    return loaded;
+    if (!tried || cachedPath != path) {
+        QString problem;
+        cached = atlas::Atlas::load(path, &problem);
+        cachedError = problem.toStdString();
+        cachedPath = path;
+        tried = true;
+    }
+    if (!cached)
+        error = cachedError;
+    return cached;
 }
 
 // The longitude the boxes hold, in decimal degrees, east positive.
@@ -90,17 +105,25 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     PlaceUse& use = job.placeUse;
     use.used = true;
     std::string zone = options.timeZone;
+    std::optional<atlas::Place> town;
     if (!options.place.empty()) {
         const auto loaded = LoadAtlas(error);
         if (!loaded)
             return false;
-        const auto found = loaded->search(QString::fromStdString(options.place), 1);
+        const QString query = QString::fromStdString(options.place);
+        // A whole name first; the start of one when no town has it whole.
+        auto found = loaded->search(query, 10, true);
+        if (found.empty())
+            found = loaded->search(query, 10);
         if (found.empty()) {
-            error = "no place matches \"" +
-                    EscapedForMessage(QString::fromStdString(options.place)).toStdString() + "\"";
+            error = "no town called \"" +
+                    EscapedForMessage(QString::fromStdString(options.place)).toStdString() +
+                    "\" is in the atlas; give the coordinates and the zone instead";
             return false;
         }
         const atlas::Place& p = found.front();
+        town = p;
+        use.note = atlas::TakenFromSeveral(query, found).toStdString();
         use.place = p.shortText().toStdString();
         use.placeDisplay = p.displayText().toStdString();
         use.latitude = p.latitude;
@@ -149,11 +172,27 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         error = resolved.message.toStdString();
         return false;
     }
+    // The zone's own offset for the town, unless --tz named another zone.
+    if (town && options.timeZone.empty()) {
+        const atlas::OffsetDoubt doubt = atlas::DoubtAbout(*town, date, offset);
+        use.offsetCertain = doubt.certain;
+        use.offsetDoubt = doubt.text.toStdString();
+        for (const atlas::OffsetAlternative& a : doubt.alternatives)
+            use.alternatives.push_back({a.minutes, a.why.toStdString()});
+    }
     use.isDaylightTime = offset.isDaylightTime;
     use.offsetSource = atlas::SourceText(offset.source).toStdString();
     use.offsetDescription = OffsetWords(offset);
 
-    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(offset, longitude);
+    // To the second: the boxes hold the whole minutes (toward zero) and the
+    // seconds go beside them, in the same direction.
+    atlas::ZoneOffset inBoxes = offset;
+    e.zoneSecond = 0;
+    if (std::lround(offset.totalSeconds / 60.0) == offset.totalMinutes) {
+        inBoxes.totalMinutes = offset.totalSeconds / 60;
+        e.zoneSecond = std::abs(offset.totalSeconds % 60);
+    }
+    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(inBoxes, longitude);
     if (boxes.expressible) {
         e.zoneHour = boxes.hour.toStdString();
         e.zoneMinute = boxes.minute.toStdString();
@@ -162,12 +201,16 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     }
     // Behind universal time east of Greenwich: the window's boxes cannot say
     // it, the command line's zone direction can.
-    const int magnitude = offset.totalMinutes < 0 ? -offset.totalMinutes : offset.totalMinutes;
+    const int magnitude = std::abs(inBoxes.totalMinutes);
     e.zoneHour = std::to_string(magnitude / 60);
     e.zoneMinute = std::to_string(magnitude % 60);
     e.dst = false;
-    job.zoneWest = offset.totalMinutes < 0;
+    job.zoneWest = inBoxes.totalMinutes < 0;
     return true;
+}
+
+bool AtlasReady(std::string& error) {
+    return LoadAtlas(error) != nullptr;
 }
 
 int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -213,6 +256,10 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 1;
     }
     const auto found = loaded->search(QString::fromStdString(query), limit);
+    if (found.empty()) {
+        err << "tivora-cli: no town called \"" << query << "\" is in the atlas\n";
+        return 1;
+    }
     std::string text;
     QJsonArray array;
     for (const atlas::Place& p : found) {
@@ -224,7 +271,8 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
                                      {"Latitude", p.latitude},
                                      {"Longitude", p.longitude},
                                      {"TimeZone", p.timeZone},
-                                     {"Population", p.population}});
+                                     {"Population", p.population},
+                                     {"MatchedName", p.matchedName}});
         } else {
             text +=
                 (QStringList{p.name, p.region, p.countryCode, QString::number(p.latitude, 'g', 10),

@@ -31,6 +31,10 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
 // zone id go to the output as --place would have put them.
 void UseSavedTown(ReadingJob& job);
 
+// Loads the atlas once a process; false with a message naming the file and
+// its fault when it is missing or damaged (found once, said the same after).
+bool AtlasReady(std::string& error);
+
 // places QUERY [--limit N] [--json]
 int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

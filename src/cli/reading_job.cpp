@@ -5,6 +5,7 @@
 #include "entry/calculate.h"
 #include "report/report_sections.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
@@ -198,6 +199,7 @@ std::string ReadingJson(const ReadingJob& job) {
         {"SignInformation", signs},
     };
     QJsonObject json = reading;
+    json.insert("OffsetCertain", job.placeUse.offsetCertain);
     if (const PlaceUse& p = job.placeUse; p.used) {
         if (!p.place.empty())
             json.insert("Place", text(p.place));
@@ -205,7 +207,8 @@ std::string ReadingJson(const ReadingJob& job) {
             json.insert("TimeZone", text(p.timeZone));
         const int offset = UtcOffsetMinutes(c);
         json.insert("UtcOffset", offset);
-        json.insert("UtcOffsetText", text(UtcOffsetText(offset)));
+        json.insert("UtcOffsetSeconds", UtcOffsetSeconds(c));
+        json.insert("UtcOffsetText", text(UtcOffsetSecondsText(UtcOffsetSeconds(c))));
         if (!p.offsetSource.empty()) {
             json.insert("IsDaylightTime", p.isDaylightTime);
             json.insert("OffsetSource", text(p.offsetSource));
@@ -213,6 +216,14 @@ std::string ReadingJson(const ReadingJob& job) {
         if (!p.place.empty()) {
             json.insert("PlaceLatitude", p.latitude);
             json.insert("PlaceLongitude", p.longitude);
+        }
+        if (!p.offsetCertain) {
+            QJsonArray alternatives;
+            for (const PlaceUse::Alternative& a : p.alternatives)
+                alternatives.append(QJsonObject{{"UtcOffset", a.minutes},
+                                                {"UtcOffsetText", text(UtcOffsetText(a.minutes))},
+                                                {"Why", text(a.why)}});
+            json.insert("OffsetAlternatives", alternatives);
         }
     }
     return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
@@ -240,6 +251,8 @@ std::string ReadingText(const ReadingJob& job) {
     out += "UtcOffset: " +
            (p.offsetDescription.empty() ? UtcOffsetText(offset) : p.offsetDescription) +
            "\nUniversalTime: " + UniversalTimeText(c) + "\n";
+    if (!p.offsetCertain)
+        out += "OffsetCertain: no. " + p.offsetDoubt + "\n";
     out += "AscendantText: " + c.AscendantText + "\nLagnaSign: " + job.lagnaSign + "\n";
     out += "\n";
     // The report's own CR LF breaks become the terminal's line ends.

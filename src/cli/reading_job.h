@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tivora::cli {
 
@@ -20,6 +21,17 @@ struct PlaceUse {
     bool isDaylightTime = false;
     std::string offsetSource;      // "tzdata" or "local mean time"; empty with --zone
     std::string offsetDescription; // "BST = UT+1:00 (daylight saving)"
+    // Which of several towns of the name --place took, and how to name another.
+    std::string note;
+    // False when the town's clocks may not have kept its zone's offset (before
+    // 1970, far from the zone's city); then the offsets they may have kept.
+    bool offsetCertain = true;
+    std::string offsetDoubt;
+    struct Alternative {
+        int minutes;
+        std::string why;
+    };
+    std::vector<Alternative> alternatives;
 };
 
 // One reading of the command line: the entry its options or batch row fill,

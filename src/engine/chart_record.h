@@ -41,6 +41,10 @@ struct ChartRecord {
     std::int16_t BirthMinute = 0;
     std::int16_t ZoneHours = 0;   // magnitude
     std::int16_t ZoneMinutes = 0; // magnitude
+    // Seconds beyond ZoneMinutes (magnitude, 0 to 59): an offset from the
+    // time-zone database, such as Amsterdam's UT+0:19:32, kept whole. The
+    // zone boxes never set it.
+    std::int16_t ZoneSeconds = 0;
     std::int16_t LonDegrees = 0;
     std::int16_t LonMinutes = 0;
     std::int16_t LatDegrees = 0;

@@ -136,7 +136,7 @@ void CalculateAscendant(ChartRecord& c) {
     c.RadToDeg = kRadToDeg;
 
     c.LocalHours = c.BirthHour + c.BirthMinute / 60.0;
-    c.ZoneOffset = c.ZoneHours + c.ZoneMinutes / 60.0;
+    c.ZoneOffset = c.ZoneHours + c.ZoneMinutes / 60.0 + c.ZoneSeconds / 3600.0;
     c.Longitude = c.LonDegrees + c.LonMinutes / 60.0;
     if (c.IsEast)
         c.Longitude = -c.Longitude;

@@ -313,6 +313,8 @@ void WriteBirthData(const BirthEntry& e, ChartRecord& c) {
     Assign(c.LatMinutes, e.latMinutes);
     AssignMagnitude(c.ZoneHours, e.zoneHour);
     AssignMagnitude(c.ZoneMinutes, e.zoneMinute);
+    c.ZoneSeconds =
+        static_cast<std::int16_t>(e.zoneSecond >= 0 && e.zoneSecond < 60 ? e.zoneSecond : 0);
     c.IsDST = e.dst;
     c.IsEast = e.east;
     c.IsSouth = e.south;

@@ -26,6 +26,7 @@ struct BirthEntry {
     std::string latMinutes;
     std::string zoneHour;
     std::string zoneMinute;
+    int zoneSecond = 0; // from the zone database only, never typed
     std::string city;
     std::string state;
     std::string country;

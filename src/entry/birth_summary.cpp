@@ -56,6 +56,20 @@ int UtcOffsetMinutes(const ChartRecord& c) {
     return static_cast<int>(std::lround((c.LocalHours - c.UniversalHours) * 60.0));
 }
 
+int UtcOffsetSeconds(const ChartRecord& c) {
+    return static_cast<int>(std::lround((c.LocalHours - c.UniversalHours) * 3600.0));
+}
+
+std::string UtcOffsetSecondsText(int secondsAhead) {
+    if (secondsAhead % 60 == 0)
+        return UtcOffsetText(secondsAhead / 60);
+    const int magnitude = std::abs(secondsAhead);
+    char text[32];
+    std::snprintf(text, sizeof text, "UT%c%d:%02d:%02d", secondsAhead < 0 ? '-' : '+',
+                  magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
+    return text;
+}
+
 std::string UtcOffsetText(int minutesAhead) {
     const int magnitude = std::abs(minutesAhead);
     char text[24];

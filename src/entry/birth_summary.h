@@ -14,6 +14,11 @@ int UtcOffsetMinutes(const ChartRecord& calculated);
 // "UT+5:30", "UT-4:00", "UT+0:00".
 std::string UtcOffsetText(int minutesAhead);
 
+// The offset to the second: seconds ahead of universal time.
+int UtcOffsetSeconds(const ChartRecord& calculated);
+// "UT+5:30", or "UT+0:19:32" when the seconds are not zero.
+std::string UtcOffsetSecondsText(int secondsAhead);
+
 // "28° 37' N, 77° 13' E" from the chart's degree and minute fields.
 std::string CoordinatesText(const ChartRecord& chart);
 

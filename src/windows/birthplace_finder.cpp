@@ -39,11 +39,19 @@ QString Angle(const atlas::DegreesMinutes& dm, char positive, char negative) {
         .arg(QLatin1Char(dm.positive ? positive : negative));
 }
 
-// "London, England, United Kingdom  (51° 30' N, 0° 8' W, Europe/London)".
+// "London, England, GB  (51° 30' N, 0° 8' W, Europe/London)"; a town found by
+// another of its names says which: "Powder Springs, Georgia, US (once Springfield)".
 QString MatchText(const atlas::Place& place) {
     return QStringLiteral("%1  (%2, %3, %4)")
-        .arg(place.displayText(), Angle(atlas::ToDegreesMinutes(place.latitude), 'N', 'S'),
+        .arg(place.matchText(), Angle(atlas::ToDegreesMinutes(place.latitude), 'N', 'S'),
              Angle(atlas::ToDegreesMinutes(place.longitude), 'E', 'W'), place.timeZone);
+}
+
+// The sentence under City as plain text: town and zone names come from
+// outside.
+void PlainSentence(QLabel* label, const QString& text, int width) {
+    label->setTextFormat(Qt::PlainText);
+    FitWrapped(label, text, width);
 }
 
 bool Ready(const AtlasFuture& atlas) {
@@ -100,10 +108,10 @@ BirthplaceFinder::BirthplaceFinder(QWidget& window, const BirthplaceControls& co
 
     lblPlaceZone_->setWordWrap(true);
     // After the flags, which would make it take the focus on a click.
-    lblPlaceZone_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPlaceZone_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
     lblPlaceZone_->setFocusPolicy(Qt::NoFocus);
     // Room for two lines from the start, so choosing a town rarely moves the window.
-    FitWrapped(lblPlaceZone_, QString(), 0);
+    PlainSentence(lblPlaceZone_, QString(), 0);
     lblPlaceZone_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     matches_ = new QStandardItemModel(this);
@@ -115,9 +123,11 @@ BirthplaceFinder::BirthplaceFinder(QWidget& window, const BirthplaceControls& co
     completer_->setMaxVisibleItems(kMatchLimit);
     completer_->setWidget(txtMCity_);
     waitForAtlas_ = new QTimer(this);
-    waitForAtlas_->setInterval(100);
+    // Checked often: the mapped atlas is ready within milliseconds of being asked for.
+    waitForAtlas_->setInterval(5);
 
     connect(txtMCity_, &QLineEdit::textEdited, this, &BirthplaceFinder::cityEdited);
+    connect(lblPlaceZone_, &QLabel::linkActivated, this, &BirthplaceFinder::useAlternative);
     connect(waitForAtlas_, &QTimer::timeout, this, &BirthplaceFinder::showMatches);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &BirthplaceFinder::choose);
@@ -163,6 +173,7 @@ void BirthplaceFinder::showMatches() {
     if (query.size() < kFirstSearchLength) {
         waitForAtlas_->stop();
         completer_->popup()->hide();
+        showNote(QString());
         return;
     }
     startAtlas();
@@ -173,6 +184,9 @@ void BirthplaceFinder::showMatches() {
     waitForAtlas_->stop();
     const std::shared_ptr<const atlas::Atlas> atlas = atlas_.get();
     matches_->clear();
+    if (!atlas)
+        showNote(tr("The atlas of towns could not be read, so no towns are offered. Type the "
+                    "latitude, longitude and time zone in their boxes."));
     if (atlas)
         for (const atlas::Place& place : atlas->search(query, kMatchLimit)) {
             auto* item = new QStandardItem(MatchText(place));
@@ -181,6 +195,12 @@ void BirthplaceFinder::showMatches() {
             item->setEditable(false);
             matches_->appendRow(item);
         }
+    if (atlas && matches_->rowCount() == 0)
+        showNote(tr("No town called \"%1\" is in the atlas. Type the latitude, longitude and "
+                    "time zone in their boxes.")
+                     .arg(query));
+    else if (atlas)
+        updateSentence(); // towns offered: until one is chosen, ask for it
     if (matches_->rowCount() == 0 || !txtMCity_->isVisible()) {
         completer_->popup()->hide();
         return;
@@ -196,6 +216,13 @@ void BirthplaceFinder::showMatches() {
         width = std::min(width, screen->availableGeometry().right() -
                                     txtMCity_->mapToGlobal(QPoint()).x());
     completer_->complete(QRect(0, 0, width, txtMCity_->height()));
+}
+
+void BirthplaceFinder::showNote(const QString& note) {
+    // A chosen town's sentence stays until the City box leaves the town.
+    if (follower_.chosen() || note == lblPlaceZone_->text())
+        return;
+    PlainSentence(lblPlaceZone_, note, lblPlaceZone_->width());
 }
 
 void BirthplaceFinder::choose(const QModelIndex& index) {
@@ -237,7 +264,56 @@ void BirthplaceFinder::refill(bool withPlace) {
     writeZone(unique && fill_.boxes.expressible ? fill_.boxes : atlas::ZoneBoxes{});
     zoneAbbreviation_ = unique ? fill_.offsets.offset.abbreviation : QString();
     emit clockZoneOffered(QString());
-    showSentence(fill_.text);
+    showFill(fill_.text);
+}
+
+void BirthplaceFinder::showFill(const QString& text) {
+    // An uncertain offset offers, in one click, the other offset the town's
+    // clocks may have kept; once taken, the zone's own offset back.
+    const atlas::ZoneOffset& own = fill_.offsets.offset;
+    const bool ownInBoxes = !zoneAbbreviation_.isEmpty();
+    int offer = -1;
+    QString link;
+    if (ownInBoxes) {
+        const auto& alternatives = fill_.doubt.alternatives;
+        for (std::size_t i = 0; i < alternatives.size() && offer < 0; ++i)
+            if (alternatives[i].minutes != own.totalMinutes) {
+                offer = static_cast<int>(i);
+                link = tr("Use %1 instead.").arg(atlas::OffsetText(alternatives[i].minutes));
+            }
+    } else {
+        link = tr("Use %1 (%2) again.").arg(atlas::OffsetText(own.totalMinutes), own.abbreviation);
+    }
+    if (fill_.doubt.certain || !fill_.boxes.expressible || link.isEmpty()) {
+        PlainSentence(lblPlaceZone_, text, lblPlaceZone_->width());
+        return;
+    }
+    FitWrapped(lblPlaceZone_, text + QLatin1Char(' ') + link, lblPlaceZone_->width());
+    lblPlaceZone_->setTextFormat(Qt::RichText);
+    lblPlaceZone_->setText(
+        text.toHtmlEscaped() +
+        QStringLiteral(" <a href=\"%1\">%2</a>").arg(offer).arg(link.toHtmlEscaped()));
+}
+
+void BirthplaceFinder::useAlternative(const QString& which) {
+    if (!follower_.following())
+        return;
+    const int index = which.toInt();
+    const auto& alternatives = fill_.doubt.alternatives;
+    if (index < 0 || index >= static_cast<int>(alternatives.size())) {
+        refill(false); // back to the zone's own offset
+        return;
+    }
+    const atlas::OffsetAlternative& chosen = alternatives[static_cast<std::size_t>(index)];
+    atlas::ZoneOffset offset;
+    offset.totalMinutes = chosen.minutes;
+    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(offset, follower_.place().longitude);
+    if (!boxes.expressible)
+        return;
+    writeZone(boxes);
+    zoneAbbreviation_.clear();
+    showFill(fill_.text + QLatin1Char(' ') +
+             tr("Using %1, %2.").arg(atlas::OffsetText(chosen.minutes), chosen.why));
 }
 
 void BirthplaceFinder::writeZone(const atlas::ZoneBoxes& boxes) {
@@ -257,7 +333,7 @@ void BirthplaceFinder::zoneChangedByUser() {
 }
 
 void BirthplaceFinder::showSentence(const QString& text) {
-    FitWrapped(lblPlaceZone_, text, lblPlaceZone_->width());
+    PlainSentence(lblPlaceZone_, text, lblPlaceZone_->width());
 }
 
 void BirthplaceFinder::updateSentence() {
@@ -427,7 +503,12 @@ QString BirthplaceFinder::placeText() const {
 }
 
 QString BirthplaceFinder::zoneNote() const {
-    return zoneFromAtlas() ? zoneAbbreviation_ : QString();
+    if (!zoneFromAtlas())
+        return QString();
+    if (fill_.doubt.certain)
+        return zoneAbbreviation_;
+    return zoneAbbreviation_.isEmpty() ? tr("offset uncertain")
+                                       : tr("%1, offset uncertain").arg(zoneAbbreviation_);
 }
 
 QString BirthplaceFinder::birthSummary(const ChartRecord& calculated) const {

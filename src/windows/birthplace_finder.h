@@ -111,6 +111,12 @@ private:
     void cityEdited(const QString& text);
     void showMatches();
     void choose(const QModelIndex& index);
+    // Says under City that no town matched or that the atlas is unreadable.
+    void showNote(const QString& note);
+    // The chosen town's sentence, with a link to the other offset when the
+    // zone's offset is uncertain for it.
+    void showFill(const QString& text);
+    void useAlternative(const QString& which);
     void refill(bool withPlace);
     void writeZone(const atlas::ZoneBoxes& boxes);
     void zoneChangedByUser();

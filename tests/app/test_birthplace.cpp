@@ -37,6 +37,27 @@ class TestBirthplace : public QObject {
     }
     QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
     QString text(const char* name) const { return box(name)->text(); }
+    // The main window's controls, for a second finder on it.
+    BirthplaceControls controls() const {
+        return {box("txtMCity"),
+                box("txtMState"),
+                box("txtMCountry"),
+                box("txtLatD"),
+                box("txtLatM"),
+                box("txtLonD"),
+                box("txtLonM"),
+                child<QButtonGroup>("optLat"),
+                child<QButtonGroup>("optLong"),
+                box("txtZoneHour"),
+                box("txtZoneMinute"),
+                child<QCheckBox>("chkDST"),
+                child<QComboBox>("cboMonth"),
+                child<QComboBox>("cboDate"),
+                child<QComboBox>("cboYear"),
+                child<QComboBox>("cboHH"),
+                child<QComboBox>("cboMM"),
+                child<QLabel>("lblPlaceZone")};
+    }
     QCompleter* completer() const { return main()->findChild<QCompleter*>(); }
 
     // Types into the City box and returns the towns the popup offers.
@@ -119,25 +140,7 @@ private slots:
         // A second finder on the shown window, counting what it asks for.
         static int asked = 0;
         asked = 0;
-        const BirthplaceControls controls{box("txtMCity"),
-                                          box("txtMState"),
-                                          box("txtMCountry"),
-                                          box("txtLatD"),
-                                          box("txtLatM"),
-                                          box("txtLonD"),
-                                          box("txtLonM"),
-                                          child<QButtonGroup>("optLat"),
-                                          child<QButtonGroup>("optLong"),
-                                          box("txtZoneHour"),
-                                          box("txtZoneMinute"),
-                                          child<QCheckBox>("chkDST"),
-                                          child<QComboBox>("cboMonth"),
-                                          child<QComboBox>("cboDate"),
-                                          child<QComboBox>("cboYear"),
-                                          child<QComboBox>("cboHH"),
-                                          child<QComboBox>("cboMM"),
-                                          child<QLabel>("lblPlaceZone")};
-        BirthplaceFinder finder(*main(), controls, *platform, [] {
+        BirthplaceFinder finder(*main(), controls(), *platform, [] {
             ++asked;
             return SharedAtlas();
         });
@@ -155,16 +158,57 @@ private slots:
         QVERIFY(offered(QStringLiteral("m")).isEmpty());
         QStringList towns = offered(QStringLiteral("münch"));
         QVERIFY2(!towns.isEmpty() &&
-                     towns[0].startsWith(QStringLiteral("Munich, Bavaria, Germany")),
+                     towns[0].startsWith(QStringLiteral("Munich, Bavaria, DE (once München)")),
                  qPrintable(towns.join('\n')));
         QVERIFY2(towns[0].contains(QStringLiteral("48\u00B0 8' N")) &&
                      towns[0].contains(QStringLiteral("Europe/Berlin")),
                  qPrintable(towns[0]));
         shot(main(), "completer");
+        // The village called Bombay first, then the city once called so.
         towns = offered(QStringLiteral("BOMBAY"));
-        QVERIFY2(!towns.isEmpty() && towns[0].startsWith(QStringLiteral("Mumbai, ")),
+        QVERIFY2(towns.size() >= 2 &&
+                     towns[0].startsWith(QStringLiteral("Bombay, Auckland, NZ  (")) &&
+                     towns[1].startsWith(QStringLiteral("Mumbai, Maharashtra, IN (once Bombay)")),
                  qPrintable(towns.join('\n')));
         QVERIFY(towns.size() <= 12);
+    }
+
+    void noTownAndUnreadableAtlasAreSaid() {
+        box("txtMCity")->setFocus();
+        QTest::keyClicks(box("txtMCity"), QStringLiteral("Qqqqxz"));
+        QVERIFY(!completer()->popup()->isVisible());
+        QVERIFY2(
+            placeZone().startsWith(QStringLiteral("No town called \"Qqqqxz\" is in the atlas.")),
+            qPrintable(placeZone()));
+        // A town that begins with the letters by its own name shows no other.
+        const QStringList london = offered(QStringLiteral("Lond"));
+        QVERIFY2(!london.isEmpty() &&
+                     london[0].startsWith(QStringLiteral("London, England, GB  (")),
+                 qPrintable(london.join('\n')));
+        // Towns are offered: the sentence asks for one of them.
+        QVERIFY2(placeZone().contains(QStringLiteral("is not a town chosen from the list")),
+                 qPrintable(placeZone()));
+
+        // A second finder whose atlas could not be read speaks last.
+        BirthplaceFinder finder(*main(), controls(), *platform, [] {
+            std::promise<std::shared_ptr<const atlas::Atlas>> none;
+            none.set_value(nullptr);
+            return AtlasFuture(none.get_future().share());
+        });
+        box("txtMCity")->clear();
+        QTest::keyClicks(box("txtMCity"), QStringLiteral("Lond"));
+        QVERIFY2(placeZone().startsWith(QStringLiteral("The atlas of towns could not be read")),
+                 qPrintable(placeZone()));
+        shot(main(), "main-atlas-unreadable");
+        // Coordinates and zone typed as ever.
+        const std::pair<const char*, const char*> typed[] = {
+            {"txtLatD", "51"}, {"txtLatM", "30"},    {"txtLonD", "0"},
+            {"txtLonM", "8"},  {"txtZoneHour", "0"}, {"txtZoneMinute", "0"}};
+        for (const auto& [name, value] : typed)
+            QTest::keyClicks(box(name), QString::fromLatin1(value));
+        calculate();
+        QVERIFY(platform->messages.isEmpty());
+        QVERIFY(app->resultWindow());
     }
 
     void choosingFillsAndTheZoneFollowsTheDate() {
@@ -197,6 +241,42 @@ private slots:
         enter(15, 7, 1985, 20, 0);
         QCOMPARE(text("txtZoneHour"), QStringLiteral("01"));
         QVERIFY(!dst());
+    }
+
+    void uncertainOffsetIsSaidAndTheOtherIsOneClickAway() {
+        // Chicago kept summer time on 19 Aug 1946; Hope's records say standard time.
+        enter(19, 8, 1946, 12, 0);
+        choose(QStringLiteral("Hope, Arkansas"));
+        QVERIFY2(placeZone().contains(QStringLiteral("CDT = UT-5:00 (daylight saving). Offset "
+                                                     "uncertain")) &&
+                     placeZone().contains(QStringLiteral("may have kept standard time, UT-6:00")),
+                 qPrintable(placeZone()));
+        QVERIFY(dst());
+        shot(main(), "main-offset-uncertain");
+        auto* sentence = child<QLabel>("lblPlaceZone");
+        QVERIFY2(placeZone().contains(QStringLiteral("Use UT-6:00 instead.</a>")),
+                 qPrintable(placeZone()));
+        emit sentence->linkActivated(QStringLiteral("0"));
+        QCOMPARE(QStringList({text("txtZoneHour"), text("txtZoneMinute")}),
+                 QStringList({"6", "0"}));
+        QVERIFY(!dst());
+        QVERIFY2(placeZone().contains(QStringLiteral("Using UT-6:00, standard time of "
+                                                     "America/Chicago that day.")),
+                 qPrintable(placeZone()));
+        calculate();
+        QVERIFY(app->resultWindow());
+        QCOMPARE(app->chart().UniversalHours, 18.0);
+        QVERIFY2(app->birthSummary().contains(QStringLiteral("UT-6:00 offset uncertain, 18:00 UT")),
+                 qPrintable(app->birthSummary()));
+    }
+
+    void offsetAfter1970OrAtTheZoneCityStaysCertain() {
+        enter(19, 8, 1985, 12, 0);
+        choose(QStringLiteral("Hope, Arkansas"));
+        QVERIFY2(!placeZone().contains(QStringLiteral("uncertain")), qPrintable(placeZone()));
+        enter(19, 8, 1946, 12, 0);
+        choose(QStringLiteral("Chicago"));
+        QVERIFY2(!placeZone().contains(QStringLiteral("uncertain")), qPrintable(placeZone()));
     }
 
     void summaryInTheResultAndThePrintedReport() {
@@ -319,12 +399,13 @@ private slots:
     }
 
     void cityTypedButNotChosenAsksToChoose() {
-        // No town of the atlas is called so: no list opens.
+        // Towns are offered, but none is taken.
         QLineEdit* city = box("txtMCity");
         city->setFocus();
-        QTest::keyClicks(city, QStringLiteral("Qzxqzx"));
-        QVERIFY(!completer()->popup()->isVisible());
-        QVERIFY2(placeZone().contains(QStringLiteral("\u201CQzxqzx\u201D is not a town chosen "
+        QTest::keyClicks(city, QStringLiteral("Lond"));
+        QTRY_VERIFY(completer()->popup()->isVisible());
+        completer()->popup()->hide();
+        QVERIFY2(placeZone().contains(QStringLiteral("\u201CLond\u201D is not a town chosen "
                                                      "from the list")),
                  qPrintable(placeZone()));
         QVERIFY2(placeZone().contains(QStringLiteral("type the latitude, the longitude and the "

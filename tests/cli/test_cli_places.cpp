@@ -2,9 +2,11 @@
 #include "cli/csv.h"
 #include "support/cli_run.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <sstream>
 
@@ -53,7 +55,172 @@ private slots:
 
         QCOMPARE(Cli({"places"}).status, 2);
         QCOMPARE(Cli({"places", "London", "--limit", "0"}).status, 2);
-        QCOMPARE(Cli({"places", "Qqqqxz"}).out, QString());
+        const Run none = Cli({"places", "Qqqqxz"});
+        QCOMPARE(none.status, 1);
+        QCOMPARE(none.out, QString());
+        QVERIFY2(none.err.contains("no town called \"Qqqqxz\" is in the atlas"),
+                 qPrintable(none.err));
+    }
+
+    void placesSayWhichNameMatched() {
+        const QJsonArray places =
+            Json(Cli({"places", "Sandringham", "--json", "--limit", "10"})).array();
+        QVERIFY(places.size() >= 2);
+        QCOMPARE(places.first()["Name"].toString(), QStringLiteral("Sandringham"));
+        bool hampton = false;
+        for (const QJsonValue& p : places) {
+            QVERIFY(p.toObject().contains("MatchedName"));
+            if (p["Name"].toString() == QStringLiteral("Hampton")) {
+                hampton = true;
+                QCOMPARE(p["MatchedName"].toString(), QStringLiteral("Sandringham"));
+            } else {
+                QCOMPARE(p["MatchedName"].toString(), p["Name"].toString());
+            }
+        }
+        QVERIFY(hampton);
+    }
+
+    void placeTakenFromSeveralIsSaid() {
+        const Run several = Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                             << "Springfield");
+        QCOMPARE(several.status, 0);
+        QCOMPARE(Json(several).object()["Place"].toString(),
+                 QStringLiteral("Springfield, Missouri, US"));
+        QVERIFY2(several.err.contains("took Springfield, Missouri, US") &&
+                     several.err.contains("add its region or country"),
+                 qPrintable(several.err));
+        const Run one = Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                         << "springfield il");
+        QCOMPARE(one.status, 0);
+        QCOMPARE(Json(one).object()["Place"].toString(),
+                 QStringLiteral("Springfield, Illinois, US"));
+        QCOMPARE(one.err, QString());
+        const Run none = Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                          << "Qqqqxz");
+        QCOMPARE(none.status, 1);
+        QVERIFY2(none.err.contains("no town called \"Qqqqxz\""), qPrintable(none.err));
+    }
+
+    void offsetsFarFromTheZoneCityBefore1970AreUncertain_data() {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("Hope, Arkansas") << "Hope, Arkansas"
+                                        << "1946-08-19";
+        QTest::newRow("Duluth, Minnesota") << "Duluth MN"
+                                           << "1941-05-24";
+    }
+    void offsetsFarFromTheZoneCityBefore1970AreUncertain() {
+        QFETCH(QString, place);
+        QFETCH(QString, date);
+        // Chicago kept summer time; the towns' records say standard time.
+        const Run run = Cli(Birth(date, "12:00") << "--place" << place);
+        QCOMPARE(run.status, 0);
+        const QJsonObject json = Json(run).object();
+        QCOMPARE(json["UtcOffsetText"].toString(), QStringLiteral("UT-5:00"));
+        QCOMPARE(json["OffsetCertain"], QJsonValue(false));
+        const QJsonArray alternatives = json["OffsetAlternatives"].toArray();
+        QCOMPARE(alternatives.size(), 2);
+        QCOMPARE(alternatives[0]["UtcOffset"].toInt(), -360);
+        QCOMPARE(alternatives[0]["UtcOffsetText"].toString(), QStringLiteral("UT-6:00"));
+        QVERIFY(alternatives[0]["Why"].toString().contains("standard time"));
+        QCOMPARE(alternatives[1]["UtcOffset"].toInt(), -300);
+        QVERIFY(alternatives[1]["Why"].toString().contains("Chicago"));
+        const Run text = Cli(Birth(date, "12:00").mid(0, 7) << "--place" << place);
+        QVERIFY2(text.out.contains("OffsetCertain: no. Offset uncertain"), qPrintable(text.out));
+    }
+
+    void offsetsStayCertainAfter1970AndAtTheZoneCity() {
+        for (const auto& [place, date] :
+             {std::pair("Hope, Arkansas", "1985-08-19"), std::pair("Chicago", "1946-08-19"),
+              std::pair("London, GB", "1946-08-19")}) {
+            const QJsonObject json = Json(Cli(Birth(date, "12:00") << "--place" << place)).object();
+            QCOMPARE(json["OffsetCertain"], QJsonValue(true));
+            QVERIFY(!json.contains("OffsetAlternatives"));
+        }
+        // Without a place there is no doubt to tell either.
+        const QJsonObject typed = Json(Cli(Birth("1946-08-19", "12:00") << "--lon"
+                                                                        << "93:35W"
+                                                                        << "--lat"
+                                                                        << "33:40N"
+                                                                        << "--zone"
+                                                                        << "-6:00"))
+                                      .object();
+        QCOMPARE(typed["OffsetCertain"], QJsonValue(true));
+        const Run batch = Cli({"batch", "-"}, "BirthName,BirthMonth,BirthDay,BirthYear,BirthHour,"
+                                              "BirthMinute,Place\nA,8,19,1946,12,0,Hope AR\n"
+                                              "B,8,19,1985,12,0,Hope AR\n");
+        QCOMPARE(batch.status, 0);
+        const QStringList lines = batch.out.split("\r\n", Qt::SkipEmptyParts);
+        QVERIFY(lines[0].endsWith(",OffsetCertain"));
+        QVERIFY(lines[1].endsWith(",0"));
+        QVERIFY(lines[2].endsWith(",1"));
+    }
+
+    void zoneOffsetsToTheSecond() {
+        // Amsterdam kept UT+0:19:32 in 1909: the zone's offset is used whole.
+        const QJsonObject amsterdam = Json(Cli(Birth("1909-06-01", "12:00") << "--place"
+                                                                            << "Amsterdam, NL"))
+                                          .object();
+        QCOMPARE(amsterdam["UtcOffsetSeconds"].toInt(), 1172);
+        QCOMPARE(amsterdam["UtcOffsetText"].toString(), QStringLiteral("UT+0:19:32"));
+        QCOMPARE(amsterdam["UtcOffset"].toInt(), 20);
+        QVERIFY(qAbs(amsterdam["UniversalHours"].toDouble() - (12 - 1172 / 3600.0)) < 1e-9);
+        // The same zone by its id, and a batch row.
+        const QJsonObject byId = Json(Cli(Birth("1909-06-01", "12:00") << "--tz"
+                                                                       << "Europe/Amsterdam"
+                                                                       << "--lon"
+                                                                       << "4:53E"
+                                                                       << "--lat"
+                                                                       << "52:22N"))
+                                     .object();
+        QCOMPARE(byId["UtcOffsetSeconds"].toInt(), 1172);
+        const Run batch =
+            Cli({"batch", "-"}, "BirthName,BirthMonth,BirthDay,BirthYear,BirthHour,"
+                                "BirthMinute,Place\nA,6,1,1909,12,0,\"Amsterdam, NL\"\n"
+                                "B,6,1,1985,12,0,\"Amsterdam, NL\"\n");
+        QVERIFY2(batch.out.contains(",20,UT+0:19:32,") && batch.out.contains(",120,UT+2:00,"),
+                 qPrintable(batch.out));
+        // Typed, the offset stays in minutes, as ever.
+        const QJsonObject typed = Json(Cli(Birth("1909-06-01", "12:00") << "--lon"
+                                                                        << "4:53E"
+                                                                        << "--lat"
+                                                                        << "52:22N"
+                                                                        << "--zone"
+                                                                        << "+0:20"))
+                                      .object();
+        QCOMPARE(typed["UniversalHours"].toDouble(), 12 - 20 / 60.0);
+        QVERIFY(!typed.contains("UtcOffsetSeconds"));
+    }
+
+    void damagedAtlasIsNamedAndFoundOnce() {
+        QFile good(QDir(qEnvironmentVariable("TIVORA_DATA_DIR")).filePath("places.tsv.gz"));
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        const QByteArray bytes = good.readAll();
+        QTemporaryDir dir;
+        const QString path = dir.filePath("places.tsv.gz");
+        QFile cut(path);
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(bytes.left(bytes.size() / 2));
+        cut.close();
+        const QByteArray before = qgetenv("TIVORA_DATA_DIR");
+        qputenv("TIVORA_DATA_DIR", dir.path().toUtf8());
+        const Run places = Cli({"places", "London"});
+        const Run reading = Cli(Birth("1985-07-15", "20:00") << "--place"
+                                                             << "London, GB");
+        // Mended on disk, it stays refused: the fault was found once.
+        QVERIFY(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cut.write(bytes);
+        cut.close();
+        const Run batch = Cli(
+            {"batch", "-"}, "BirthName,BirthMonth,BirthDay,BirthYear,BirthHour,BirthMinute,Place\n"
+                            "A,7,15,1985,20,0,London\nB,7,15,1985,20,0,London\n");
+        qputenv("TIVORA_DATA_DIR", before);
+        for (const Run& run : {places, reading, batch}) {
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.err.count(path), 1);
+            QVERIFY2(run.err.contains("is cut short"), qPrintable(run.err));
+        }
+        QCOMPARE(batch.out, QString());
     }
 
     void readingAtAPlaceUsesItsCoordinatesAndHistoricalOffset() {

@@ -127,6 +127,8 @@ prows = [
   ["kathmandu-lmt", "N","6","1","1901","12","0","Kathmandu","","","","","","","","","","",""],
   ["plain", "Asha","1","1","2000","12","0","","","","77","13","28","37","1","0","5","30","0"],
   ["new-york-east", "N","7","15","1985","12","0","","America/New_York","","10","0","40","0","1","0","","",""],
+  ["springfield-several", "S","1","1","2000","12","0","Springfield","","","","","","","","","","",""],
+  ["springfield-words", "S","1","1","2000","12","0","springfield il","","","","","","","","","","",""],
 ]
 with open("places.csv", "w", encoding="utf-8", newline="") as f:
     f.write(",".join(pcols) + "\n" + "".join(",".join(q(c) for c in p) + "\n" for p in prows))
