@@ -5,7 +5,7 @@
 set(TIVORA_LAYER_USES_engine "")
 set(TIVORA_LAYER_USES_signs "")
 set(TIVORA_LAYER_USES_entry engine signs)
-set(TIVORA_LAYER_USES_atlas base)
+set(TIVORA_LAYER_USES_atlas base entry)
 set(TIVORA_LAYER_USES_base "")
 set(TIVORA_LAYER_USES_platform "")
 set(TIVORA_LAYER_USES_language signs)

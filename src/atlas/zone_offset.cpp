@@ -1,6 +1,7 @@
 #include "atlas/zone_offset.h"
 
 #include "base/zone_ids.h"
+#include "entry/birth_summary.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -227,22 +228,11 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
 }
 
 QString OffsetText(int minutes) {
-    const int magnitude = std::abs(minutes);
-    return QStringLiteral("UT%1%2:%3")
-        .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(magnitude / 60)
-        .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(UtcOffsetText(minutes));
 }
 
 QString OffsetSecondsText(int seconds) {
-    if (seconds % 60 == 0)
-        return OffsetText(seconds / 60);
-    const int magnitude = std::abs(seconds);
-    return QStringLiteral("UT%1%2:%3:%4")
-        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(magnitude / 3600)
-        .arg(magnitude / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(UtcOffsetSecondsText(seconds));
 }
 
 QString DescribeOffset(const ZoneOffset& o) {

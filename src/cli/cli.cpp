@@ -164,9 +164,7 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
         // As the save dialog does when no extension is typed.
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".tvr");
-        // A FIFO or a device (or a link to one) must not be replaced by a file.
-        const QFileInfo target(path);
-        if (target.exists() && !target.isFile())
+        if (!MayBeReplacedByFile(path))
             return Refuse(err, path.toStdString() + " exists and is not a regular file");
         if (!SaveReadingFile(job.chart, path))
             return Refuse(err, kCouldNotSaveMessage);

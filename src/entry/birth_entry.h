@@ -104,6 +104,9 @@ inline std::string_view TrimmedView(std::string_view text) {
 // control (U+0080 to U+009F) anywhere in the UTF-8 text. Such a name could
 // drive a terminal or hide part of itself.
 bool HasControlCharacter(std::string_view utf8);
+// The Name box's length in UTF-16 units, as the box counts them: long enough
+// for any real name, and a name read from a file is held to it too.
+inline constexpr int kNameLength = 100;
 inline constexpr const char* kNameControlMessage = "Please Remove Control Characters From The Name";
 
 // The text between FIRST STRONG ISOLATE and POP DIRECTIONAL ISOLATE, so

@@ -1,5 +1,7 @@
 #include "links/advert_draw.h"
 
+#include "base/rounding.h"
+
 #include <cmath>
 #include <limits>
 
@@ -7,17 +9,14 @@ namespace tivora {
 
 namespace {
 
-// Round half to even without depending on the floating-point rounding mode.
+// Rounded half to even and held to the 16-bit range. A float is exact as a
+// double, so its halves stay halves.
 std::int16_t RoundHalfEvenToInt16(float x) {
     if (!std::isfinite(x))
         return 0;
-    constexpr float kLow = std::numeric_limits<std::int16_t>::min();
-    constexpr float kHigh = std::numeric_limits<std::int16_t>::max();
-    const float floor = std::floor(x);
-    const float fraction = x - floor; // exact for floats in the int16 range
-    float rounded = floor;
-    if (fraction > 0.5f || (fraction == 0.5f && std::fmod(floor, 2.0f) != 0.0f))
-        rounded = floor + 1.0f;
+    constexpr double kLow = std::numeric_limits<std::int16_t>::min();
+    constexpr double kHigh = std::numeric_limits<std::int16_t>::max();
+    const double rounded = RoundHalfToEven(x);
     if (rounded < kLow)
         return std::numeric_limits<std::int16_t>::min();
     if (rounded > kHigh)

@@ -1,5 +1,6 @@
 #include "report/reading_file.h"
 
+#include "base/rounding.h"
 #include "base/scramble.h"
 #include "base/zone_ids.h"
 
@@ -81,14 +82,6 @@ std::optional<double> DecimalNumber(const std::string& line) {
     return value;
 }
 
-double RoundHalfToEven(double value) {
-    const double floor = std::floor(value);
-    const double rest = value - floor;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(floor, 2.0) != 0.0))
-        return floor + 1;
-    return floor;
-}
-
 bool SelectListItem(EntryList list, const std::string& text, int& position) {
     const int found = FindListItem(list, text);
     if (found >= 0)
@@ -152,9 +145,6 @@ std::optional<BirthTown> TownOf(const QByteArray& line) {
         return std::nullopt;
     return town;
 }
-
-// The Name box's length, in UTF-16 units as the box counts them.
-constexpr qsizetype kNameLength = 100;
 
 // A name from the file as the Name box could hold it: without control
 // characters, trimmed and cut to the box's length (never inside a
@@ -237,6 +227,11 @@ bool WriteReadingFile(const ChartRecord& chart, QIODevice& device) {
     return true;
 }
 
+bool MayBeReplacedByFile(const QString& path) {
+    const QFileInfo target(path);
+    return !target.exists() || target.isFile();
+}
+
 bool SaveReadingFile(const ChartRecord& chart, const QString& path) {
     return SaveReadingFile(chart, path, ::fdatasync);
 }
@@ -244,9 +239,7 @@ bool SaveReadingFile(const ChartRecord& chart, const QString& path) {
 bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync) {
     if (path.isEmpty())
         return false;
-    // A FIFO or a device in the file's place is not replaced by a file.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
+    if (!MayBeReplacedByFile(path))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

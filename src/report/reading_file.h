@@ -27,6 +27,10 @@ QByteArray ReadingFileBytes(const ChartRecord& chart);
 // file would be larger than Open accepts.
 bool WriteReadingFile(const ChartRecord& chart, QIODevice& device);
 
+// False when something that is not a regular file stands at path (a FIFO, a
+// device, a link to one): a save must not put a file in its place.
+bool MayBeReplacedByFile(const QString& path);
+
 // Writes to a temporary file beside path and replaces path only when every
 // byte is written, so a failed save leaves an earlier file intact.
 // An existing target that is not a regular file (a FIFO, a device, a link

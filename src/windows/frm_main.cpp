@@ -47,9 +47,6 @@ namespace {
 constexpr int kPictureSide = 96;
 constexpr int kZoneHourLength = 3;
 constexpr int kZoneMinuteLength = 2;
-// Long enough for any real name; a saved file then stays within what Open
-// accepts.
-constexpr int kNameLength = 100;
 // Rows a drop-down list shows at once before it scrolls.
 constexpr int kDropDownRows = 12;
 
