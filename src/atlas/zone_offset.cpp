@@ -255,6 +255,15 @@ DegreesMinutes ToDegreesMinutes(double value) {
 }
 
 ZoneBoxes ZoneBoxesFor(const ZoneOffset& offset, double longitude) {
+    if (offset.totalSeconds % 60 != 0 &&
+        std::lround(offset.totalSeconds / 60.0) == offset.totalMinutes) {
+        ZoneOffset whole = offset;
+        whole.totalMinutes = offset.totalSeconds / 60;
+        whole.totalSeconds = whole.totalMinutes * 60;
+        ZoneBoxes boxes = ZoneBoxesFor(whole, longitude);
+        boxes.second = std::abs(offset.totalSeconds % 60);
+        return boxes;
+    }
     // The boxes carry a magnitude. "-" marks it ahead of universal time;
     // without it the longitude decides: ahead east of Greenwich, behind west
     // of it, and behind at 0° 0'. DST adds an hour in the zone's direction.

@@ -103,6 +103,10 @@ struct ZoneBoxes {
     QString hour;
     QString minute;
     bool dst = false;
+    // Seconds beside the minutes, in the same direction: an offset with
+    // seconds (local mean time) fills the boxes with its whole minutes
+    // toward zero, so the boxes and the seconds together give it exactly.
+    int second = 0;
     QString message;
 };
 ZoneBoxes ZoneBoxesFor(const ZoneOffset& offset, double longitude);

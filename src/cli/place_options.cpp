@@ -184,15 +184,9 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     use.offsetSource = atlas::SourceText(offset.source).toStdString();
     use.offsetDescription = OffsetWords(offset);
 
-    // To the second: the boxes hold the whole minutes (toward zero) and the
-    // seconds go beside them, in the same direction.
-    atlas::ZoneOffset inBoxes = offset;
-    e.zoneSecond = 0;
-    if (std::lround(offset.totalSeconds / 60.0) == offset.totalMinutes) {
-        inBoxes.totalMinutes = offset.totalSeconds / 60;
-        e.zoneSecond = std::abs(offset.totalSeconds % 60);
-    }
-    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(inBoxes, longitude);
+    // To the second: the boxes hold the whole minutes and the seconds go beside them.
+    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(offset, longitude);
+    e.zoneSecond = boxes.second;
     if (boxes.expressible) {
         e.zoneHour = boxes.hour.toStdString();
         e.zoneMinute = boxes.minute.toStdString();
@@ -201,11 +195,12 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     }
     // Behind universal time east of Greenwich: the window's boxes cannot say
     // it, the command line's zone direction can.
-    const int magnitude = std::abs(inBoxes.totalMinutes);
+    const int wholeMinutes = boxes.second != 0 ? offset.totalSeconds / 60 : offset.totalMinutes;
+    const int magnitude = std::abs(wholeMinutes);
     e.zoneHour = std::to_string(magnitude / 60);
     e.zoneMinute = std::to_string(magnitude % 60);
     e.dst = false;
-    job.zoneWest = inBoxes.totalMinutes < 0;
+    job.zoneWest = wholeMinutes < 0;
     return true;
 }
 

@@ -444,6 +444,10 @@ void BirthplaceFinder::useClockZone() {
     refill(false);
 }
 
+int BirthplaceFinder::zoneSecond() const {
+    return zoneFromAtlas() ? fill_.boxes.second : 0;
+}
+
 bool BirthplaceFinder::zoneFromAtlas() const {
     return follower_.following() && txtZoneHour_->text() == fill_.boxes.hour &&
            txtZoneMinute_->text() == fill_.boxes.minute && chkDST_->isChecked() == fill_.boxes.dst;

@@ -82,6 +82,9 @@ public:
     // abbreviation while the zone boxes hold the atlas's offset.
     QString placeText() const;
     QString zoneNote() const;
+    // The seconds of the atlas's offset beside the zone boxes while they hold
+    // it (local mean time, such as UT+0:19:32), else 0.
+    int zoneSecond() const;
     // The one-line summary of what Calculate used: the chart record it
     // produced with the place text and zone note.
     QString birthSummary(const ChartRecord& calculated) const;

@@ -591,6 +591,7 @@ BirthEntry frmMain::entry() const {
     e.latMinutes = Text(txtLatM);
     e.zoneHour = Text(txtZoneHour);
     e.zoneMinute = Text(txtZoneMinute);
+    e.zoneSecond = finder_ ? finder_->zoneSecond() : 0;
     e.city = Text(txtMCity);
     e.state = Text(txtMState);
     e.country = Text(txtMCountry);

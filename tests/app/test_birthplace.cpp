@@ -398,6 +398,19 @@ private slots:
         QVERIFY2(placeZone().contains(QStringLiteral("UT+5:30")), qPrintable(placeZone()));
     }
 
+    // Amsterdam kept local mean time, UT+0:19:32, until 1937: noon there in
+    // 1909 was 11:40:28 universal time, to the second.
+    void localMeanTimeIsUsedToTheSecond() {
+        box("txtName")->setText(QStringLiteral("Asha"));
+        enter(1, 6, 1909, 12, 0);
+        choose(QStringLiteral("Amsterdam"));
+        QCOMPARE(QStringList({text("txtZoneHour"), text("txtZoneMinute")}),
+                 QStringList({"0", "-19"}));
+        calculate();
+        QVERIFY(app->resultWindow());
+        QCOMPARE(qRound(app->chart().UniversalHours * 3600), 11 * 3600 + 40 * 60 + 28);
+    }
+
     void cityTypedButNotChosenAsksToChoose() {
         // Towns are offered, but none is taken.
         QLineEdit* city = box("txtMCity");
