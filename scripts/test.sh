@@ -30,7 +30,8 @@ fuzz_run() { # PROGRAM SECONDS
     local name
     name=$(basename "$1")
     mkdir -p "$ROOT/build-fuzz/corpus-$name"
-    "$1" -max_total_time="$2" -timeout=5 -rss_limit_mb=2048 "$ROOT/build-fuzz/corpus-$name" \
+    "$1" -max_total_time="$2" -timeout=5 -rss_limit_mb=2048 \
+        -artifact_prefix="$ROOT/build-fuzz/$name-" "$ROOT/build-fuzz/corpus-$name" \
         2>"$ROOT/build-fuzz/$name.log"
 }
 # Each gets at least a second: libFuzzer takes 0 as no limit at all.
