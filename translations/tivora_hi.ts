@@ -7,6 +7,18 @@
         <source>Cancel</source>
         <translation>रद्द करें</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं (&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>ReadingFile</name>
@@ -94,6 +106,14 @@
         <source>This file is damaged, so the reading may not be the one saved:</source>
         <translation>यह फ़ाइल क्षतिग्रस्त है, इसलिए फल वह नहीं भी हो सकता जो सहेजा गया था:</translation>
     </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>कृपया फ़ाइल जाँच लें।</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.</source>
+        <translation>फ़ाइल सहेजी नहीं जा सकी।</translation>
+    </message>
 </context>
 <context>
     <name>tivora::BirthplaceFinder</name>
@@ -124,6 +144,123 @@
     <message>
         <source>%1, offset uncertain</source>
         <translation>%1, अंतर अनिश्चित</translation>
+    </message>
+</context>
+<context>
+    <name>tivora::EntryMessages</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>कृपया नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Remove Control Characters From The Name</source>
+        <translation>कृपया नाम से नियंत्रण वर्ण हटाएँ</translation>
+    </message>
+    <message>
+        <source>Please Enter Hour and Minute of Time Zone</source>
+        <translation>कृपया समय क्षेत्र के घंटे और मिनट लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>कृपया देशांतर के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>कृपया देशांतर की कलाएँ लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>कृपया अक्षांश के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Latitude</source>
+        <translation>कृपया अक्षांश की कलाएँ लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>कृपया सही तारीख या महीना चुनें!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>कृपया सही तारीख या महीना चुनें !</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>केवल अंक ही लिखे जा सकते हैं</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Longitude</source>
+        <translation>कृपया सही देशांतर लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Latitude</source>
+        <translation>कृपया सही अक्षांश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Time Zone</source>
+        <translation>कृपया सही समय क्षेत्र लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>कृपया शहर लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>कृपया राज्य लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>कृपया देश लिखें</translation>
+    </message>
+</context>
+<context>
+    <name>tivora::ProgramMenus</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर का नया संस्करण देखें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>ऑनलाइन कमाई करें (&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>tivora::ReadingCommands</name>
+    <message>
+        <source>Save Your Lagna Details</source>
+        <translation>अपने लग्न का विवरण सहेजें</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.tvr)</source>
+        <translation>रिच टेक्स्ट फ़ॉर्मेट (*.tvr)</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>स्रोत फ़ाइल चुनें</translation>
+    </message>
+    <message>
+        <source>Tivora (*.tvr)</source>
+        <translation>Tivora फ़ाइल (*.tvr)</translation>
     </message>
 </context>
 <context>
@@ -267,6 +404,250 @@
     <message>
         <source>Report Generated By %1</source>
         <translation>यह रिपोर्ट %1 द्वारा तैयार की गई</translation>
+    </message>
+</context>
+<context>
+    <name>tivora::ResultFields</name>
+    <message>
+        <source>Rulling Planet</source>
+        <translation>स्वामी ग्रह</translation>
+    </message>
+    <message>
+        <source>This signifies the planet that exercises a powerful energy on the sign.</source>
+        <translation>वह ग्रह जो इस राशि पर अपना प्रबल प्रभाव डालता है, यानी राशि का स्वामी।</translation>
+    </message>
+    <message>
+        <source>English Name</source>
+        <translation>अंग्रेज़ी नाम</translation>
+    </message>
+    <message>
+        <source>This signifies the English name for the Vedic moon sign.</source>
+        <translation>वैदिक चंद्र राशि का अंग्रेज़ी नाम।</translation>
+    </message>
+    <message>
+        <source>Inborn Nature</source>
+        <translation>जन्मजात स्वभाव</translation>
+    </message>
+    <message>
+        <source>This describes the human characteristics of this sign.</source>
+        <translation>इस राशि के जातकों के मूल स्वभाव का वर्णन।</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>प्रतीक</translation>
+    </message>
+    <message>
+        <source>This signifies the picture associated with the moon sign.</source>
+        <translation>चंद्र राशि से जुड़ा चिह्न या चित्र।</translation>
+    </message>
+    <message>
+        <source>Sign Color</source>
+        <translation>राशि का रंग</translation>
+    </message>
+    <message>
+        <source>This signifies the color associated with the sign.</source>
+        <translation>इस राशि से जुड़ा रंग।</translation>
+    </message>
+    <message>
+        <source>Type Of Sign</source>
+        <translation>राशि का प्रकार</translation>
+    </message>
+    <message>
+        <source>This signifies the attitude of the people under this sign.</source>
+        <translation>इस राशि के जातकों की प्रवृत्ति: चर, स्थिर या द्विस्वभाव।</translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <translation>लिंग</translation>
+    </message>
+    <message>
+        <source>The male rashis are more dynamic in nature while the female rashis are passive by nature.</source>
+        <translation>पुरुष राशियाँ स्वभाव से अधिक सक्रिय होती हैं, जबकि स्त्री राशियाँ शांत और ग्रहणशील होती हैं।</translation>
+    </message>
+    <message>
+        <source>Barren / Fruitful</source>
+        <translation>बंजर / फलदायी</translation>
+    </message>
+    <message>
+        <source>This classifies the signs on basis of fertility.</source>
+        <translation>उर्वरता के आधार पर राशियों का वर्गीकरण।</translation>
+    </message>
+    <message>
+        <source>Sign Caste</source>
+        <translation>राशि का वर्ण</translation>
+    </message>
+    <message>
+        <source>This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers).</source>
+        <translation>वर्ण के आधार पर राशि का वर्गीकरण: ब्राह्मण (ज्ञान के साधक और शिक्षक), क्षत्रिय (योद्धा, शासक), वैश्य (उद्यमी, धन के सर्जक) और शूद्र (श्रमिक)।</translation>
+    </message>
+    <message>
+        <source>Sign Position</source>
+        <translation>राशि की स्थिति</translation>
+    </message>
+    <message>
+        <source>This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside).</source>
+        <translation>स्थिति के आधार पर राशि का वर्गीकरण: द्वार (प्रवेश), बाह्य (बाहर), गर्भ (भीतर)।</translation>
+    </message>
+    <message>
+        <source>Constituent Character</source>
+        <translation>मूल स्वरूप</translation>
+    </message>
+    <message>
+        <source>This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal). </source>
+        <translation>मूल रचना के आधार पर राशि का वर्गीकरण: धातु (खनिज), मूल (वनस्पति) और जीव (प्राणी)। </translation>
+    </message>
+    <message>
+        <source>Part Of The Body</source>
+        <translation>शरीर का अंग</translation>
+    </message>
+    <message>
+        <source>This shows the parts of the bodies that the different signs represent.</source>
+        <translation>शरीर के वे अंग जिनका प्रतिनिधित्व अलग-अलग राशियाँ करती हैं।</translation>
+    </message>
+    <message>
+        <source>Physique</source>
+        <translation>कद-काठी</translation>
+    </message>
+    <message>
+        <source>This signifies the general stature of people born under this sign. </source>
+        <translation>इस राशि में जन्मे लोगों की सामान्य कद-काठी। </translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>रूप-रंग</translation>
+    </message>
+    <message>
+        <source>This signifies the physical appearance of people born under this sign.</source>
+        <translation>इस राशि में जन्मे लोगों का रूप-रंग।</translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation>स्वभाव</translation>
+    </message>
+    <message>
+        <source>This signifies the human nature of people born under this sign. </source>
+        <translation>इस राशि में जन्मे लोगों का स्वभाव। </translation>
+    </message>
+    <message>
+        <source>Career And Finance</source>
+        <translation>करियर और धन</translation>
+    </message>
+    <message>
+        <source>This shows their career interests and financial habits.</source>
+        <translation>इनकी करियर में रुचियाँ और धन से जुड़ी आदतें।</translation>
+    </message>
+    <message>
+        <source>Love And Domestic Life</source>
+        <translation>प्रेम और पारिवारिक जीवन</translation>
+    </message>
+    <message>
+        <source>This signifies born under this sign.</source>
+        <translation>इस राशि में जन्मे लोगों का प्रेम और घर-गृहस्थी।</translation>
+    </message>
+    <message>
+        <source>Compatible With</source>
+        <translation>अनुकूल राशियाँ</translation>
+    </message>
+    <message>
+        <source>This signifies the other rashis/ moon signs that are compatible with this sign.</source>
+        <translation>वे राशियाँ (चंद्र राशियाँ) जिनसे इस राशि का मेल अच्छा बैठता है।</translation>
+    </message>
+    <message>
+        <source>Not Compatible With</source>
+        <translation>प्रतिकूल राशियाँ</translation>
+    </message>
+    <message>
+        <source>This signifies the other rashis/ moon signs that are not compatible with this sign.</source>
+        <translation>वे राशियाँ (चंद्र राशियाँ) जिनसे इस राशि का मेल नहीं बैठता।</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>स्वास्थ्य</translation>
+    </message>
+    <message>
+        <source>This signifies the health issues of people born under this rashi.</source>
+        <translation>इस राशि में जन्मे लोगों की स्वास्थ्य संबंधी समस्याएँ।</translation>
+    </message>
+    <message>
+        <source>Lucky Days</source>
+        <translation>शुभ दिन</translation>
+    </message>
+    <message>
+        <source>This signifies the lucky days for people born under this sign.</source>
+        <translation>इस राशि में जन्मे लोगों के लिए शुभ दिन।</translation>
+    </message>
+    <message>
+        <source>Lucky Numbers</source>
+        <translation>शुभ अंक</translation>
+    </message>
+    <message>
+        <source>This signifies the lucky numbers for people born under this sign.</source>
+        <translation>इस राशि में जन्मे लोगों के लिए शुभ अंक।</translation>
+    </message>
+    <message>
+        <source>Best Direction</source>
+        <translation>शुभ दिशा</translation>
+    </message>
+    <message>
+        <source>This signifies the lucky directions for people born under this sign.</source>
+        <translation>इस राशि में जन्मे लोगों के लिए शुभ दिशाएँ।</translation>
+    </message>
+    <message>
+        <source>Lucky Colors</source>
+        <translation>शुभ रंग</translation>
+    </message>
+    <message>
+        <source>This signifies the lucky colors for people born under this sign.</source>
+        <translation>इस राशि में जन्मे लोगों के लिए शुभ रंग।</translation>
+    </message>
+    <message>
+        <source>Lucky Gemstone</source>
+        <translation>शुभ रत्न</translation>
+    </message>
+    <message>
+        <source>This signifies the lucky gemstones for people born under this sign.</source>
+        <translation>इस राशि में जन्मे लोगों के लिए शुभ रत्न।</translation>
+    </message>
+    <message>
+        <source>Best Period Of Activity</source>
+        <translation>सबसे सक्रिय समय</translation>
+    </message>
+    <message>
+        <source>This shows the best period of the day when people of this sign are more active.</source>
+        <translation>दिन का वह समय जब इस राशि के लोग सबसे अधिक सक्रिय रहते हैं।</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>A caption such as &quot;Compatible With&quot; and the sign&apos;s name: &quot;Compatible With for Mesha&quot;.</extracomment>
+        <translation>%2 के लिए %1</translation>
+    </message>
+    <message>
+        <source>Sign Characteristics</source>
+        <translation>राशि की विशेषताएँ</translation>
+    </message>
+    <message>
+        <source>Physique And Looks</source>
+        <translation>कद-काठी और रूप-रंग</translation>
+    </message>
+    <message>
+        <source>Human Nature</source>
+        <translation>स्वभाव और व्यक्तित्व</translation>
+    </message>
+    <message>
+        <source>Love And Compatibility</source>
+        <translation>प्रेम और अनुकूलता</translation>
+    </message>
+    <message>
+        <source>Lucky for....Rashi</source>
+        <translation>इस राशि के लिए शुभ</translation>
+    </message>
+    <message>
+        <source>About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में</translation>
+    </message>
+    <message>
+        <source>Lucky for %1</source>
+        <translation>%1 के लिए शुभ</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1513,29 @@
     </message>
 </context>
 <context>
+    <name>tivora::VendorCaptions</name>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>घर बैठे व्यवसाय का अवसर। अपना इंटरनेट व्यवसाय शुरू करें और ऑनलाइन कमाई करें। यह सॉफ़्टवेयर पूरी तरह अपनी वेबसाइट के नाम से पाएँ। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>इस सॉफ़्टवेयर पर अपनी साइट का नाम भी जोड़ें।  अपनी साइट के प्रति लोगों का लगाव और आवाजाही बढ़ाएँ। अपनी साइट का नाम और  लिंक यहाँ लगाएँ। विवरण के लिए &quot;सहायता&quot; देखें।    को-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>घर बैठे व्यवसाय का अवसर। अपना इंटरनेट व्यवसाय शुरू करें और ऑनलाइन कमाई करें। यह सॉफ़्टवेयर पूरी तरह अपनी वेबसाइट के नाम से पाएँ।</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>अधिक जानकारी के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Tivora is a Lagna calculator software based on Vedic Astrology. This program tells us in detail the characteristics and features of people born with a particular ascendant. The moon sign (Rashi) and the Vedic Ascendant (Lagna) together describe an individual&apos;s nature. This helps you understand your positive and negative traits, thus helping you improve your personality.</source>
+        <translation>Tivora वैदिक ज्योतिष पर आधारित लग्न गणना का सॉफ़्टवेयर है। यह किसी विशेष लग्न में जन्मे लोगों की विशेषताओं और गुणों का विस्तार से वर्णन करता है। चंद्र राशि और वैदिक लग्न मिलकर व्यक्ति के स्वभाव का चित्र बनाते हैं। इससे आप अपने गुणों और कमियों को समझ पाते हैं, और अपने व्यक्तित्व को निखार सकते हैं।</translation>
+    </message>
+</context>
+<context>
     <name>tivora::atlas</name>
     <message>
         <source>The place data %1 %2</source>
@@ -1259,6 +1663,17 @@
     </message>
 </context>
 <context>
+    <name>tivora::frmAbout</name>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>%1 पर जाने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
     <name>tivora::frmMain</name>
     <message>
         <source>Birth month</source>
@@ -1304,6 +1719,146 @@
         <source>&amp;Clear Recent Births</source>
         <translation>हाल के जन्म मिटाएँ (&amp;C)</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>गणना करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>घंटे:मिनट:सेकंड</translation>
+    </message>
+    <message>
+        <source>TZ Help</source>
+        <translation>समय क्षेत्र सूची</translation>
+    </message>
+    <message>
+        <source>DST</source>
+        <translation>डेलाइट सेविंग</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Find My Lagna</source>
+        <translation>मेरा लग्न जानें</translation>
+    </message>
+    <message>
+        <source>The chosen zone row already includes the extra hour; with DST ticked it counts twice.</source>
+        <translation>चुने गए समय क्षेत्र में अतिरिक्त घंटा पहले से जुड़ा है; डेलाइट सेविंग पर सही का निशान रहने से वह दो बार गिना जाएगा।</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>जनवरी</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>फ़रवरी</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>मार्च</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>अप्रैल</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>मई</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>जून</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>जुलाई</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>अगस्त</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>सितंबर</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>अक्टूबर</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>नवंबर</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>दिसंबर</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>अंश</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>कला</translation>
+    </message>
 </context>
 <context>
     <name>tivora::frmResult</name>
@@ -1315,6 +1870,46 @@
         <source>Next page</source>
         <translation>अगला पृष्ठ</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>वापस (&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Rashi</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Join our astrology discussion board: ask questions and share your reading</source>
+        <translation>हमारे ज्योतिष चर्चा मंच से जुड़ें: प्रश्न पूछें और अपना फलादेश साझा करें</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>पीछे</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>आगे</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>अधिक जानकारी के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Visit us at %1 for more astrology software</source>
+        <translation>और ज्योतिष सॉफ़्टवेयर के लिए %1 पर पधारें</translation>
+    </message>
+    <message>
+        <source>Own a website? Get this software co-branded with your name and logo, and offer it to your visitors. Click here for more details.</source>
+        <translation>क्या आपकी अपनी वेबसाइट है? इस सॉफ़्टवेयर पर अपना नाम और लोगो लगवाएँ और इसे अपने आगंतुकों को दें। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
 </context>
 <context>
     <name>tivora::frmSave</name>
@@ -1322,12 +1917,332 @@
         <source>Report</source>
         <translation>रिपोर्ट</translation>
     </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>अभी %1 पर जाने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>छापें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF</source>
+        <translation>PDF के रूप में सहेजें (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF फ़ाइल (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Report.</source>
+        <translation>रिपोर्ट छापी नहीं जा सकी।</translation>
+    </message>
+    <message>
+        <source>Printing goes to the default printer. Set up a printer and make it the default one in the system&apos;s printer settings (or with the command: lpadmin -d PRINTER-NAME), then press Print again. Save as PDF keeps the report as a file meanwhile.</source>
+        <translation>छपाई डिफ़ॉल्ट प्रिंटर पर होती है। सिस्टम की प्रिंटर सेटिंग में एक प्रिंटर जोड़कर उसे डिफ़ॉल्ट बनाएँ (या इस कमांड से: lpadmin -d PRINTER-NAME), फिर से &quot;छापें&quot; दबाएँ। तब तक &quot;PDF के रूप में सहेजें&quot; से रिपोर्ट को फ़ाइल में रख सकते हैं।</translation>
+    </message>
+    <message>
+        <source>Could Not Save The PDF File.</source>
+        <translation>PDF फ़ाइल सहेजी नहीं जा सकी।</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Kestrune Discussion Board</source>
+        <translation>सबसे लोकप्रिय ऑनलाइन Kestrune चर्चा मंच</translation>
+    </message>
 </context>
 <context>
     <name>tivora::frmTimeZone</name>
     <message>
         <source>Time zones</source>
         <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Daylight Time</source>
+        <translation>अलास्का/हवाई डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time</source>
+        <translation>अलास्का/हवाई मानक समय</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time</source>
+        <translation>अलास्का/हवाई युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time</source>
+        <translation>अटलांटिक मानक समय</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time</source>
+        <translation>अटलांटिक युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई मध्य डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time</source>
+        <translation>ऑस्ट्रेलियाई मध्य मानक समय</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई पूर्वी डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time</source>
+        <translation>ऑस्ट्रेलियाई पूर्वी मानक समय</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई पश्चिमी डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time</source>
+        <translation>ऑस्ट्रेलियाई पश्चिमी मानक समय</translation>
+    </message>
+    <message>
+        <source>Azores Time</source>
+        <translation>अज़ोरेस समय</translation>
+    </message>
+    <message>
+        <source>Baghdad Time</source>
+        <translation>बग़दाद समय</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time</source>
+        <translation>बेरिंग मानक समय</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2</source>
+        <translation>ब्राज़ील क्षेत्र 2</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time</source>
+        <translation>ब्रिटिश दोहरा ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>British Summer Time</source>
+        <translation>ब्रिटिश ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>British War Time</source>
+        <translation>ब्रिटिश युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time</source>
+        <translation>मध्य डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Central European Daylight</source>
+        <translation>मध्य यूरोपीय डेलाइट</translation>
+    </message>
+    <message>
+        <source>Central European Time</source>
+        <translation>मध्य यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Central Standard Time</source>
+        <translation>मध्य मानक समय</translation>
+    </message>
+    <message>
+        <source>Central War Time</source>
+        <translation>मध्य युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>China Coast Time</source>
+        <translation>चीन तटीय समय</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time</source>
+        <translation>पूर्वी डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time</source>
+        <translation>पूर्वी यूरोपीय डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Eastern European Time</source>
+        <translation>पूर्वी यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time</source>
+        <translation>पूर्वी मानक समय</translation>
+    </message>
+    <message>
+        <source>Eastern War Time</source>
+        <translation>पूर्वी युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time</source>
+        <translation>ग्रीनविच माध्य समय</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time</source>
+        <translation>गुआम मानक समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time</source>
+        <translation>हवाई डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time</source>
+        <translation>हवाई मानक समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time</source>
+        <translation>हवाई युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Indian Time</source>
+        <translation>भारतीय समय</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East</source>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West</source>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम</translation>
+    </message>
+    <message>
+        <source>Iran Time</source>
+        <translation>ईरान समय</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time</source>
+        <translation>जापान मानक समय</translation>
+    </message>
+    <message>
+        <source>Java Time</source>
+        <translation>जावा समय</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time</source>
+        <translation>मध्य यूरोपीय डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Middle European Time</source>
+        <translation>मध्य यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Moluccas Time</source>
+        <translation>मोलुक्का समय</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time</source>
+        <translation>माउंटेन डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time</source>
+        <translation>माउंटेन मानक समय</translation>
+    </message>
+    <message>
+        <source>Mountain War Time</source>
+        <translation>माउंटेन युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time</source>
+        <translation>न्यूज़ीलैंड मानक ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time</source>
+        <translation>न्यूज़ीलैंड मानक समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time</source>
+        <translation>न्यूज़ीलैंड ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Time</source>
+        <translation>न्यूज़ीलैंड समय</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time</source>
+        <translation>न्यूफ़ाउंडलैंड मानक समय</translation>
+    </message>
+    <message>
+        <source>Nome Time</source>
+        <translation>नोम समय</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time</source>
+        <translation>उत्तरी सुमात्रा समय</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time</source>
+        <translation>प्रशांत डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time</source>
+        <translation>प्रशांत मानक समय</translation>
+    </message>
+    <message>
+        <source>Pacific War Time</source>
+        <translation>प्रशांत युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time</source>
+        <translation>दक्षिण ऑस्ट्रेलिया डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time</source>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time</source>
+        <translation>दक्षिणी सुमात्रा समय</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>सार्वभौमिक समय</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10</source>
+        <translation>सोवियत संघ क्षेत्र 10</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3</source>
+        <translation>सोवियत संघ क्षेत्र 3</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4</source>
+        <translation>सोवियत संघ क्षेत्र 4</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5</source>
+        <translation>सोवियत संघ क्षेत्र 5</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6</source>
+        <translation>सोवियत संघ क्षेत्र 6</translation>
+    </message>
+    <message>
+        <source>West Africa Time</source>
+        <translation>पश्चिम अफ़्रीका समय</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time</source>
+        <translation>यूकॉन डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time</source>
+        <translation>यूकॉन मानक समय</translation>
+    </message>
+    <message>
+        <source>Yukon War Time</source>
+        <translation>यूकॉन युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>बंद करें (&amp;Q)</translation>
     </message>
 </context>
 </TS>

@@ -55,6 +55,14 @@ Platform::Answer QtPlatform::message(QWidget* parent, const QString& title, cons
     QMessageBox box(
         ToQt(icon), title, text,
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // Qt has no Hindi for its own buttons: the program names them itself.
+    const auto name = [&box](QMessageBox::StandardButton which, const char* caption) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QCoreApplication::translate("QtPlatform", caption));
+    };
+    name(QMessageBox::Ok, QT_TRANSLATE_NOOP("QtPlatform", "OK"));
+    name(QMessageBox::Yes, QT_TRANSLATE_NOOP("QtPlatform", "&Yes"));
+    name(QMessageBox::No, QT_TRANSLATE_NOOP("QtPlatform", "&No"));
     const int result = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;

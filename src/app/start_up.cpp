@@ -1,11 +1,14 @@
 #include "app/start_up.h"
 
 #include "app/application.h"
+#include "language/language.h"
 #include "links/advert_draw.h"
 #include "links/single_instance.h"
 #include "links/update_reminder.h"
+#include "platform/platform.h"
 #include "reading/sign_pictures.h"
 #include "tivora_version.h"
+#include "windows/program_menus.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -13,8 +16,14 @@
 
 namespace tivora {
 
+void StartInChosenLanguage(Platform& platform, const EnvironmentLookup& environment) {
+    InstallLanguage(ChooseLanguage(platform.setting(QString::fromLatin1(kLanguageKey)).toString(),
+                                   environment));
+}
+
 bool StartProgram(Platform& platform, Application& application, SingleInstanceGuard& instance,
                   double draw) {
+    StartInChosenLanguage(platform, ProcessEnvironment);
     if (RefuseSecondInstance(platform, instance))
         return false;
     // Asked before any window shows, so the question stands alone.

@@ -35,6 +35,10 @@ const std::vector<ResultField>& ResultFields();
 // The rows of one page (or of the left panel) in screen order.
 std::vector<const ResultField*> ResultFieldsOnPage(int page);
 
+// The row's caption as designed and its tooltip, in the language in effect.
+QString FieldCaption(const ResultField& field);
+QString FieldHoverText(const ResultField& field);
+
 // The caption a row shows once `info` is loaded.
 QString LoadedCaption(const ResultField& field, const SignInformation& info);
 // The text that goes into the row's box, exactly as the reading holds it.

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QtGlobal>
 
 #include <vector>
 
@@ -13,8 +14,10 @@ class QIODevice;
 
 namespace tivora {
 
-inline constexpr const char* kCheckTheFileMessage = "Please Check The File.";
-inline constexpr const char* kCouldNotSaveMessage = "Could Not Save The File.";
+inline constexpr const char* kCheckTheFileMessage =
+    QT_TRANSLATE_NOOP("ReadingFile", "Please Check The File.");
+inline constexpr const char* kCouldNotSaveMessage =
+    QT_TRANSLATE_NOOP("ReadingFile", "Could Not Save The File.");
 inline constexpr qint64 kMaxReadingFileSize = 64 * 1024;
 
 // The fifteen scrambled lines, each ending CR LF, from the chart record; a

@@ -1,4 +1,5 @@
 #include "windows/frm_about.h"
+#include "windows/window_texts.h"
 
 #include "base/identity.h"
 #include "links/page_openers.h"
@@ -8,6 +9,7 @@
 #include "ui/contrast.h"
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -45,7 +47,8 @@ LinkLabel* VendorLink(const QString& name, const QString& text, QWidget* parent)
 } // namespace
 
 QString AboutHomePageCaption() {
-    return QStringLiteral("Click here to visit ") + VendorSiteAddress();
+    return QCoreApplication::translate("tivora::frmAbout", "Click here to visit %1")
+        .arg(VendorSiteAddress());
 }
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
@@ -55,7 +58,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     setModal(true);
 
     // Created in the window's design order, which is also the tab order.
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setFont(VerdanaFont(8));
     cmdOK->setDefault(true);
@@ -66,15 +69,15 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     line1->setFrameShape(QFrame::HLine);
     line1->setFrameShadow(QFrame::Sunken);
 
-    QLabel* label1 = TextLabel(QStringLiteral("Label1"), QString::fromLatin1(kAboutDescription),
-                               VerdanaFont(8), this);
+    QLabel* label1 =
+        TextLabel(QStringLiteral("Label1"), VendorCaption(kAboutDescription), VerdanaFont(8), this);
     label1->setMinimumWidth(kTextWidth);
     QLabel* label2 = TextLabel(QStringLiteral("Label2"), QString(), VerdanaFont(11, true), this);
     label2->setText(QString::fromLatin1(kWindowCaption));
     LinkLabel* lblCoBrand =
-        VendorLink(QStringLiteral("lblCoBrand"), QString::fromLatin1(kAboutMoreDetails), this);
+        VendorLink(QStringLiteral("lblCoBrand"), VendorCaption(kAboutMoreDetails), this);
     QLabel* label3 =
-        TextLabel(QStringLiteral("Label3"), QString::fromLatin1(kAboutOffer), VerdanaFont(8), this);
+        TextLabel(QStringLiteral("Label3"), VendorCaption(kAboutOffer), VerdanaFont(8), this);
     LinkLabel* lblHomePage =
         VendorLink(QStringLiteral("lblHomePage"), AboutHomePageCaption(), this);
 

@@ -15,11 +15,13 @@
 #include "windows/program_menus.h"
 #include "windows/reading_commands.h"
 #include "windows/recent_births.h"
+#include "windows/window_texts.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -123,6 +125,10 @@ Platform::Icon ToPlatformIcon(MessageIcon icon) {
     return Platform::Icon::Information;
 }
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("tivora::frmMain", text);
+}
+
 template <typename Widget> Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -221,20 +227,20 @@ struct CoordinateNames {
 // hemisphere options.
 QGroupBox* CoordinateFrame(const CoordinateNames& names, QLineEdit*& degrees, QLineEdit*& minutes,
                            QButtonGroup*& options) {
-    auto* box = Named(new QGroupBox(QString::fromLatin1(names.title)), names.frame);
+    auto* box = Named(new QGroupBox(Tr(names.title)), names.frame);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 4, 8, 6);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
     degrees = DigitBox(names.degrees, 3);
     minutes = DigitBox(names.minutes, 3);
-    grid->addWidget(Caption(QStringLiteral("Deg"), degrees), 0, 0);
+    grid->addWidget(Caption(QCoreApplication::translate("tivora::frmMain", "Deg"), degrees), 0, 0);
     grid->addWidget(degrees, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Min"), minutes), 0, 2);
+    grid->addWidget(Caption(QCoreApplication::translate("tivora::frmMain", "Min"), minutes), 0, 2);
     grid->addWidget(minutes, 0, 3);
     options = Named(new QButtonGroup(box), names.options);
     const auto option = [&](const char* caption, int id) {
-        auto* button = new QRadioButton(QString::fromLatin1(caption));
+        auto* button = new QRadioButton(Tr(caption));
         button->setObjectName(QString::fromLatin1(names.options) + QString::number(id));
         options->addButton(button, id);
         grid->addWidget(button, 1, 2 * id, 1, 2);
@@ -332,9 +338,9 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
 }
 
 void frmMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* calculate = Named(file->addAction(QStringLiteral("&Calculate")), "mnuCalculate");
+    QAction* calculate = Named(file->addAction(tr("&Calculate")), "mnuCalculate");
     connect(calculate, &QAction::triggered, this, &frmMain::cmdCalculate_Click);
     mnuRecentBirths = file->addMenu(tr("&Recent Births"));
     mnuRecentBirths->setObjectName(QStringLiteral("mnuRecentBirths"));
@@ -369,12 +375,16 @@ QWidget* frmMain::buildEntryFrame() {
     // Latitude on the left, longitude on the right.
     auto* coordinates = new QHBoxLayout;
     coordinates->setSpacing(8);
+    coordinates->addWidget(
+        CoordinateFrame({"fraLatitude", QT_TRANSLATE_NOOP("tivora::frmMain", "Latitude"), "txtLatD",
+                         "txtLatM", "optLat", QT_TRANSLATE_NOOP("tivora::frmMain", "North"),
+                         QT_TRANSLATE_NOOP("tivora::frmMain", "South")},
+                        txtLatD, txtLatM, optLat));
     coordinates->addWidget(CoordinateFrame(
-        {"fraLatitude", "Latitude", "txtLatD", "txtLatM", "optLat", "North", "South"}, txtLatD,
-        txtLatM, optLat));
-    coordinates->addWidget(CoordinateFrame(
-        {"fraLongitude", "Longitude", "txtLonD", "txtLonM", "optLong", "East", "West"}, txtLonD,
-        txtLonM, optLong));
+        {"fraLongitude", QT_TRANSLATE_NOOP("tivora::frmMain", "Longitude"), "txtLonD", "txtLonM",
+         "optLong", QT_TRANSLATE_NOOP("tivora::frmMain", "East"),
+         QT_TRANSLATE_NOOP("tivora::frmMain", "West")},
+        txtLonD, txtLonM, optLong));
     layout->addLayout(coordinates);
 
     layout->addLayout(buildPlaceRows());
@@ -403,7 +413,7 @@ QWidget* frmMain::buildPicture() {
 void frmMain::addNameRow(QGridLayout& rows, int row) {
     txtName = Named(new QLineEdit, "txtName");
     txtName->setMaxLength(kNameLength);
-    rows.addWidget(Caption(QStringLiteral("Name"), txtName), row, 0);
+    rows.addWidget(Caption(tr("Name"), txtName), row, 0);
     rows.addWidget(txtName, row, 1);
 }
 
@@ -411,7 +421,7 @@ void frmMain::addDateRow(QGridLayout& rows, int row) {
     cboMonth = DropDown("cboMonth", dropDownStyle_);
     cboDate = DropDown("cboDate", dropDownStyle_);
     cboYear = DropDown("cboYear", dropDownStyle_);
-    rows.addWidget(Caption(QStringLiteral("Date of Birth")), row, 0);
+    rows.addWidget(Caption(tr("Date of Birth")), row, 0);
     QHBoxLayout* lists = Row({cboMonth, cboDate, cboYear});
     // One caption stands for three lists: each gets a name of its own.
     AddListNames(
@@ -424,9 +434,8 @@ void frmMain::addTimeRow(QGridLayout& rows, int row) {
     cboHH = DropDown("cboHH", dropDownStyle_);
     cboMM = DropDown("cboMM", dropDownStyle_);
     cboSS = DropDown("cboSS", dropDownStyle_);
-    rows.addWidget(Caption(QStringLiteral("Time of Birth")), row, 0);
-    QHBoxLayout* lists =
-        Row({cboHH, cboMM, cboSS, Named(new QLabel(QStringLiteral("HH:MM:SS")), "lblHHMMSS")});
+    rows.addWidget(Caption(tr("Time of Birth")), row, 0);
+    QHBoxLayout* lists = Row({cboHH, cboMM, cboSS, Named(new QLabel(tr("HH:MM:SS")), "lblHHMMSS")});
     AddListNames(
         *lists,
         {{cboHH, tr("Birth hour")}, {cboMM, tr("Birth minute")}, {cboSS, tr("Birth second")}});
@@ -442,10 +451,10 @@ void frmMain::addZoneRow(QGridLayout& rows, int row) {
     txtZoneMinute = DigitBox("txtZoneMinute", kZoneMinuteLength);
     txtZoneHour->setAccessibleName(tr("Time zone hours"));
     txtZoneMinute->setAccessibleName(tr("Time zone minutes"));
-    lblTZHelp = Named(new LinkLabel(QStringLiteral("TZ Help")), "lblTZHelp");
+    lblTZHelp = Named(new LinkLabel(tr("TZ Help")), "lblTZHelp");
     SetReadableTextColour(*lblTZHelp, Qt::blue);
     lblTZHelp->setFocusPolicy(Qt::StrongFocus);
-    chkDST = Named(new QCheckBox(QStringLiteral("DST")), "chkDST");
+    chkDST = Named(new QCheckBox(tr("DST")), "chkDST");
     zone->addWidget(txtZoneHour);
     zone->addWidget(txtZoneMinute);
     zone->addSpacing(6);
@@ -453,11 +462,11 @@ void frmMain::addZoneRow(QGridLayout& rows, int row) {
     zone->addSpacing(10);
     zone->addWidget(chkDST);
     zone->addStretch();
-    rows.addWidget(Caption(QStringLiteral("Time Zone"), txtZoneHour), row, 0);
+    rows.addWidget(Caption(tr("Time Zone"), txtZoneHour), row, 0);
     rows.addWidget(fraZone, row, 1);
 
     // Under the zone row, its room kept so nothing moves when it shows.
-    lblDSTNote = Named(new QLabel(QString::fromLatin1(kDaylightTwiceNote)), "lblDSTNote");
+    lblDSTNote = Named(new QLabel(tr(kDaylightTwiceNote)), "lblDSTNote");
     lblDSTNote->setWordWrap(true);
     SetReadableTextColour(*lblDSTNote, QColor(160, 0, 0));
     QSizePolicy notePolicy = lblDSTNote->sizePolicy();
@@ -475,15 +484,14 @@ QLayout* frmMain::buildPlaceRows() {
     txtMCity = Named(new QLineEdit, "txtMCity");
     txtMState = Named(new QLineEdit, "txtMState");
     txtMCountry = Named(new QLineEdit, "txtMCountry");
-    place->addWidget(Caption(QStringLiteral("City"), txtMCity), 0, 0);
+    place->addWidget(Caption(tr("City"), txtMCity), 0, 0);
     place->addWidget(txtMCity, 0, 1);
-    place->addWidget(Caption(QStringLiteral("State"), txtMState), 1, 0);
+    place->addWidget(Caption(tr("State"), txtMState), 1, 0);
     place->addWidget(txtMState, 1, 1);
-    place->addWidget(Caption(QStringLiteral("Country"), txtMCountry), 2, 0);
+    place->addWidget(Caption(tr("Country"), txtMCountry), 2, 0);
     place->addWidget(txtMCountry, 2, 1);
     cmdBrowser =
-        Named(new WrappingButton(QStringLiteral("Click Here To Find Latitude && Longitude")),
-              "cmdBrowser");
+        Named(new WrappingButton(tr("Click Here To Find Latitude && Longitude")), "cmdBrowser");
     cmdBrowser->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     place->addWidget(cmdBrowser, 0, 2, 3, 1);
     place->setColumnStretch(1, 1);
@@ -491,7 +499,7 @@ QLayout* frmMain::buildPlaceRows() {
 }
 
 QWidget* frmMain::buildCalculateButton() {
-    cmdCalculate = Named(new QPushButton(QStringLiteral("Find My Lagna")), "cmdCalculate");
+    cmdCalculate = Named(new QPushButton(tr("Find My Lagna")), "cmdCalculate");
     QFont bold = cmdCalculate->font();
     bold.setBold(true);
     cmdCalculate->setFont(bold);
@@ -505,7 +513,7 @@ QWidget* frmMain::buildAdvertisingBand() {
     advertising_ = new QStackedLayout(band);
     advertising_->setContentsMargins(6, 3, 6, 3);
     const auto label = [](const char* name, const char* caption) {
-        auto* link = Named(new LinkLabel(LabelText(QString::fromLatin1(caption))), name);
+        auto* link = Named(new LinkLabel(LabelText(VendorCaption(caption))), name);
         link->setWordWrap(true);
         link->setAlignment(Qt::AlignCenter);
         QFont font = VerdanaFont(7.5);
@@ -562,7 +570,7 @@ void frmMain::fillLists() {
     for (const auto& [box, list] : lists) {
         QStringList items;
         for (const auto& item : ListItems(list))
-            items << QString::fromStdString(item);
+            items << (list == EntryList::Month ? Tr(item.c_str()) : QString::fromStdString(item));
         box->addItems(items);
     }
 }
@@ -719,7 +727,8 @@ bool frmMain::cobrandInFront() const {
 }
 
 void frmMain::showEntryMessage(const EntryMessage& message) {
-    platform_.message(this, ProgramTitle(), Text(message.text), ToPlatformIcon(message.icon));
+    platform_.message(this, ProgramTitle(), EntryMessageText(message.text),
+                      ToPlatformIcon(message.icon));
     if (QWidget* control = controlFor(message.focus))
         control->setFocus(Qt::OtherFocusReason);
 }
@@ -814,7 +823,7 @@ bool frmMain::filterDigitKey(QLineEdit* box, QKeyEvent* event) {
     if (code == 0)
         return false;
     if (!IsAcceptedDigitKey(code)) {
-        platform_.message(this, ProgramTitle(), QString::fromLatin1(kOnlyNumbersMessage),
+        platform_.message(this, ProgramTitle(), EntryMessageText(kOnlyNumbersMessage),
                           Platform::Icon::Error);
         return true;
     }

@@ -5,6 +5,8 @@
 #include "signs/sign_tables.h"
 #include "ui/widgets.h"
 
+#include <QtGlobal>
+
 #include <string>
 
 class QAction;
@@ -30,8 +32,9 @@ class Platform;
 // the checks and the mapping into the chart record live in birth_entry.h.
 // Shown beside the zone row when a summer or daylight row was picked and DST
 // is ticked as well.
-inline constexpr const char* kDaylightTwiceNote =
-    "The chosen zone row already includes the extra hour; with DST ticked it counts twice.";
+inline constexpr const char* kDaylightTwiceNote = QT_TRANSLATE_NOOP(
+    "tivora::frmMain",
+    "The chosen zone row already includes the extra hour; with DST ticked it counts twice.");
 
 class frmMain final : public ProgramWindow {
     Q_OBJECT

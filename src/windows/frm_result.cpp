@@ -1,4 +1,5 @@
 #include "windows/frm_result.h"
+#include "windows/window_texts.h"
 
 #include "base/identity.h"
 #include "links/page_openers.h"
@@ -98,10 +99,10 @@ QWidget* MakeBox(QWidget* parent, const ResultField& field) {
 }
 
 QLabel* MakeCaption(QWidget* parent, const ResultField& field, bool bold) {
-    auto* caption = new QLabel(QString::fromUtf8(field.caption), parent);
+    auto* caption = new QLabel(FieldCaption(field), parent);
     caption->setObjectName(QString::fromLatin1(field.captionName));
     caption->setTextFormat(Qt::PlainText);
-    caption->setToolTip(QString::fromUtf8(field.hoverText));
+    caption->setToolTip(FieldHoverText(field));
     if (bold)
         caption->setFont(VerdanaFont(kBaseFontSize, true));
     return caption;
@@ -227,12 +228,12 @@ void frmResult::showEvent(QShowEvent* event) {
 }
 
 void frmResult::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* back = file->addAction(QStringLiteral("&Back"));
+    QAction* back = file->addAction(tr("&Back"));
     back->setObjectName(QStringLiteral("mnuBack"));
     file->addSeparator();
-    QAction* save = file->addAction(QStringLiteral("&Save"));
+    QAction* save = file->addAction(tr("&Save"));
     save->setObjectName(QStringLiteral("mnuSave"));
 
     connect(back, &QAction::triggered, this, &frmResult::backRequested);
@@ -255,7 +256,7 @@ QWidget* frmResult::buildLeftPanel() {
     picRashi->setAlignment(Qt::AlignCenter);
     column->addWidget(picRashi, 0, Qt::AlignHCenter);
 
-    lblVedicName = new QLabel(QStringLiteral("Rashi"), panel);
+    lblVedicName = new QLabel(tr("Rashi"), panel);
     lblVedicName->setObjectName(QStringLiteral("lblVedicName"));
     lblVedicName->setTextFormat(Qt::PlainText);
     lblVedicName->setFont(VerdanaFont(12, true));
@@ -266,8 +267,8 @@ QWidget* frmResult::buildLeftPanel() {
     column->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
-    cmdBack = MakeButton(panel, QStringLiteral("cmdBack"), QStringLiteral("&Back"));
-    cmdSave = MakeButton(panel, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
+    cmdBack = MakeButton(panel, QStringLiteral("cmdBack"), tr("&Back"));
+    cmdSave = MakeButton(panel, QStringLiteral("cmdSave"), tr("&Save"));
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdSave);
     column->addLayout(buttons);
@@ -285,10 +286,10 @@ QWidget* frmResult::buildTopBanner() {
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 2, 6, 6);
 
-    LinkLabel* board = MakeLink(
-        frame, "Label61",
-        QStringLiteral("Join our astrology discussion board: ask questions and share your reading"),
-        Qt::white, false);
+    LinkLabel* board =
+        MakeLink(frame, "Label61",
+                 tr("Join our astrology discussion board: ask questions and share your reading"),
+                 Qt::white, false);
     SetColours(board, Qt::white, kBannerGreen);
     board->setAlignment(Qt::AlignCenter);
     board->setMargin(3);
@@ -361,16 +362,14 @@ QWidget* frmResult::buildPageButtons(QWidget* frame, int page) {
     row->addStretch(1);
     // Back stands left of Next; page 8's Back takes Next's place.
     if (page > 1) {
-        QPushButton* back =
-            MakeButton(strip, QStringLiteral("cmdBack%1").arg(page), QStringLiteral("Back"));
+        QPushButton* back = MakeButton(strip, QStringLiteral("cmdBack%1").arg(page), tr("Back"));
         // Told apart from the panel's Back, which leaves the reading.
         back->setAccessibleName(tr("Back to the previous page"));
         row->addWidget(back);
         connect(back, &QPushButton::clicked, this, [this, page] { ShowPage(page - 1); });
     }
     if (page < kResultPageCount) {
-        QPushButton* next =
-            MakeButton(strip, QStringLiteral("cmdNext%1").arg(page), QStringLiteral("Next"));
+        QPushButton* next = MakeButton(strip, QStringLiteral("cmdNext%1").arg(page), tr("Next"));
         next->setAccessibleName(tr("Next page"));
         row->addWidget(next);
         connect(next, &QPushButton::clicked, this, [this, page] { ShowPage(page + 1); });
@@ -399,7 +398,7 @@ void frmResult::buildAboutPage(QFrame* frame) {
     headerRow->addWidget(title, 1);
     column->addWidget(header);
 
-    auto* description = new QLabel(QString::fromLatin1(kAboutDescription), frame);
+    auto* description = new QLabel(VendorCaption(kAboutDescription), frame);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setTextFormat(Qt::PlainText);
     description->setWordWrap(true);
@@ -407,7 +406,7 @@ void frmResult::buildAboutPage(QFrame* frame) {
     SetColours(description, Qt::black, kLightYellow);
     column->addWidget(description);
 
-    auto* offer = new QLabel(QString::fromLatin1(kAboutOffer), frame);
+    auto* offer = new QLabel(VendorCaption(kAboutOffer), frame);
     offer->setObjectName(QStringLiteral("lblOffer"));
     offer->setTextFormat(Qt::PlainText);
     offer->setWordWrap(true);
@@ -417,12 +416,12 @@ void frmResult::buildAboutPage(QFrame* frame) {
 
     // Short one-line links, kept to their text's width so only the words
     // react to the mouse.
-    LinkLabel* details = MakeLink(frame, "lblCoBrand",
-                                  QStringLiteral("Click here for more details"), kLinkBlue, false);
-    LinkLabel* home = MakeLink(
-        frame, "lblHomePage",
-        QStringLiteral("Visit us at %1 for more astrology software").arg(VendorSiteAddress()),
-        kLinkBlue, false);
+    LinkLabel* details =
+        MakeLink(frame, "lblCoBrand", tr("Click here for more details"), kLinkBlue, false);
+    LinkLabel* home =
+        MakeLink(frame, "lblHomePage",
+                 tr("Visit us at %1 for more astrology software").arg(VendorSiteAddress()),
+                 kLinkBlue, false);
     for (LinkLabel* link : {details, home}) {
         link->setWordWrap(false);
         column->addWidget(link, 0, Qt::AlignLeft);
@@ -442,12 +441,12 @@ QWidget* frmResult::buildBottomBanner() {
     cell->setContentsMargins(6, 4, 6, 4);
 
     LinkLabel* fullBrand =
-        MakeLink(frame, "lblFullBrand", QString::fromLatin1(kFullBrandCaption), kLinkBlue, true);
-    LinkLabel* coBrand = MakeLink(
-        frame, "lblCobrand1",
-        QStringLiteral("Own a website? Get this software co-branded with your name and "
-                       "logo, and offer it to your visitors. Click here for more details."),
-        kLinkBlue, true);
+        MakeLink(frame, "lblFullBrand", VendorCaption(kFullBrandCaption), kLinkBlue, true);
+    LinkLabel* coBrand =
+        MakeLink(frame, "lblCobrand1",
+                 tr("Own a website? Get this software co-branded with your name and "
+                    "logo, and offer it to your visitors. Click here for more details."),
+                 kLinkBlue, true);
     for (LinkLabel* label : {fullBrand, coBrand}) {
         label->setAlignment(Qt::AlignCenter);
         cell->addWidget(label, 0, 0);

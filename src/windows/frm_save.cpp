@@ -1,4 +1,5 @@
 #include "windows/frm_save.h"
+#include "windows/window_texts.h"
 
 #include "base/identity.h"
 #include "links/page_openers.h"
@@ -8,6 +9,7 @@
 #include "ui/widgets.h"
 #include "windows/reading_commands.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -32,7 +34,8 @@ LinkLabel* MakeLinkLabel(const QString& caption, const char* name, bool bold, QW
 } // namespace
 
 QString VisitSiteCaption() {
-    return QStringLiteral("Click Here To Visit ") + VendorSiteAddress() + QStringLiteral(" Now");
+    return QCoreApplication::translate("tivora::frmSave", "Click Here To Visit %1 Now")
+        .arg(VendorSiteAddress());
 }
 
 void OpenReportLink(Platform& platform, const QString& href) {
@@ -79,21 +82,20 @@ frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInforma
     fraFullBrand->setFrameShape(QFrame::StyledPanel);
     fraFullBrand->setFrameShadow(QFrame::Sunken);
     lblFullBrand =
-        MakeLinkLabel(QString::fromLatin1(kFullBrandCaption), "lblFullBrand", false, fraFullBrand);
-    lblCobrand =
-        MakeLinkLabel(QString::fromLatin1(kCobrandCaption), "lblCobrand", false, fraFullBrand);
+        MakeLinkLabel(VendorCaption(kFullBrandCaption), "lblFullBrand", false, fraFullBrand);
+    lblCobrand = MakeLinkLabel(VendorCaption(kCobrandCaption), "lblCobrand", false, fraFullBrand);
     auto* brandLayout = new QHBoxLayout(fraFullBrand);
     brandLayout->setSpacing(16);
     brandLayout->addWidget(lblFullBrand, 1);
     brandLayout->addWidget(lblCobrand, 1);
 
-    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave = new QPushButton(tr("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setAutoDefault(false);
-    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
+    cmdPrint = new QPushButton(tr("&Print"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdPrint->setAutoDefault(false);
-    cmdSavePDF = new QPushButton(QStringLiteral("Save &as PDF"), this);
+    cmdSavePDF = new QPushButton(tr("Save &as PDF"), this);
     cmdSavePDF->setObjectName(QStringLiteral("cmdSavePDF"));
     cmdSavePDF->setAutoDefault(false);
 
@@ -107,7 +109,7 @@ frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInforma
     RTB->moveCursor(QTextCursor::Start);
 
     Label3 = MakeLinkLabel(VisitSiteCaption(), "Label3", true, this);
-    Label14 = MakeLinkLabel(QString::fromLatin1(kDiscussionBoardCaption), "Label14", true, this);
+    Label14 = MakeLinkLabel(tr(kDiscussionBoardCaption), "Label14", true, this);
 
     auto* linkColumn = new QVBoxLayout;
     linkColumn->addWidget(Label3);
@@ -155,20 +157,18 @@ void frmSave::cmdPrint_Click() {
     RTB->setTextCursor(cursor);
     if (!platform_.print(*HeadedReport(*RTB->document(), header_), printJobName_))
         platform_.message(this, ProgramTitle(),
-                          QString::fromLatin1(kCouldNotPrintMessage) + QStringLiteral("\n\n") +
-                              QString::fromLatin1(kPrinterSetupHint),
+                          tr(kCouldNotPrintMessage) + QStringLiteral("\n\n") +
+                              tr(kPrinterSetupHint),
                           Platform::Icon::Error);
 }
 
 void frmSave::cmdSavePDF_Click() {
     const QString path =
-        platform_.saveFileName(this, {QStringLiteral("Save as PDF"), QStringLiteral("PDF (*.pdf)"),
-                                      QStringLiteral("pdf")});
+        platform_.saveFileName(this, {tr("Save as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf")});
     if (path.isEmpty())
         return;
     if (!WriteReportPdf(info_, path, header_))
-        platform_.message(this, ProgramTitle(), QString::fromLatin1(kCouldNotSavePdfMessage),
-                          Platform::Icon::Error);
+        platform_.message(this, ProgramTitle(), tr(kCouldNotSavePdfMessage), Platform::Icon::Error);
 }
 
 } // namespace tivora

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QTextEdit>
+#include <QtGlobal>
 
 class QFrame;
 class QPushButton;
@@ -16,16 +17,19 @@ namespace tivora {
 
 class LinkLabel;
 
-inline constexpr const char* kCouldNotPrintMessage = "Could Not Print The Report.";
+inline constexpr const char* kCouldNotPrintMessage =
+    QT_TRANSLATE_NOOP("tivora::frmSave", "Could Not Print The Report.");
 // What follows kCouldNotPrintMessage: printing needs a default printer.
-inline constexpr const char* kPrinterSetupHint =
+inline constexpr const char* kPrinterSetupHint = QT_TRANSLATE_NOOP(
+    "tivora::frmSave",
     "Printing goes to the default printer. Set up a printer and make it the default one in "
     "the system's printer settings (or with the command: lpadmin -d PRINTER-NAME), then "
-    "press Print again. Save as PDF keeps the report as a file meanwhile.";
-inline constexpr const char* kCouldNotSavePdfMessage = "Could Not Save The PDF File.";
+    "press Print again. Save as PDF keeps the report as a file meanwhile.");
+inline constexpr const char* kCouldNotSavePdfMessage =
+    QT_TRANSLATE_NOOP("tivora::frmSave", "Could Not Save The PDF File.");
 
 inline constexpr const char* kDiscussionBoardCaption =
-    "The Most Popular Online Kestrune Discussion Board";
+    QT_TRANSLATE_NOOP("tivora::frmSave", "The Most Popular Online Kestrune Discussion Board");
 QString VisitSiteCaption();
 
 // Opens a link of the report in the browser; anything but a web page is

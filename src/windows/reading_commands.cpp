@@ -9,12 +9,14 @@
 namespace tivora {
 
 Platform::FileRequest SaveReadingRequest() {
-    return {QStringLiteral("Save Your Lagna Details"), QStringLiteral("Rich Text Format (*.tvr)"),
+    return {QCoreApplication::translate("tivora::ReadingCommands", "Save Your Lagna Details"),
+            QCoreApplication::translate("tivora::ReadingCommands", "Rich Text Format (*.tvr)"),
             QStringLiteral("tvr")};
 }
 
 Platform::FileRequest OpenReadingRequest() {
-    return {QStringLiteral("Select the source file"), QStringLiteral("Tivora (*.tvr)"),
+    return {QCoreApplication::translate("tivora::ReadingCommands", "Select the source file"),
+            QCoreApplication::translate("tivora::ReadingCommands", "Tivora (*.tvr)"),
             QStringLiteral("tvr")};
 }
 
@@ -23,7 +25,8 @@ void SaveReadingCommand(Platform& platform, QWidget* parent, const ChartRecord& 
     if (path.isEmpty())
         return;
     if (!SaveReadingFile(chart, path))
-        platform.message(parent, ProgramTitle(), QString::fromLatin1(kCouldNotSaveMessage),
+        platform.message(parent, ProgramTitle(),
+                         QCoreApplication::translate("ReadingFile", kCouldNotSaveMessage),
                          Platform::Icon::Error);
 }
 
@@ -33,7 +36,8 @@ bool OpenReadingCommand(Platform& platform, QWidget* parent, BirthEntry& entry) 
         return false;
     std::vector<ReadingFileNote> notes;
     if (OpenReadingFile(path, entry, &notes) != OpenResult::Applied) {
-        platform.message(parent, ProgramTitle(), QString::fromLatin1(kCheckTheFileMessage),
+        platform.message(parent, ProgramTitle(),
+                         QCoreApplication::translate("ReadingFile", kCheckTheFileMessage),
                          Platform::Icon::Error);
         return false;
     }

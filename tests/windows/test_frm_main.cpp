@@ -869,14 +869,15 @@ private slots:
 
     void menuLayout() {
         const QList<QAction*> bar = window->menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
+        QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[0]->text(), QStringLiteral("&File"));
-        QCOMPARE(bar[1]->text(), QStringLiteral("&Help"));
-        QCOMPARE(bar[2]->objectName(), QStringLiteral("mnuMakeMoney"));
-        QCOMPARE(bar[2]->text(), QStringLiteral("Make Money &Online"));
-        QVERIFY(!bar[2]->menu());
+        QCOMPARE(bar[1]->text(), QStringLiteral("&Language"));
+        QCOMPARE(bar[2]->text(), QStringLiteral("&Help"));
+        QCOMPARE(bar[3]->objectName(), QStringLiteral("mnuMakeMoney"));
+        QCOMPARE(bar[3]->text(), QStringLiteral("Make Money &Online"));
+        QVERIFY(!bar[3]->menu());
         QStringList help;
-        for (QAction* a : bar[1]->menu()->actions())
+        for (QAction* a : bar[2]->menu()->actions())
             help << a->objectName() + (a->isSeparator() ? QStringLiteral(":-") : a->text());
         QCOMPARE(help, QStringList({"mnuOnline&Online Help", "mnuVisit&Visit Us Online",
                                     "mnuHelp1:-", "mnuUpdateCheck for Software &Update",

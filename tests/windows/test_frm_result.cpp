@@ -491,8 +491,8 @@ private slots:
         QStringList bar;
         for (QAction* action : window->menuBar()->actions())
             bar << action->text();
-        QCOMPARE(bar, QStringList({QStringLiteral("&File"), QStringLiteral("&Help"),
-                                   QStringLiteral("Make Money &Online")}));
+        QCOMPARE(bar, QStringList({QStringLiteral("&File"), QStringLiteral("&Language"),
+                                   QStringLiteral("&Help"), QStringLiteral("Make Money &Online")}));
 
         auto entries = [](QMenu* menu) {
             QStringList texts;
@@ -505,12 +505,15 @@ private slots:
             entries(top.at(0)->menu()),
             QStringList({QStringLiteral("&Back"), QStringLiteral("-"), QStringLiteral("&Save")}));
         QCOMPARE(entries(top.at(1)->menu()),
+                 QStringList({QStringLiteral("English"),
+                              QStringLiteral("\u0939\u093F\u0928\u094D\u0926\u0940")}));
+        QCOMPARE(entries(top.at(2)->menu()),
                  QStringList({QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
                               QStringLiteral("-"), QStringLiteral("Check for Software &Update"),
                               QStringLiteral("-"), QStringLiteral("&About Software")}));
-        QCOMPARE(top.at(2)->objectName(), QStringLiteral("mnuMakeMoney"));
-        QVERIFY(!top.at(2)->isEnabled());
-        QVERIFY(top.at(2)->isVisible());
+        QCOMPARE(top.at(3)->objectName(), QStringLiteral("mnuMakeMoney"));
+        QVERIFY(!top.at(3)->isEnabled());
+        QVERIFY(top.at(3)->isVisible());
     }
 
     void linksOpenTheirPages_data() {

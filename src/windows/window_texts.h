@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace tivora {
+
+// The fixed messages the entry checks return, in the language in effect.
+// A text that is not one of them stands as given.
+QString EntryMessageText(const std::string& english);
+
+// A vendor caption from links/vendor_captions.h in the language in effect.
+QString VendorCaption(const char* english);
+
+} // namespace tivora
