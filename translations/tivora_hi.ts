@@ -1859,6 +1859,10 @@
         <source>Min</source>
         <translation>कला</translation>
     </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>पहले सहेजा गया फलादेश खोलें (&amp;O)</translation>
+    </message>
 </context>
 <context>
     <name>tivora::frmResult</name>

@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "language/language.h"
 #include "signs/sign_tables.h"
 #include "windows/frm_about.h"
 #include "windows/frm_main.h"
@@ -58,6 +59,9 @@ frmMain* Application::showMainWindow() {
 void Application::showResultWindow() {
     if (result_)
         result_->unload();
+    // A window prepared before the language changed speaks the old one.
+    if (prepared_ && preparedLanguage_ != InstalledLanguage())
+        delete prepared_;
     result_ = Loaded(prepared_ ? prepared_.data() : new frmResult(platform_));
     prepared_ = nullptr;
     result_->load(signs_);
@@ -82,6 +86,7 @@ void Application::prepareResultWindow() {
     if (prepared_ || !main_)
         return;
     prepared_ = new frmResult(platform_);
+    preparedLanguage_ = InstalledLanguage();
     prepared_->prepare();
 }
 

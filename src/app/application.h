@@ -50,6 +50,7 @@ private:
     QPointer<frmResult> result_;
     // Built, hidden and unloaded: the next Calculate loads and shows it.
     QPointer<frmResult> prepared_;
+    QString preparedLanguage_;
     QuitApplication quit_;
     QString birthSummary_;
 };

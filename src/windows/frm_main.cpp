@@ -279,7 +279,7 @@ frmMain::frmMain(Platform& platform, ChartRecord& chart, SignInformation& signs,
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(5);
     layout->addWidget(buildEntryFrame());
-    cmdOpen = Named(new QPushButton(QStringLiteral("&Open Previously Saved Reading")), "cmdOpen");
+    cmdOpen = Named(new QPushButton(tr("&Open Previously Saved Reading")), "cmdOpen");
     layout->addWidget(cmdOpen);
     layout->addWidget(buildAdvertisingBand());
     setCentralWidget(central);

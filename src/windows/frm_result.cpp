@@ -1,6 +1,8 @@
 #include "windows/frm_result.h"
 #include "windows/window_texts.h"
 
+#include "language/sign_texts.h"
+
 #include "base/identity.h"
 #include "links/page_openers.h"
 #include "links/vendor_captions.h"
@@ -180,6 +182,7 @@ frmResult::frmResult(Platform& platform, QWidget* parent)
 
 void frmResult::load(const SignInformation& info) {
     info_ = info;
+    shown_ = TranslatedSignInformation(info);
     // Loading, in its designed order: the panel, then the pages built.
     loadPanel();
     loadFields(0);
@@ -476,8 +479,8 @@ void frmResult::arrangeFocus() {
 }
 
 void frmResult::loadPanel() {
-    lblVedicName->setText(QString::fromStdString(info_.VedicName));
-    TS->setTabText(6, LuckyTabCaption(info_));
+    lblVedicName->setText(QString::fromStdString(shown_.VedicName));
+    TS->setTabText(6, LuckyTabCaption(shown_));
     pictureIndex_ = ResultPictureIndex(SignPictureKeys(), QString::fromStdString(info_.EnglishName),
                                        pictureIndex_);
 }
@@ -486,14 +489,14 @@ void frmResult::loadFields(std::size_t from) {
     for (std::size_t i = from; i < fields_.size(); ++i) {
         const ResultField& field = *fields_[i].field;
         if (field.namesRashi)
-            fields_[i].caption->setText(LoadedCaption(field, info_));
+            fields_[i].caption->setText(LoadedCaption(field, shown_));
         QWidget* box = fields_[i].box;
         if (auto* line = qobject_cast<QLineEdit*>(box)) {
-            line->setText(LoadedValue(field, info_));
+            line->setText(LoadedValue(field, shown_));
             // Show a long value from its start, not its end.
             line->setCursorPosition(0);
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(box)) {
-            text->setPlainText(LoadedValue(field, info_));
+            text->setPlainText(LoadedValue(field, shown_));
         }
     }
 }

@@ -84,6 +84,8 @@ private:
     Platform& platform_;
     // The reading shown; pages built later fill their fields from it.
     SignInformation info_;
+    // info_ in the language in effect when it was loaded: what the window shows.
+    SignInformation shown_;
     TabStrip* TS = nullptr;
     QStackedWidget* fraPages = nullptr;
     QLabel* picRashi = nullptr;

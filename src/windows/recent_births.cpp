@@ -1,5 +1,6 @@
 #include "windows/recent_births.h"
 
+#include "language/language.h"
 #include "platform/platform.h"
 
 #include <QJsonArray>
@@ -121,9 +122,13 @@ void AddRecentBirth(RecentBirths& births, const BirthEntry& birth) {
 }
 
 QString RecentBirthText(const BirthEntry& b) {
+    // The month's short name in the language in effect.
+    const QLocale months = InstalledLanguage() == QLatin1String(kHindi)
+                               ? QLocale(QLocale::Hindi, QLocale::India)
+                               : QLocale::c();
     const QString date = QStringLiteral("%1 %2 %3 %4:%5")
                              .arg(Text(ListItemText(EntryList::Day, b.day)),
-                                  QLocale::c().monthName(b.month + 1, QLocale::ShortFormat),
+                                  months.monthName(b.month + 1, QLocale::ShortFormat),
                                   Text(ListItemText(EntryList::Year, b.year)))
                              .arg(b.hour, 2, 10, QLatin1Char('0'))
                              .arg(b.minute, 2, 10, QLatin1Char('0'));
