@@ -1513,6 +1513,13 @@
     </message>
 </context>
 <context>
+    <name>tivora::UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का नया संस्करण आया हो सकता है<byte value="xd"/>क्या आप नया संस्करण देखना चाहेंगे?</translation>
+    </message>
+</context>
+<context>
     <name>tivora::VendorCaptions</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

@@ -5,6 +5,7 @@
 #include "links/page_openers.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace tivora {
@@ -48,9 +49,10 @@ void UpdateReminder(Platform& platform) {
     case ReminderAction::Ask:
         break;
     }
-    const Platform::Answer answer =
-        platform.message(nullptr, ProgramTitle(), QString::fromLatin1(kUpdateReminderMessage),
-                         Platform::Icon::Information, Platform::Buttons::YesNo);
+    const Platform::Answer answer = platform.message(
+        nullptr, ProgramTitle(),
+        QCoreApplication::translate("tivora::UpdateReminder", kUpdateReminderMessage),
+        Platform::Icon::Information, Platform::Buttons::YesNo);
     remember();
     if (answer == Platform::Answer::Yes)
         OpenDownloadPage(platform);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QVariant>
+#include <QtGlobal>
 
 namespace tivora {
 
@@ -11,8 +12,9 @@ class Platform;
 // Where the date of the last reminder lives in the per-user settings.
 inline constexpr const char* kLastReminderKey = "UpdateReminder/LastReminder";
 // A CR alone between the sentences, as the message box has always shown it.
-inline constexpr const char* kUpdateReminderMessage =
-    "There maybe an update to this software available\rDo you want to check for an update?";
+inline constexpr const char* kUpdateReminderMessage = QT_TRANSLATE_NOOP(
+    "tivora::UpdateReminder",
+    "There maybe an update to this software available\rDo you want to check for an update?");
 // Reminders closer together than this many days (either way) stay quiet.
 inline constexpr int kReminderQuietDays = 14;
 

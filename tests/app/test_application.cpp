@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/start_up.h"
+#include "language/language.h"
 #include "links/single_instance.h"
 #include "links/update_reminder.h"
 #include "signs/sign_tables.h"
@@ -9,6 +10,7 @@
 #include "windows/frm_main.h"
 #include "windows/frm_result.h"
 #include "windows/frm_save.h"
+#include "windows/program_menus.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -206,6 +208,38 @@ private slots:
         // None is built while the result window is up.
         QTest::qWait(400);
         QVERIFY(HiddenResultWindows().isEmpty());
+    }
+
+    void startUpFollowsTheStoredLanguageElseTheSystems() {
+        const auto environment = [](const char* lang) {
+            return [lang](const char* name) {
+                return qstrcmp(name, "LANG") == 0 ? QString::fromLatin1(lang) : QString();
+            };
+        };
+        StartInChosenLanguage(*platform, environment("hi_IN.UTF-8"));
+        QCOMPARE(InstalledLanguage(), QStringLiteral("hi"));
+        platform->settings.insert(QString::fromLatin1(kLanguageKey), QStringLiteral("en"));
+        StartInChosenLanguage(*platform, environment("hi_IN.UTF-8"));
+        QCOMPARE(InstalledLanguage(), QStringLiteral("en"));
+        platform->settings.insert(QString::fromLatin1(kLanguageKey), QStringLiteral("hi"));
+        StartInChosenLanguage(*platform, environment("C"));
+        QCOMPARE(InstalledLanguage(), QStringLiteral("hi"));
+        InstallLanguage(QStringLiteral("en"));
+    }
+
+    void aWindowPreparedBeforeHindiIsChosenIsNotShown() {
+        frmMain* main = app->showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QTest::qWait(400);
+        QCOMPARE(HiddenResultWindows().size(), 1);
+        QPointer<frmResult> prepared = HiddenResultWindows().front();
+        main->findChild<QAction*>(QStringLiteral("mnuHindi"))->trigger();
+        calculate();
+        InstallLanguage(QStringLiteral("en"));
+        QVERIFY(app->resultWindow());
+        QVERIFY(app->resultWindow() != prepared.data());
+        QCOMPARE(app->resultWindow()->findChild<QPushButton*>(QStringLiteral("cmdSave"))->text(),
+                 QStringLiteral("सहेजें (&S)"));
     }
 
     void failedCalculateKeepsTheMainWindow() {
