@@ -2,6 +2,7 @@
 #include "windows/window_texts.h"
 
 #include "base/identity.h"
+#include "language/sign_texts.h"
 #include "links/page_openers.h"
 #include "links/vendor_pages.h"
 #include "report/report_document.h"
@@ -71,7 +72,7 @@ void ReportBox::mousePressEvent(QMouseEvent* event) {
 
 frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInformation& info,
                  QWidget* parent)
-    : QDialog(parent), platform_(platform), chart_(chart), info_(info),
+    : QDialog(parent), platform_(platform), chart_(chart), info_(TranslatedSignInformation(info)),
       printJobName_(QStringLiteral("Tivora Report")) {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
@@ -105,7 +106,7 @@ frmSave::frmSave(Platform& platform, const ChartRecord& chart, const SignInforma
     // The font the PDF and the printout use, so all three look alike.
     RTB->document()->setDefaultFont(ReportBaseFont());
     RTB->document()->setDocumentMargin(8);
-    ComposeReportDocument(*RTB->document(), info);
+    ComposeReportDocument(*RTB->document(), info_);
     RTB->moveCursor(QTextCursor::Start);
 
     Label3 = MakeLinkLabel(VisitSiteCaption(), "Label3", true, this);

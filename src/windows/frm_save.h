@@ -77,7 +77,8 @@ public:
 private:
     Platform& platform_;
     const ChartRecord& chart_;
-    const SignInformation& info_;
+    // The reading in the language in effect when the window was opened.
+    const SignInformation info_;
     QString printJobName_;
     ReportHeader header_;
 

@@ -173,6 +173,20 @@ private slots:
         platform.clear();
     }
 
+    void readingAndReportShowTheSignInHindi() {
+        QVERIFY(InstallLanguage(QString::fromLatin1(kHindi)));
+        FakePlatform platform;
+        ChartRecord chart;
+        SignInformation leo;
+        SelectSignInformation("Leo", leo);
+        frmResult result(platform, leo);
+        QCOMPARE(result.findChild<QLabel*>(QStringLiteral("lblVedicName"))->text(),
+                 QStringLiteral("सिंह"));
+        frmSave report(platform, chart, leo);
+        QVERIFY(report.reportText().contains(QStringLiteral("सिंह")));
+        QVERIFY(!report.reportText().contains(QStringLiteral("Simha")));
+    }
+
     void languageMenuKeepsTheChoiceForLaterWindows() {
         FakePlatform platform;
         ChartRecord chart;
