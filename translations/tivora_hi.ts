@@ -145,6 +145,66 @@
         <source>%1, offset uncertain</source>
         <translation>%1, अंतर अनिश्चित</translation>
     </message>
+    <message>
+        <source>Jan</source>
+        <translation>जनवरी</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>फ़रवरी</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>मार्च</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>अप्रैल</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>मई</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>जून</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>जुलाई</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>अगस्त</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>सितंबर</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>अक्टूबर</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>नवंबर</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>दिसंबर</translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
+    </message>
+    <message>
+        <source>%1 UT on %2</source>
+        <translation>%2 को %1 UT</translation>
+    </message>
+    <message>
+        <source>Ascendant %1</source>
+        <translation>लग्न %1</translation>
+    </message>
 </context>
 <context>
     <name>tivora::EntryMessages</name>

@@ -34,9 +34,23 @@ CivilDate DateOfJulianDay(long long jd) {
     return {100 * (n - 49) + i + l, month, day};
 }
 
-std::string DateText(const CivilDate& d) {
-    const char* month = d.month >= 1 && d.month <= 12 ? kMonthAbbreviations[d.month - 1] : "?";
+std::string DateText(const CivilDate& d, const std::string* months = nullptr) {
+    const bool known = d.month >= 1 && d.month <= 12;
+    const std::string month = !known   ? std::string("?")
+                              : months ? months[d.month - 1]
+                                       : kMonthAbbreviations[d.month - 1];
     return std::to_string(d.day) + " " + month + " " + std::to_string(d.year);
+}
+
+// The pattern with %1 and %2 replaced, each once.
+std::string Filled(std::string pattern, const std::string& first, const std::string& second = {}) {
+    const std::size_t two = pattern.find("%2");
+    if (two != std::string::npos)
+        pattern.replace(two, 2, second);
+    const std::size_t one = pattern.find("%1");
+    if (one != std::string::npos)
+        pattern.replace(one, 2, first);
+    return pattern;
 }
 
 std::string ClockText(long long minutes) {
@@ -133,18 +147,32 @@ std::optional<int> EnteredOffsetMinutes(const BirthEntry& entry) {
 
 std::string BirthSummary(const ChartRecord& c, const std::string& place,
                          const std::string& zoneNote, bool unbroken) {
+    return BirthSummary(c, place, zoneNote, unbroken, SummaryWords{});
+}
+
+std::string BirthSummary(const ChartRecord& c, const std::string& place,
+                         const std::string& zoneNote, bool unbroken, const SummaryWords& words) {
     const Moment m = MomentOf(c);
+    const std::string* months = words.months.data();
     // The name and the town come from outside: isolated, a right-to-left
     // name cannot reorder the date and figures after it.
-    std::string text = Isolated(c.BirthName) + ", " + LocalDateTimeText(c) + ", ";
+    std::string text = Isolated(c.BirthName) + ", " +
+                       DateText(DateOfJulianDay(m.julianDay), months) + " " +
+                       ClockText(m.localMinutes) + ", ";
     text += place.empty() ? CoordinatesText(c) : Isolated(place) + " (" + CoordinatesText(c) + ")";
     text += ", " + UtcOffsetText(UtcOffsetMinutes(c));
     if (!zoneNote.empty())
         text += " " + zoneNote;
-    text += ", " + ClockText(m.utMinutes) + " UT";
-    if (m.utDayShift != 0)
-        text += " on " + DateText(DateOfJulianDay(m.julianDay + m.utDayShift));
-    text += ", Ascendant " + (unbroken ? Unbroken(c.AscendantText) : c.AscendantText);
+    text += ", ";
+    text += m.utDayShift == 0
+                ? Filled(words.universalTime, ClockText(m.utMinutes))
+                : Filled(words.universalOnDate, ClockText(m.utMinutes),
+                         DateText(DateOfJulianDay(m.julianDay + m.utDayShift), months));
+    std::string position = c.AscendantText;
+    // The position ends in the sign's three-letter abbreviation.
+    if (!words.ascendantSign.empty() && position.size() > 3)
+        position = position.substr(0, position.size() - 3) + words.ascendantSign;
+    text += ", " + Filled(words.ascendant, unbroken ? Unbroken(position) : position);
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/chart_record.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -39,6 +40,19 @@ std::string UniversalTimeText(const ChartRecord& calculated);
 // wrapped line never splits it.
 std::string BirthSummary(const ChartRecord& calculated, const std::string& place,
                          const std::string& zoneNote, bool unbroken = false);
+
+// The words of the summary line in another language; the defaults give the
+// English line. In the patterns %1 and %2 stand for the parts named.
+struct SummaryWords {
+    std::array<std::string, 12> months{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::string universalTime = "%1 UT";         // %1: the clock time
+    std::string universalOnDate = "%1 UT on %2"; // %1: the clock time, %2: the date
+    std::string ascendant = "Ascendant %1";      // %1: the ascendant's position
+    std::string ascendantSign;                   // replaces the sign's abbreviation when set
+};
+std::string BirthSummary(const ChartRecord& calculated, const std::string& place,
+                         const std::string& zoneNote, bool unbroken, const SummaryWords& words);
 
 // The text with each blank made a no-break space (U+00A0, UTF-8).
 std::string Unbroken(const std::string& text);

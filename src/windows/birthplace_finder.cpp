@@ -515,9 +515,21 @@ QString BirthplaceFinder::zoneNote() const {
                                        : tr("%1, offset uncertain").arg(zoneAbbreviation_);
 }
 
-QString BirthplaceFinder::birthSummary(const ChartRecord& calculated) const {
+QString BirthplaceFinder::birthSummary(const ChartRecord& calculated,
+                                       const QString& ascendantSign) const {
+    static constexpr const char* kMonths[] = {
+        QT_TR_NOOP("Jan"), QT_TR_NOOP("Feb"), QT_TR_NOOP("Mar"), QT_TR_NOOP("Apr"),
+        QT_TR_NOOP("May"), QT_TR_NOOP("Jun"), QT_TR_NOOP("Jul"), QT_TR_NOOP("Aug"),
+        QT_TR_NOOP("Sep"), QT_TR_NOOP("Oct"), QT_TR_NOOP("Nov"), QT_TR_NOOP("Dec")};
+    SummaryWords words;
+    for (std::size_t i = 0; i < words.months.size(); ++i)
+        words.months[i] = tr(kMonths[i]).toStdString();
+    words.universalTime = tr("%1 UT").toStdString();
+    words.universalOnDate = tr("%1 UT on %2").toStdString();
+    words.ascendant = tr("Ascendant %1").toStdString();
+    words.ascendantSign = ascendantSign.toStdString();
     return QString::fromStdString(
-        BirthSummary(calculated, placeText().toStdString(), zoneNote().toStdString(), true));
+        BirthSummary(calculated, placeText().toStdString(), zoneNote().toStdString(), true, words));
 }
 
 } // namespace tivora

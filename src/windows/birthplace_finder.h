@@ -87,7 +87,9 @@ public:
     int zoneSecond() const;
     // The one-line summary of what Calculate used: the chart record it
     // produced with the place text and zone note.
-    QString birthSummary(const ChartRecord& calculated) const;
+    // ascendantSign, when given, names the ascendant's sign in place of its
+    // English abbreviation.
+    QString birthSummary(const ChartRecord& calculated, const QString& ascendantSign = {}) const;
 
     // The chosen town while the coordinate boxes hold its coordinates.
     BirthTown town() const;

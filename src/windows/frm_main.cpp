@@ -3,6 +3,8 @@
 #include "base/identity.h"
 #include "engine/ephemeris.h"
 #include "entry/calculate.h"
+#include "language/language.h"
+#include "language/sign_texts.h"
 #include "links/page_openers.h"
 #include "links/place_lookup.h"
 #include "links/vendor_captions.h"
@@ -648,7 +650,11 @@ void frmMain::cmdCalculate_Click() {
         return;
     }
     RememberBirth(platform_, birth);
-    emit calculated(chart_, signs_, finder_->birthSummary(chart_));
+    // In Hindi the line names the ascendant's sign as the reading does.
+    const QString sign = InstalledLanguage() == QLatin1String(kHindi)
+                             ? QString::fromStdString(TranslatedSignInformation(signs_).VedicName)
+                             : QString();
+    emit calculated(chart_, signs_, finder_->birthSummary(chart_, sign));
 }
 
 void frmMain::cmdBrowser_Click() {

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/start_up.h"
 #include "language/language.h"
+#include "language/sign_texts.h"
 #include "links/single_instance.h"
 #include "links/update_reminder.h"
 #include "signs/sign_tables.h"
@@ -235,11 +236,19 @@ private slots:
         QPointer<frmResult> prepared = HiddenResultWindows().front();
         main->findChild<QAction*>(QStringLiteral("mnuHindi"))->trigger();
         calculate();
+        const QString sign =
+            QString::fromStdString(TranslatedSignInformation(app->signs()).VedicName);
         InstallLanguage(QStringLiteral("en"));
         QVERIFY(app->resultWindow());
         QVERIFY(app->resultWindow() != prepared.data());
         QCOMPARE(app->resultWindow()->findChild<QPushButton*>(QStringLiteral("cmdSave"))->text(),
                  QStringLiteral("सहेजें (&S)"));
+        // The status line too, its ascendant named by the sign's Hindi name.
+        const QString summary = app->birthSummary();
+        QVERIFY2(summary.contains(QStringLiteral(", लग्न ")) &&
+                     !summary.contains(QStringLiteral("Ascendant")) &&
+                     summary.endsWith(QChar(0x00A0) + sign),
+                 qPrintable(summary));
     }
 
     void failedCalculateKeepsTheMainWindow() {
