@@ -4,6 +4,7 @@
 #include "links/vendor_pages.h"
 #include "signs/sign_tables.h"
 #include "support/fake_platform.h"
+#include "support/sample_births.h"
 #include "ui/tab_strip.h"
 #include "windows/frm_about.h"
 #include "windows/frm_main.h"
@@ -11,6 +12,7 @@
 #include "windows/frm_save.h"
 #include "windows/frm_time_zone.h"
 #include "windows/program_menus.h"
+#include "windows/window_texts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -185,6 +187,46 @@ private slots:
         frmSave report(platform, chart, leo);
         QVERIFY(report.reportText().contains(QStringLiteral("सिंह")));
         QVERIFY(!report.reportText().contains(QStringLiteral("Simha")));
+    }
+
+    // Each check of the entry says what is wrong in Hindi: its text is one
+    // the catalogue knows.
+    void everyEntryMessageIsHindi() {
+        using Change = std::function<void(BirthEntry&)>;
+        const QList<Change> changes{
+            [](BirthEntry& e) { e.name.clear(); },
+            [](BirthEntry& e) { e.name = "A\x01"; },
+            [](BirthEntry& e) { e.zoneHour.clear(); },
+            [](BirthEntry& e) { e.lonDegrees.clear(); },
+            [](BirthEntry& e) { e.lonMinutes.clear(); },
+            [](BirthEntry& e) { e.latDegrees.clear(); },
+            [](BirthEntry& e) { e.latMinutes.clear(); },
+            [](BirthEntry& e) { e.lonDegrees = "7a"; },
+            [](BirthEntry& e) { e.lonDegrees = "181"; },
+            [](BirthEntry& e) { e.latDegrees = "91"; },
+            [](BirthEntry& e) { e.zoneHour = "15"; },
+            [](BirthEntry& e) {
+                e.month = 1;
+                e.day = 30;
+            },
+            [](BirthEntry& e) { e.city.clear(); },
+            [](BirthEntry& e) { e.state.clear(); },
+            [](BirthEntry& e) { e.country.clear(); },
+        };
+        QVERIFY(InstallLanguage(QString::fromLatin1(kHindi)));
+        QStringList english;
+        for (const Change& change : changes) {
+            BirthEntry entry = test::DelhiEntry();
+            change(entry);
+            std::optional<EntryMessage> message = ValidateInput(entry);
+            if (!message)
+                message = CheckPlace(entry);
+            QVERIFY(message);
+            const QString text = QString::fromStdString(message->text);
+            if (EntryMessageText(message->text) == text)
+                english << text;
+        }
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
     }
 
     void languageMenuKeepsTheChoiceForLaterWindows() {
