@@ -1,10 +1,10 @@
 #include "atlas/zone_offset.h"
 
+#include "atlas/zone_data.h"
+
 #include <QDateTime>
 #include <QLocale>
-#include <QTimeZone>
 
-#include <climits>
 #include <cmath>
 #include <set>
 
@@ -26,18 +26,14 @@ struct ClockState {
 
 class ZoneClock {
 public:
-    ZoneClock(const QTimeZone& zone, int meanTimeSeconds)
+    ZoneClock(const ZoneData& zone, int meanTimeSeconds)
         : zone_(zone), meanTimeSeconds_(meanTimeSeconds) {}
 
     ClockState at(qint64 utcSeconds) const {
-        const auto d = zone_.offsetData(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC));
+        const ZoneState d = zone_.at(utcSeconds);
         if (d.abbreviation == QLatin1String("LMT"))
             return {meanTimeSeconds_, meanTimeSeconds_, d.abbreviation, true};
-        int standard = d.standardTimeOffset;
-        if (standard == INT_MIN)
-            standard = d.daylightTimeOffset == INT_MIN ? d.offsetFromUtc
-                                                       : d.offsetFromUtc - d.daylightTimeOffset;
-        return {d.offsetFromUtc, standard, d.abbreviation, false};
+        return {d.offsetSeconds, d.standardSeconds, d.abbreviation, false};
     }
 
     // The first instant in (from, to] whose offset differs from the one at from.
@@ -54,7 +50,7 @@ public:
     }
 
 private:
-    QTimeZone zone_;
+    ZoneData zone_;
     int meanTimeSeconds_;
 };
 
@@ -97,7 +93,7 @@ int LocalMeanTimeMinutes(double longitude) {
 LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, const QTime& time,
                                   double longitude) {
     LocalTimeOffsets result;
-    const QTimeZone zone(zoneId.toUtf8());
+    const ZoneData zone = ZoneData::Load(zoneId);
     if (!zone.isValid()) {
         result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
         return result;
@@ -116,11 +112,8 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
     // answer when the clocks showed it at the instant it gives.
     std::set<int> candidates{clock.at(wall - kSearchSpan).seconds,
                              clock.at(wall + kSearchSpan).seconds};
-    const auto transitions =
-        zone.transitions(QDateTime::fromSecsSinceEpoch(wall - kSearchSpan, Qt::UTC),
-                         QDateTime::fromSecsSinceEpoch(wall + kSearchSpan, Qt::UTC));
-    for (const auto& t : transitions)
-        candidates.insert(clock.at(t.atUtc.toSecsSinceEpoch()).seconds);
+    for (const qint64 t : zone.transitions(wall - kSearchSpan, wall + kSearchSpan))
+        candidates.insert(clock.at(t).seconds);
     std::vector<ClockState> valid; // largest offset (earliest instant) first
     for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
         const ClockState s = clock.at(wall - *it);
