@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -181,12 +183,24 @@ bool SafeZoneId(const QString& id) {
 ZoneData ZoneData::Load(const QString& zoneId) {
     if (!SafeZoneId(zoneId))
         return {};
-    QFile file(QDir(ZoneDataFolder()).filePath(zoneId));
+    // A batch asks for the same few zones over and over; each file is read
+    // once per folder.
+    static QMutex mutex;
+    static QHash<QString, ZoneData> loaded;
+    const QString path = QDir(ZoneDataFolder()).filePath(zoneId);
+    const QMutexLocker lock(&mutex);
+    const auto found = loaded.constFind(path);
+    if (found != loaded.constEnd())
+        return *found;
+    QFile file(path);
     // Real zone files are a few kilobytes.
     constexpr qint64 kMaxSize = 1 << 20;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSize)
-        return {};
-    return FromTzif(file.read(kMaxSize));
+    ZoneData zone;
+    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxSize)
+        zone = FromTzif(file.read(kMaxSize));
+    if (loaded.size() < 1000)
+        loaded.insert(path, zone);
+    return zone;
 }
 
 ZoneData ZoneData::FromTzif(const QByteArray& bytes) {

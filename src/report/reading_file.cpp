@@ -1,6 +1,7 @@
 #include "report/reading_file.h"
 
 #include "base/scramble.h"
+#include "report/sync_to_disk.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <unistd.h>
 
 namespace tivora {
 
@@ -165,7 +165,7 @@ bool WriteReadingFile(const ChartRecord& chart, QIODevice& device) {
 }
 
 bool SaveReadingFile(const ChartRecord& chart, const QString& path) {
-    return SaveReadingFile(chart, path, ::fdatasync);
+    return SaveReadingFile(chart, path, SyncToDisk);
 }
 
 bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync) {
