@@ -53,7 +53,7 @@ fetch_source() {
         [ -f "$f" ] || continue
         sed 's/^Types:.*/Types: deb-src/' "$f" >"$apt/sources.list.d/$(basename "$f")"
     done
-    local opts=(-o "Dir::Etc::SourceList=$apt/sources.list"
+    local opts=(-o APT::Sandbox::User=root -o "Dir::Etc::SourceList=$apt/sources.list"
         -o "Dir::Etc::SourceParts=$apt/sources.list.d"
         -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
         -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=")
@@ -75,11 +75,15 @@ build_qt_base() {
     echo "Qt for Windows: fetching the sources of qt6-base $QT_VERSION"
     fetch_source qt6-base "$QT_VERSION" "$work"
     echo "Qt for Windows: building Qt into $QT (log: $work/build.log)"
+    # Qt remembers the toolchain file it was built with: a copy in the cache
+    # outlives the checkout.
+    mkdir -p "$QT"
+    cp "$ROOT/cmake/mingw-w64.cmake" "$CACHE/mingw-w64.cmake"
     {
         # Debian's sources lack the Wintab header (not free), hence no tablet
         # events; Debian keeps Qt6HostInfo under the multiarch folder.
         cmake -G Ninja -S "$work/src" -B "$work/build" \
-            -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+            -DCMAKE_TOOLCHAIN_FILE="$CACHE/mingw-w64.cmake" -DTIVORA_WINDOWS_QT="$QT" \
             -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
             -DCMAKE_INSTALL_PREFIX="$QT" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
             -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
@@ -108,9 +112,9 @@ build_qt_svg() {
     fetch_source qt6-svg "$SVG_VERSION" "$work"
     echo "Qt for Windows: building Qt Svg (log: $work/build.log)"
     {
-        "$QT/bin/qt-cmake" -G Ninja -S "$work/src" -B "$work/build" \
-            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-            -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+        cmake -G Ninja -S "$work/src" -B "$work/build" \
+            -DCMAKE_TOOLCHAIN_FILE="$CACHE/mingw-w64.cmake" -DTIVORA_WINDOWS_QT="$QT" \
+            -DCMAKE_INSTALL_PREFIX="$QT" -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
         cmake --build "$work/build" -j"$JOBS"
         cmake --install "$work/build"
     } >"$work/build.log" 2>&1 || {
@@ -128,4 +132,33 @@ build_qt_svg
 if [ "$only_qt" = 1 ]; then
     echo "Qt for Windows: ready in $(($(date +%s) - start)) s"
     exit 0
+fi
+
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
+# The cross build draws the program icon with the tool built for this
+# machine.
+step=$(date +%s)
+echo "Windows build: the icon tool for this machine"
+cmake -S "$ROOT" -B "$ROOT/build-windows-host" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=OFF "${launcher[@]}" >/dev/null
+cmake --build "$ROOT/build-windows-host" --target tivora-draw-program-icon -j"$JOBS" >/dev/null
+
+echo "Windows build: tivora.exe and tivora-cli.exe"
+cd "$ROOT"
+cmake --preset windows -DTIVORA_WINDOWS_QT="$QT" "${launcher[@]}" >/dev/null
+cmake --build --preset windows -j"$JOBS"
+rm -f "$BUILD"/Tivora-*-win64.*
+(cd "$BUILD" && cpack -G "NSIS;ZIP" >cpack.log 2>&1) || {
+    tail -40 "$BUILD/cpack.log" >&2
+    exit 1
+}
+ls -l "$BUILD"/Tivora-*-win64.exe "$BUILD"/Tivora-*-win64.zip
+echo "Windows build: programs and packages in $(($(date +%s) - step)) s (all: $(($(date +%s) - start)) s)"
+
+if [ "$proof" = 1 ]; then
+    QT="$QT" bash "$ROOT/scripts/windows-proof.sh"
 fi

@@ -7,6 +7,13 @@ using tivora::atlas::ZoneState;
 
 namespace {
 
+// Qt reads the same IANA files as the program only on Linux; on Windows it
+// asks the registry, which keeps no history.
+bool QtReadsTheSameZoneData() {
+    return QSysInfo::productType() != QLatin1String("windows") &&
+           QFileInfo(QStringLiteral("/usr/share/zoneinfo/Europe/London")).isFile();
+}
+
 qint64 Utc(int year, int month, int day) {
     return QDateTime(QDate(year, month, day), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
 }
@@ -55,8 +62,8 @@ private slots:
     // it, and a day every season from 1850 to 2100 (past the last recorded
     // change, where the zone's rule takes over).
     void agreesWithQtEverywhere() {
-        if (!QFileInfo(QStringLiteral("/usr/share/zoneinfo/Europe/London")).isFile())
-            QSKIP("no system zone data to compare with");
+        if (!QtReadsTheSameZoneData())
+            QSKIP("Qt does not read the IANA zone files here");
         int zones = 0;
         qint64 checks = 0;
         QStringList wrong;
@@ -91,8 +98,8 @@ private slots:
     // alike. Qt lists none after 2037 (though its offsets follow the rule
     // there), so later ones are checked as real changes of Qt's offsets.
     void transitionsAgreeWithQt() {
-        if (!QFileInfo(QStringLiteral("/usr/share/zoneinfo/Europe/London")).isFile())
-            QSKIP("no system zone data to compare with");
+        if (!QtReadsTheSameZoneData())
+            QSKIP("Qt does not read the IANA zone files here");
         const char* ids[] = {"Europe/London",       "America/New_York", "Asia/Kolkata",
                              "Australia/Lord_Howe", "America/Santiago", "Africa/Casablanca",
                              "Europe/Amsterdam",    "Asia/Kathmandu",   "Pacific/Chatham"};
@@ -125,8 +132,8 @@ private slots:
     // What Windows' own zones get wrong: war time, local rules before 1970,
     // offsets to the second, zones it does not know.
     void historyToTheSecond() {
-        if (!QFileInfo(QStringLiteral("/usr/share/zoneinfo/Europe/London")).isFile())
-            QSKIP("no system zone data");
+        if (!ZoneData::Load(QStringLiteral("Europe/London")).isValid())
+            QSKIP("no zone data");
         const ZoneState london =
             ZoneData::Load(QStringLiteral("Europe/London")).at(Utc(1941, 6, 1));
         QCOMPARE(london.offsetSeconds, 7200);
