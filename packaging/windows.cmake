@@ -3,12 +3,12 @@
 # and the IANA zone data, as an NSIS installer (Start-menu entry, icon,
 # uninstaller) and a zip that runs from any folder.
 
-# Qt's libraries and the plugins the programs load: the Windows platform, the
-# native style, and SVG pictures and icons. Printing is built into
-# PrintSupport on Windows.
-install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport Qt6::Svg
+# Qt's libraries and the plugins the programs load: the Windows platform and
+# the native style. Printing is built into PrintSupport on Windows; the
+# pictures were drawn at build time, so no SVG support is needed.
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport
     DESTINATION .)
-foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin QSvgPlugin QSvgIconPlugin)
+foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin)
     if(NOT TARGET Qt6::${plugin})
         message(FATAL_ERROR "The Windows build needs Qt's ${plugin}")
     endif()

@@ -33,7 +33,6 @@ install_packages "${BUILD_PACKAGES[@]}" ninja-build dpkg-dev xz-utils \
     libz-mingw-w64-dev nsis zip unzip wine wine64 xvfb xauth imagemagick xdotool tzdata
 
 QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-SVG_VERSION=$(dpkg-query -W -f='${Version}' qt6-svg-dev)
 QT=$CACHE/qt-${QT_VERSION%%+*}-$TRIPLE
 
 # fetch_source PACKAGE VERSION DIR: downloads and unpacks Debian's source
@@ -63,7 +62,8 @@ fetch_source() {
 }
 
 # Qt with only what Tivora uses: Core, Gui, Widgets, PrintSupport (and Test,
-# for the tests run under Wine); Svg after it.
+# for the tests run under Wine). No Qt Svg: the Windows build's pictures are
+# drawn at build time by the host's Qt Svg.
 build_qt_base() {
     if [ -f "$QT/.base-complete" ]; then
         echo "Qt for Windows: reusing $QT"
@@ -101,34 +101,8 @@ build_qt_base() {
     rm -rf "$work/build"
 }
 
-build_qt_svg() {
-    if [ -f "$QT/.svg-complete" ]; then
-        return
-    fi
-    local work=$CACHE/work/svg
-    rm -rf "$work"
-    mkdir -p "$work"
-    echo "Qt for Windows: fetching the sources of qt6-svg $SVG_VERSION"
-    fetch_source qt6-svg "$SVG_VERSION" "$work"
-    echo "Qt for Windows: building Qt Svg (log: $work/build.log)"
-    {
-        cmake -G Ninja -S "$work/src" -B "$work/build" \
-            -DCMAKE_TOOLCHAIN_FILE="$CACHE/mingw-w64.cmake" -DTIVORA_WINDOWS_QT="$QT" \
-            -DCMAKE_INSTALL_PREFIX="$QT" -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-        cmake --build "$work/build" -j"$JOBS"
-        cmake --install "$work/build"
-    } >"$work/build.log" 2>&1 || {
-        tail -40 "$work/build.log" >&2
-        echo "Qt for Windows: the Svg build failed; the whole log is $work/build.log" >&2
-        exit 1
-    }
-    touch "$QT/.svg-complete"
-    rm -rf "$work/build"
-}
-
 start=$(date +%s)
 build_qt_base
-build_qt_svg
 if [ "$only_qt" = 1 ]; then
     echo "Qt for Windows: ready in $(($(date +%s) - start)) s"
     exit 0

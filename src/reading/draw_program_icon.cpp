@@ -1,7 +1,9 @@
 // Build step: draws the program icon at the sizes given and writes them as
-// the C++ source of PreDrawnProgramIcon, or as a Windows icon file (PNG
-// images, up to 256 pixels) when OUT ends in .ico.
-//   tivora-draw-program-icon ICON.svg OUT.cpp|OUT.ico SIDE...
+// the C++ source of PreDrawnProgramIcon, as a Windows icon file (PNG
+// images, up to 256 pixels) when OUT ends in .ico, or as PNG files
+// OUT-SIDE.png when OUT ends in .png (any SVG picture, for builds without
+// Qt Svg).
+//   tivora-draw-program-icon PICTURE.svg OUT.cpp|OUT.ico|OUT.png SIDE...
 #include "reading/svg_draw.h"
 
 #include <QBuffer>
@@ -70,6 +72,17 @@ int main(int argc, char* argv[]) {
     if (!renderer.isValid()) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(args[1]));
         return 1;
+    }
+    if (args[2].endsWith(QLatin1String(".png"))) {
+        const QString stem = args[2].chopped(4);
+        for (int i = 3; i < args.size(); ++i) {
+            const QString path = stem + QLatin1Char('-') + args[i] + QStringLiteral(".png");
+            if (!tivora::DrawSvg(renderer, args[i].toInt()).save(path, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+        }
+        return 0;
     }
     if (args[2].endsWith(QLatin1String(".ico"))) {
         QList<QImage> images;
