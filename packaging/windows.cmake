@@ -74,6 +74,6 @@ set(CPACK_NSIS_URL_INFO_ABOUT "${TIVORA_VENDOR_SITE}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # 64-bit programs go under "Program Files", not "Program Files (x86)".
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-# The zip unpacks into one folder named like the package.
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+# The programs lie at the top of the installed folder, not in bin.
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 include(CPack)

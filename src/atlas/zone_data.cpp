@@ -215,6 +215,12 @@ ZoneData ZoneData::FromTzif(const QByteArray& bytes) {
             h.isUtCount);
     if (!in.ok() || !ReadHeader(in, bytes, h))
         return {};
+    // Counts that promise more than the file holds are refused before
+    // anything is allocated for them.
+    const qint64 blockSize = h.timeCount * 9 + h.typeCount * 6 + h.charCount + h.leapCount * 12 +
+                             h.isStdCount + h.isUtCount;
+    if (blockSize > bytes.size() - in.pos())
+        return {};
 
     std::vector<qint64> times(static_cast<size_t>(h.timeCount));
     for (auto& t : times)

@@ -157,6 +157,11 @@ private slots:
             QVERIFY(!ZoneData::FromTzif(good.left(cut)).isValid());
         QVERIFY(!ZoneData::FromTzif(QByteArray(good).replace("TZif2", "TZif\0")).isValid());
         QVERIFY(!ZoneData::FromTzif(Tzif(0, "UTC", "U")).isValid());
+        // A second header that promises two thousand million changes.
+        QByteArray huge = good;
+        const qsizetype second = huge.indexOf("TZif", 4);
+        huge.replace(second + 32, 4, Be32(0x7fffffff));
+        QVERIFY(!ZoneData::FromTzif(huge).isValid());
         QVERIFY(!ZoneData::FromTzif(Tzif(3600, "CET", "CET-1CEST,M3.5.0")).isValid());
     }
 
