@@ -5,11 +5,12 @@
 #include "report/reading_file_checks.h"
 #include "signs/sign_tables.h"
 
+#include "make_fifo.h"
+
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cerrno>
-#include <sys/stat.h>
 
 using namespace tivora;
 
@@ -610,7 +611,8 @@ private slots:
 
         // A FIFO, and a link to it, stay as they are.
         const QString fifo = dir.filePath("pipe.tvr");
-        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (!MakeFifo(fifo))
+            QSKIP("no FIFOs here");
         QVERIFY(QFile::link(fifo, dir.filePath("link.tvr")));
         for (const QString& target : {fifo, dir.filePath("link.tvr")}) {
             QVERIFY(!SaveReadingFile(DelhiChart(), target));
