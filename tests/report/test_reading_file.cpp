@@ -587,7 +587,8 @@ private slots:
         {
             // The new file cannot grow past 20 bytes: its write fails part-way.
             test::FileSizeLimit limit(20);
-            QVERIFY(limit.ok());
+            if (!limit.ok())
+                QSKIP("no limit on the size of written files here");
             QVERIFY(!SaveReadingFile(later, path));
         }
         QCOMPARE(ReadFile(path), before);
