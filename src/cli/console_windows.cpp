@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -41,7 +42,11 @@ void PrepareStandardStreams() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    SetConsoleOutputCP(CP_UTF8);
+    // The console's code page outlives the program: the one it had comes
+    // back at exit.
+    static const UINT previous = GetConsoleOutputCP();
+    if (previous != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] { SetConsoleOutputCP(previous); });
 }
 
 std::vector<std::string> ProgramArguments(int, char**) {
