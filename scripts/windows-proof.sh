@@ -41,6 +41,15 @@ cmake -S "$ROOT" -B "$LINUX" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING
     "${launcher[@]}" >/dev/null
 cmake --build "$LINUX" --target tivora tivora-cli -j"$JOBS" >/dev/null
 
+# The installer is a 32-bit NSIS program (as every NSIS installer), which
+# this 64-bit-only Wine cannot run: it is checked for what it is.
+installer=$(ls "$BUILD"/Tivora-*-win64.exe)
+if file "$installer" | grep -q "Nullsoft Installer"; then
+    pass "installer $(basename "$installer") ($(du -h "$installer" | cut -f1))"
+else
+    fail "$installer is not an NSIS installer"
+fi
+
 # The zip, unpacked somewhere else, runs as it is.
 zip=$(ls "$BUILD"/Tivora-*-win64.zip)
 unzip -q "$zip" -d "$PROOF/unzipped"
