@@ -166,6 +166,10 @@ else
 fi
 wineserver -k || true
 kill "$xvfb" 2>/dev/null || true
+# Settings live in the per-user registry (Qt's native format).
+if grep -q 'Software\\\\Tivora' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    echo "INFO  settings written to HKEY_CURRENT_USER\\Software\\Tivora"
+fi
 
 # The engine, entry and reading-file tests, cross-built and run under Wine.
 TESTS=$BUILD/tests
