@@ -24,8 +24,8 @@ install_packages() {
     done
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
             --no-install-recommends "${missing[@]}" >/dev/null
     fi
 }

@@ -1,5 +1,7 @@
 #include "atlas/atlas.h"
 
+#include "atlas/program_folder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -194,13 +196,7 @@ QString AtlasDataPath() {
     const QString fromEnvironment = qEnvironmentVariable("TIVORA_DATA_DIR");
     if (!fromEnvironment.isEmpty())
         folders << fromEnvironment;
-    // The program's folder; without an application object (tivora-cli) the
-    // running executable tells it.
-    const QString program = QCoreApplication::instance()
-                                ? QCoreApplication::applicationDirPath()
-                                : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    if (!program.isEmpty())
-        folders << program + QStringLiteral("/../share/tivora");
+    folders << ProgramDataFolders();
 #ifdef TIVORA_SOURCE_DATA_DIR
     folders << QStringLiteral(TIVORA_SOURCE_DATA_DIR);
 #endif

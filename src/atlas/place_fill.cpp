@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
-#include <QTimeZone>
 
 #include <cmath>
 
@@ -52,12 +51,14 @@ OffsetDoubt DoubtAbout(const Place& place, const QDate& date, const ZoneOffset& 
         !place.zoneCityRegion.isEmpty() && place.region != place.zoneCityRegion;
     if (away <= kNearZoneCityKm && !otherRegion)
         return doubt;
-    const QTimeZone& zone = CachedZone(place.timeZone);
+    const ZoneData& zone = CachedZone(place.timeZone);
     if (!zone.isValid())
         return doubt;
     const QDateTime yearStart(QDate(date.year(), 1, 1), QTime(0, 0), Qt::UTC);
     const bool changedThatYear =
-        !zone.transitions(yearStart.addDays(-1), yearStart.addYears(1).addDays(1)).isEmpty();
+        !zone.transitions(yearStart.addDays(-1).toSecsSinceEpoch(),
+                          yearStart.addYears(1).addDays(1).toSecsSinceEpoch())
+             .empty();
     const int standard = used.totalMinutes - used.daylightMinutes;
     if (!changedThatYear && standard == used.totalMinutes)
         return doubt;

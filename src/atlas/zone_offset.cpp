@@ -1,13 +1,12 @@
 #include "atlas/zone_offset.h"
 
+#include "atlas/zone_data.h"
 #include "base/zone_ids.h"
 #include "entry/birth_summary.h"
 
 #include <QDateTime>
 #include <QLocale>
-#include <QTimeZone>
 
-#include <climits>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -32,18 +31,14 @@ struct ClockState {
 
 class ZoneClock {
 public:
-    ZoneClock(const QTimeZone& zone, int meanTimeSeconds)
+    ZoneClock(const ZoneData& zone, int meanTimeSeconds)
         : zone_(zone), meanTimeSeconds_(meanTimeSeconds) {}
 
     ClockState at(qint64 utcSeconds) const {
-        const auto d = zone_.offsetData(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC));
+        const ZoneState d = zone_.at(utcSeconds);
         if (d.abbreviation == QLatin1String("LMT"))
             return {meanTimeSeconds_, meanTimeSeconds_, d.abbreviation, true};
-        int standard = d.standardTimeOffset;
-        if (standard == INT_MIN)
-            standard = d.daylightTimeOffset == INT_MIN ? d.offsetFromUtc
-                                                       : d.offsetFromUtc - d.daylightTimeOffset;
-        return {d.offsetFromUtc, standard, d.abbreviation, false};
+        return {d.offsetSeconds, d.standardSeconds, d.abbreviation, false};
     }
 
     // The first instant in (from, to] whose offset differs from the one at from.
@@ -60,7 +55,7 @@ public:
     }
 
 private:
-    QTimeZone zone_;
+    const ZoneData& zone_; // a cached zone, which lives as long as the program
     int meanTimeSeconds_;
 };
 
@@ -114,23 +109,19 @@ std::pair<QString, QString> ChangeClocks(qint64 change, int beforeSeconds, int a
 
 } // namespace
 
-const QTimeZone& CachedZone(const QString& zoneId) {
+const ZoneData& CachedZone(const QString& zoneId) {
     // Zones are never dropped: there are a few hundred ids at most, and a
     // flood of unknown ones is not kept.
     static std::mutex mutex;
-    static std::map<QString, std::unique_ptr<QTimeZone>> zones;
-    static const QTimeZone invalid;
-    // Checked before QTimeZone sees the text, which it may otherwise open as
-    // a path or parse as a rule.
+    static std::map<QString, std::unique_ptr<ZoneData>> zones;
+    static const ZoneData invalid;
+    // Only the database's own names are looked up: never a path or a rule.
     if (!IsKnownZoneId(zoneId))
         return invalid;
     const std::lock_guard<std::mutex> lock(mutex);
     if (const auto it = zones.find(zoneId); it != zones.end())
         return *it->second;
-    // Qt answers "UTC" with a zone whose offsets all read as unknown; the
-    // database's own UTC is the same zone.
-    auto zone = std::make_unique<QTimeZone>(
-        zoneId == QLatin1String("UTC") ? QByteArrayLiteral("Etc/UTC") : zoneId.toUtf8());
+    auto zone = std::make_unique<ZoneData>(ZoneData::Load(zoneId));
     if (!zone->isValid())
         return invalid;
     return *zones.emplace(zoneId, std::move(zone)).first->second;
@@ -148,14 +139,13 @@ int LocalMeanTimeMinutes(double longitude) {
 LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, const QTime& time,
                                   double longitude) {
     LocalTimeOffsets result;
-    // Checked before QTimeZone sees the text, which it may otherwise open as
-    // a path or parse as a rule.
+    // Only the database's own names are looked up: never a path or a rule.
     if (!IsKnownZoneId(zoneId)) {
         result.message =
             QStringLiteral("The time zone \"%1\" is not known").arg(EscapedForMessage(zoneId));
         return result;
     }
-    const QTimeZone& zone = CachedZone(zoneId);
+    const ZoneData& zone = CachedZone(zoneId);
     if (!zone.isValid()) {
         result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
         return result;
@@ -174,11 +164,8 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
     // answer when the clocks showed it at the instant it gives.
     std::set<int> candidates{clock.at(wall - kSearchSpan).seconds,
                              clock.at(wall + kSearchSpan).seconds};
-    const auto transitions =
-        zone.transitions(QDateTime::fromSecsSinceEpoch(wall - kSearchSpan, Qt::UTC),
-                         QDateTime::fromSecsSinceEpoch(wall + kSearchSpan, Qt::UTC));
-    for (const auto& t : transitions)
-        candidates.insert(clock.at(t.atUtc.toSecsSinceEpoch()).seconds);
+    for (const qint64 t : zone.transitions(wall - kSearchSpan, wall + kSearchSpan))
+        candidates.insert(clock.at(t).seconds);
     std::vector<ClockState> valid; // largest offset (earliest instant) first
     for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
         const ClockState s = clock.at(wall - *it);

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "atlas/zone_data.h"
+
 #include <QDate>
 #include <QString>
 #include <QTime>
-#include <QTimeZone>
 
 namespace tivora::atlas {
 
@@ -30,7 +31,7 @@ struct ZoneOffset {
 // The zone of the system's database with that id, made once a process and
 // shared (reading a zone's file and rules costs more than using it). An
 // invalid zone for an unknown id.
-const QTimeZone& CachedZone(const QString& zoneId);
+const ZoneData& CachedZone(const QString& zoneId);
 
 // "Tzdata" -> "tzdata", "LocalMeanTime" -> "local mean time".
 QString SourceText(OffsetSource source);

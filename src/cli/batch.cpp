@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include "cli/console.h"
 #include "cli/csv.h"
 #include "cli/exit_status.h"
 #include "cli/place_options.h"
@@ -13,7 +14,6 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <memory>
 #include <sys/stat.h>
@@ -310,7 +310,7 @@ bool OpenSource(const std::string& path, std::istream& in, Source& source) {
             return true;
         source.fd = STDIN_FILENO;
     } else {
-        source.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        source.fd = OpenForReading(path);
         if (source.fd < 0) {
             source.problem = std::strerror(errno);
             return false;

@@ -6,9 +6,7 @@
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 
-#include <memory>
 #include <utility>
 
 // Resources linked from a static library are registered only on request. The
@@ -32,19 +30,9 @@ qreal SaneRatio(qreal devicePixelRatio) {
     return devicePixelRatio > 0 ? qMin(devicePixelRatio, qreal(8)) : qreal(1);
 }
 
-// Each file is read and parsed once; only drawing depends on the size.
-QSvgRenderer& Renderer(const QString& path) {
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
-    auto& renderer = renderers[path];
-    if (!renderer) {
-        EnsurePictureResources();
-        renderer = std::make_shared<QSvgRenderer>(path);
-    }
-    return *renderer;
-}
-
 QPixmap RenderSvg(const QString& path, int side) {
-    return QPixmap::fromImage(DrawSvg(Renderer(path), side));
+    EnsurePictureResources();
+    return QPixmap::fromImage(DrawPicture(path, side));
 }
 
 // Each picture is rendered once per pixel size and kept: windows are made

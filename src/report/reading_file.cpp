@@ -3,6 +3,7 @@
 #include "base/rounding.h"
 #include "base/scramble.h"
 #include "base/zone_ids.h"
+#include "report/sync_to_disk.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,7 +17,6 @@
 #include <cerrno>
 #include <cmath>
 #include <iterator>
-#include <unistd.h>
 
 namespace tivora {
 
@@ -233,7 +233,7 @@ bool MayBeReplacedByFile(const QString& path) {
 }
 
 bool SaveReadingFile(const ChartRecord& chart, const QString& path) {
-    return SaveReadingFile(chart, path, ::fdatasync);
+    return SaveReadingFile(chart, path, SyncToDisk);
 }
 
 bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync) {

@@ -39,7 +39,7 @@ bool MayBeReplacedByFile(const QString& path);
 // An existing target that is not a regular file (a FIFO, a device, a link
 // to one) is refused; a failed fdatasync fails the save.
 bool SaveReadingFile(const ChartRecord& chart, const QString& path);
-// The same with the call that syncs the written file to disk (fdatasync).
+// The same with the call that syncs the written file to disk (SyncToDisk).
 using SyncFunction = int (*)(int fd);
 bool SaveReadingFile(const ChartRecord& chart, const QString& path, SyncFunction sync);
 

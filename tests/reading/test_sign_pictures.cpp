@@ -97,6 +97,7 @@ private slots:
     void programIconRendersAtSmallAndLargeSizes();
     void eachPictureIsDrawnOnce();
     void preDrawnIconSizesMatchTheSvg();
+    void picturesMatchTheSvgAtEveryScale();
 };
 
 void TestSignPictures::keysFollowTheImageListOrder() {
@@ -242,6 +243,29 @@ void TestSignPictures::preDrawnIconSizesMatchTheSvg() {
         QCOMPARE(ProgramIcon().pixmap(QSize(side, side), 1.0).toImage(), DrawSvg(renderer, side));
     }
     QVERIFY(PreDrawnProgramIcon(40).isEmpty());
+}
+
+void TestSignPictures::picturesMatchTheSvgAtEveryScale() {
+    // Whether drawn when asked (Qt Svg) or at build time (builds without
+    // it): the sides drawn at build time pixel for pixel, others scaled from
+    // the next larger one and nearly the same.
+    InitPictures();
+    const QStringList keys = SignPictureKeys();
+    for (int index = 0; index < keys.size(); ++index) {
+        QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(keys[index].toLower()));
+        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+            QImage shown = SignPicture(index, ratio).toImage();
+            shown.setDevicePixelRatio(1.0);
+            QCOMPARE(shown, DrawSvg(renderer, qRound(kSignPictureSize * ratio)));
+        }
+        for (const qreal ratio : {1.1, 3.0}) {
+            const QImage drawn = DrawSvg(renderer, qRound(kSignPictureSize * ratio));
+            const QImage shown = ImageOf(SignPicture(index, ratio));
+            QCOMPARE(shown.size(), drawn.size());
+            QVERIFY2(MeanDifference(shown, drawn.convertToFormat(QImage::Format_ARGB32)) < 3.0,
+                     qPrintable(keys[index]));
+        }
+    }
 }
 
 QTEST_MAIN(TestSignPictures)

@@ -5,11 +5,12 @@
 #include "report/reading_file_checks.h"
 #include "signs/sign_tables.h"
 
+#include "make_fifo.h"
+
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cerrno>
-#include <sys/stat.h>
 
 using namespace tivora;
 
@@ -728,7 +729,8 @@ private slots:
         {
             // The new file cannot grow past 20 bytes: its write fails part-way.
             test::FileSizeLimit limit(20);
-            QVERIFY(limit.ok());
+            if (!limit.ok())
+                QSKIP("no limit on the size of written files here");
             QVERIFY(!SaveReadingFile(later, path));
         }
         QCOMPARE(ReadFile(path), before);
@@ -752,7 +754,8 @@ private slots:
 
         // A FIFO, and a link to it, stay as they are.
         const QString fifo = dir.filePath("pipe.tvr");
-        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (!MakeFifo(fifo))
+            QSKIP("no FIFOs here");
         QVERIFY(QFile::link(fifo, dir.filePath("link.tvr")));
         for (const QString& target : {fifo, dir.filePath("link.tvr")}) {
             QVERIFY(!SaveReadingFile(DelhiChart(), target));

@@ -1,0 +1,199 @@
+#!/usr/bin/env bash
+# Proof of the Windows build under Wine (run by build-windows.sh at its end,
+# or alone after it): the zip unpacked into a folder of its own, its
+# tivora-cli.exe against the Linux build of the same sources byte for byte
+# (--help, places, 1,000 readings, a batch, a saved reading file), tivora.exe
+# on Xvfb with a screenshot, and the engine, entry and file tests cross-built
+# and run under Wine. Writes build-windows/proof/; exits non-zero on any
+# difference.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+BUILD=$ROOT/build-windows
+PROOF=$BUILD/proof
+LINUX=$ROOT/build-windows-linux
+CACHE=${TIVORA_WINDOWS_CACHE:-/var/cache/tivora-windows}
+QT=${QT:-$CACHE/qt-6.4.2-x86_64-w64-mingw32}
+failures=0
+
+pass() { echo "PASS  $*"; }
+fail() {
+    echo "FAIL  $*"
+    failures=$((failures + 1))
+}
+# same NAME A B: the two files hold the same bytes.
+same() {
+    if cmp -s "$2" "$3"; then
+        pass "$1 ($(wc -c <"$2") bytes, the same on both)"
+    else
+        fail "$1: $2 and $3 differ"
+        diff <(od -c "$2") <(od -c "$3") | head -8
+    fi
+}
+
+rm -rf "$PROOF"
+mkdir -p "$PROOF"
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+echo "Proof: the Linux programs to compare with"
+cmake -S "$ROOT" -B "$LINUX" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    "${launcher[@]}" >/dev/null
+cmake --build "$LINUX" --target tivora tivora-cli -j"$JOBS" >/dev/null
+
+# The installer is a 32-bit NSIS program (as every NSIS installer), which
+# this 64-bit-only Wine cannot run: it is checked for what it is.
+installer=$(ls "$BUILD"/Tivora-*-win64.exe)
+if file "$installer" | grep -q "Nullsoft Installer"; then
+    pass "installer $(basename "$installer") ($(du -h "$installer" | cut -f1))"
+else
+    fail "$installer is not an NSIS installer"
+fi
+
+# The zip, unpacked somewhere else, runs as it is.
+zip=$(ls "$BUILD"/Tivora-*-win64.zip)
+unzip -q "$zip" -d "$PROOF/unzipped"
+APP=$(ls -d "$PROOF"/unzipped/Tivora-*-win64)
+export WINEPREFIX=$PROOF/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Nothing of this machine's zone data: the program must bring its own.
+export TZ=UTC
+wineboot -i >/dev/null 2>&1 || true
+wineserver -p 600 || true # one server for the many runs below
+
+win_cli() { wine "$APP/tivora-cli.exe" "$@"; }
+linux_cli() { TIVORA_DATA_DIR=$ROOT/data "$LINUX/tivora-cli" "$@"; }
+
+win_cli --help >"$PROOF/help.windows" 2>&1 || true
+linux_cli --help >"$PROOF/help.linux" 2>&1 || true
+same "tivora-cli --help" "$PROOF/help.linux" "$PROOF/help.windows"
+win_cli places Mumbai >"$PROOF/places.windows" 2>&1 || true
+linux_cli places Mumbai >"$PROOF/places.linux" 2>&1 || true
+same "tivora-cli places Mumbai" "$PROOF/places.linux" "$PROOF/places.windows"
+
+# 1,000 readings, 1901 to 2050: even ones by --place (40 towns), odd ones by
+# --tz with coordinates (40 zones, war time, half hours and local mean time
+# among them). One line a reading, its arguments separated by tabs.
+awk 'BEGIN {
+    n = split("Mumbai|London, GB|Chicago|Tokyo|Sydney|Kathmandu|Amsterdam|Berlin|Paris|Moscow|" \
+        "Cairo|Lagos|Nairobi|Johannesburg|Buenos Aires|Sao Paulo|Mexico City|Los Angeles|" \
+        "Honolulu|Anchorage|Santiago, CL|Auckland|Dhaka|Karachi|Tehran|Istanbul|Dublin|Lisbon|" \
+        "Reykjavik|Singapore|Manila|Shanghai|Seoul|Adelaide|Caracas|Kolkata|Chennai|Colombo|" \
+        "Yangon|Kabul", place, "|")
+    m = split("Asia/Kolkata 72:52E 19:4N|Europe/London 0:7W 51:30N|America/Chicago 87:39W 41:51N|" \
+        "Asia/Tokyo 139:41E 35:41N|Australia/Sydney 151:12E 33:52S|Asia/Kathmandu 85:19E 27:42N|" \
+        "Europe/Amsterdam 4:53E 52:22N|Europe/Berlin 13:24E 52:31N|Europe/Paris 2:21E 48:51N|" \
+        "Europe/Moscow 37:37E 55:45N|Africa/Cairo 31:14E 30:2N|Africa/Lagos 3:23E 6:27N|" \
+        "Africa/Nairobi 36:49E 1:17S|Africa/Johannesburg 28:2E 26:12S|" \
+        "America/Argentina/Buenos_Aires 58:22W 34:36S|America/Sao_Paulo 46:38W 23:32S|" \
+        "America/Mexico_City 99:8W 19:25N|America/Los_Angeles 118:14W 34:3N|" \
+        "Pacific/Honolulu 157:51W 21:18N|America/Anchorage 149:54W 61:13N|" \
+        "America/Santiago 70:39W 33:27S|Pacific/Auckland 174:46E 36:51S|Asia/Dhaka 90:24E 23:43N|" \
+        "Asia/Karachi 67:1E 24:52N|Asia/Tehran 51:25E 35:42N|Europe/Istanbul 28:57E 41:1N|" \
+        "Europe/Dublin 6:16W 53:20N|Europe/Lisbon 9:8W 38:43N|Atlantic/Reykjavik 21:54W 64:8N|" \
+        "Asia/Singapore 103:51E 1:17N|Asia/Manila 120:59E 14:36N|Asia/Shanghai 121:28E 31:14N|" \
+        "Asia/Seoul 126:59E 37:34N|Australia/Adelaide 138:36E 34:56S|America/Caracas 66:55W 10:30N|" \
+        "Australia/Lord_Howe 159:5E 31:33S|America/St_Johns 52:43W 47:34N|Pacific/Chatham 176:33W 43:57S|" \
+        "Asia/Yangon 96:9E 16:48N|America/New_York 74:0W 40:43N", zone, "|")
+    for (i = 0; i < 1000; i++) {
+        date = sprintf("%04d-%02d-%02d", 1901 + (i * 37) % 150, 1 + i % 12, 1 + (i * 7) % 28)
+        time = sprintf("%02d:%02d", (i * 5) % 24, (i * 13) % 60)
+        head = "reading\t--name\tReader " i "\t--date\t" date "\t--time\t" time
+        if (i % 2 == 0) {
+            print head "\t--place\t" place[1 + (i / 2) % n]
+        } else {
+            split(zone[1 + int(i / 2) % m], z, " ")
+            print head "\t--lon\t" z[2] "\t--lat\t" z[3] "\t--tz\t" z[1]
+        }
+    }
+}' >"$PROOF/readings.tsv"
+
+run_readings() { # run_readings COMMAND... : each reading's exit status and output
+    local args
+    while IFS=$'\t' read -r -a args; do
+        echo "== ${args[*]}"
+        "$@" "${args[@]}" 2>&1 && echo "exit 0" || echo "exit $?"
+    done <"$PROOF/readings.tsv"
+}
+step=$(date +%s)
+run_readings linux_cli >"$PROOF/readings.linux"
+run_readings win_cli >"$PROOF/readings.windows"
+same "1,000 readings (500 by --place, 500 by --tz; $(($(date +%s) - step)) s)" \
+    "$PROOF/readings.linux" "$PROOF/readings.windows"
+
+# The same births as one batch, with Place and TimeZone columns.
+{
+    echo "Id,BirthName,BirthMonth,BirthDay,BirthYear,BirthHour,BirthMinute,Place,TimeZone,LonDegrees,LonMinutes,LatDegrees,LatMinutes,IsEast,IsSouth,IsDST"
+    awk -F'\t' '{
+        split($5, d, "-"); split($7, t, ":")
+        row = NR "," $3 "," d[2] + 0 "," d[3] + 0 "," d[1] "," t[1] + 0 "," t[2] + 0
+        if ($8 == "--place") { print row ",\"" $9 "\",,,,,,,," ; next }
+        split($9, lon, ":"); split($11, lat, ":")
+        print row ",," $13 "," lon[1] "," lon[2] + 0 "," lat[1] "," lat[2] + 0 "," \
+            ($9 ~ /E$/ ? 1 : 0) "," ($11 ~ /S$/ ? 1 : 0) ",0"
+    }' "$PROOF/readings.tsv"
+} >"$PROOF/batch.csv"
+linux_cli batch "$PROOF/batch.csv" >"$PROOF/batch.linux" 2>&1 || true
+win_cli batch "$(winepath -w "$PROOF/batch.csv")" >"$PROOF/batch.windows" 2>&1 || true
+same "batch of the same 1,000 births ($(wc -l <"$PROOF/batch.linux") lines)" \
+    "$PROOF/batch.linux" "$PROOF/batch.windows"
+if grep -q $'\r$' "$PROOF/readings.windows"; then
+    fail "the Windows output has CR LF line ends"
+fi
+
+# A reading file saved on Windows opens on Linux as the same reading.
+save=(--name "Asha Devi" --date 1941-06-01 --time 09:30 --place "London, GB")
+win_cli save "$(winepath -w "$PROOF/asha.tvr")" "${save[@]}" >/dev/null 2>&1 ||
+    fail "tivora-cli.exe save"
+linux_cli save "$PROOF/asha-linux.tvr" "${save[@]}" >/dev/null 2>&1
+same "reading file saved by tivora-cli.exe" "$PROOF/asha-linux.tvr" "$PROOF/asha.tvr"
+linux_cli open "$PROOF/asha.tvr" >"$PROOF/asha.opened" 2>&1 || fail "Linux opens the Windows file"
+
+# The desktop program on Xvfb: its main window, looked at in the screenshot.
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$PROOF/xvfb.log" 2>&1 &
+xvfb=$!
+sleep 2
+DISPLAY=$display wine "$APP/tivora.exe" >"$PROOF/tivora.log" 2>&1 &
+disown # ended with the wine server below
+window=$(DISPLAY=$display timeout 60 xdotool search --sync --name '^Tivora v' | head -1 || true)
+if [ -n "$window" ]; then
+    sleep 3
+    DISPLAY=$display xdotool getwindowname "$window" >"$PROOF/main-window.txt"
+    DISPLAY=$display xdotool getwindowgeometry "$window" >>"$PROOF/main-window.txt"
+    DISPLAY=$display import -window root "$PROOF/main-window.png"
+    pass "tivora.exe shows \"$(head -1 "$PROOF/main-window.txt")\": $PROOF/main-window.png"
+else
+    fail "tivora.exe showed no main window within a minute"
+fi
+wineserver -k || true
+kill "$xvfb" 2>/dev/null || true
+# Settings live in the per-user registry (Qt's native format).
+if grep -q 'Software\\\\Tivora' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    echo "INFO  settings written to HKEY_CURRENT_USER\\Software\\Tivora"
+fi
+
+# The engine, entry and reading-file tests, cross-built and run under Wine.
+TESTS=$BUILD/tests
+cmake --preset windows -B "$TESTS" -DTIVORA_WINDOWS_QT="$QT" -DBUILD_TESTING=ON \
+    -DCMAKE_CROSSCOMPILING_EMULATOR=wine "${launcher[@]}" >/dev/null
+cmake --build "$TESTS" -j"$JOBS" --target test_ephemeris test_birth_entry test_zone_table \
+    test_birth_summary test_reading_file test_reading_file_random test_zone_data >/dev/null
+# The tests find the compiler's libraries and the zone data beside the zip's
+# programs, Qt's test library and offscreen platform in the Qt build.
+WINEPATH="$(winepath -w "$APP");$(winepath -w "$QT/bin")"
+TIVORA_ZONEINFO_DIR=$(winepath -w "$APP/zoneinfo")
+QT_PLUGIN_PATH=$(winepath -w "$QT/plugins")
+export WINEPATH TIVORA_ZONEINFO_DIR QT_PLUGIN_PATH
+wineserver -p 600 || true
+if (cd "$TESTS" && ctest --output-on-failure -R \
+    '^test_(ephemeris|birth_entry|zone_table|birth_summary|reading_file|reading_file_random|zone_data)$' \
+    >"$PROOF/tests.log" 2>&1); then
+    pass "tests under Wine: $(grep -o '[0-9]*% tests passed.*' "$PROOF/tests.log" || true)"
+else
+    fail "tests under Wine (see $PROOF/tests.log)"
+    tail -20 "$PROOF/tests.log"
+fi
+wineserver -k || true
+
+echo "Proof: $failures failure(s); everything is in $PROOF"
+exit $((failures > 0))

@@ -1,0 +1,25 @@
+#include "atlas/program_folder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace tivora::atlas {
+
+QString ProgramFolder() {
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+QStringList ProgramDataFolders() {
+    const QString program = ProgramFolder();
+    if (program.isEmpty())
+        return {};
+    return {program + QStringLiteral("/../share/tivora")};
+}
+
+QString SystemZoneDataFolder() {
+    return QStringLiteral("/usr/share/zoneinfo");
+}
+
+} // namespace tivora::atlas

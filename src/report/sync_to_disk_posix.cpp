@@ -1,0 +1,11 @@
+#include "report/sync_to_disk.h"
+
+#include <unistd.h>
+
+namespace tivora {
+
+int SyncToDisk(int fd) {
+    return ::fdatasync(fd);
+}
+
+} // namespace tivora

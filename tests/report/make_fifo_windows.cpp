@@ -1,0 +1,5 @@
+#include "make_fifo.h"
+
+bool MakeFifo(const QString&) {
+    return false;
+}
