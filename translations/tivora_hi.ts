@@ -1728,6 +1728,54 @@
         <source>Offset uncertain: before 1970 the time-zone database follows %1 only, and %2 lies %3; %1 changed its clocks in %4, and %2 may not have followed it</source>
         <translation>अंतर अनिश्चित: 1970 से पहले का समय क्षेत्र डेटाबेस केवल %1 का पालन करता है, और %2 %3 है; %4 में %1 ने अपनी घड़ियाँ बदलीं, और हो सकता है %2 ने ऐसा न किया हो</translation>
     </message>
+    <message>
+        <source>local mean time</source>
+        <translation>स्थानीय माध्य समय</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>मानक समय</translation>
+    </message>
+    <message>
+        <source>war time</source>
+        <translation>युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>daylight saving</source>
+        <translation>डेलाइट सेविंग</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks in %2 went forward from %3 (%4) to %5 (%6): %7 never happened there.
+
+Please enter the time of birth as it was registered. If the record itself says %7, the birth was at %8 by the clocks after the change: enter that time.</source>
+        <translation>%1 को %2 की घड़ियाँ %3 (%4) से आगे बढ़ाकर %5 (%6) कर दी गईं: वहाँ %7 कभी हुआ ही नहीं।
+
+कृपया जन्म का वही समय लिखें जो पंजीकृत हुआ था। यदि अभिलेख में ही %7 लिखा है, तो बदलाव के बाद की घड़ियों से जन्म %8 पर हुआ था: वही समय लिखें।</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks in %2 went back from %3 to %4, so %5 happened twice: first on %6, then on %7.
+
+Which one was the time of birth?</source>
+        <translation>%1 को %2 की घड़ियाँ %3 से पीछे करके %4 कर दी गईं, इसलिए %5 दो बार आया: पहले %6 पर, फिर %7 पर।
+
+जन्म का समय इनमें से कौन-सा था?</translation>
+    </message>
+    <message>
+        <source>Earlier: %1</source>
+        <translation>पहला: %1</translation>
+    </message>
+    <message>
+        <source>Later: %1</source>
+        <translation>बाद वाला: %1</translation>
+    </message>
+    <message>
+        <source>You typed %1; clocks in %2 on %3 at %4 kept %5 (%6)</source>
+        <translation>आपने %1 लिखा; %3 को %4 बजे %2 की घड़ियाँ %5 (%6) पर थीं</translation>
+    </message>
+    <message>
+        <source>“%1” is not a town chosen from the list. Choose the town from the list under City, or type the latitude, the longitude and the time zone yourself.</source>
+        <translation>“%1” सूची से चुना गया नगर नहीं है। शहर के नीचे की सूची से नगर चुनें, या अक्षांश, देशांतर और समय क्षेत्र स्वयं लिखें।</translation>
+    </message>
 </context>
 <context>
     <name>tivora::frmAbout</name>

@@ -10,10 +10,6 @@ namespace tivora::atlas {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("tivora::atlas", text);
-}
-
 QString DayText(const QDate& date) {
     return QLocale::c().toString(date, QStringLiteral("d MMM yyyy"));
 }
@@ -130,14 +126,14 @@ PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time)
 
 QString OffsetKindText(const ZoneOffset& offset, const QDate& date) {
     if (offset.source == OffsetSource::LocalMeanTime)
-        return Tr("local mean time");
+        return QCoreApplication::translate("tivora::atlas", "local mean time");
     if (!offset.isDaylightTime)
-        return Tr("standard time");
+        return QCoreApplication::translate("tivora::atlas", "standard time");
     // The zone database keeps no word for it; the extra hour of these years
     // (India's UT+6:30, America's "War Time") was war time nearly everywhere.
     if (date >= QDate(1939, 9, 1) && date <= QDate(1945, 12, 31))
-        return Tr("war time");
-    return Tr("daylight saving");
+        return QCoreApplication::translate("tivora::atlas", "war time");
+    return QCoreApplication::translate("tivora::atlas", "daylight saving");
 }
 
 QString OffsetChoiceText(const ZoneOffset& offset) {
@@ -151,10 +147,12 @@ QString OffsetChoiceText(const ZoneOffset& offset) {
 QString SkippedTimeMessage(const QString& town, const QDate& date, const QTime& time,
                            const LocalTimeOffsets& offsets) {
     const int skipped = offsets.clocksBefore.secsTo(offsets.clocksAfter);
-    return Tr("On %1 the clocks in %2 went forward from %3 (%4) to %5 (%6): %7 never "
-              "happened there.\n\nPlease enter the time of birth as it was registered. If the "
-              "record itself says %7, the birth was at %8 by the clocks after the change: "
-              "enter that time.")
+    return QCoreApplication::translate(
+               "tivora::atlas",
+               "On %1 the clocks in %2 went forward from %3 (%4) to %5 (%6): %7 never "
+               "happened there.\n\nPlease enter the time of birth as it was registered. If the "
+               "record itself says %7, the birth was at %8 by the clocks after the change: "
+               "enter that time.")
         .arg(DayText(date), town, ClockText(offsets.clocksBefore),
              OffsetChoiceText(offsets.earlier), ClockText(offsets.clocksAfter),
              OffsetChoiceText(offsets.later), ClockText(time), ClockText(time.addSecs(skipped)));
@@ -162,27 +160,34 @@ QString SkippedTimeMessage(const QString& town, const QDate& date, const QTime& 
 
 QString RepeatedTimeQuestion(const QString& town, const QDate& date, const QTime& time,
                              const LocalTimeOffsets& offsets) {
-    return Tr("On %1 the clocks in %2 went back from %3 to %4, so %5 happened twice: first "
-              "on %6, then on %7.\n\nWhich one was the time of birth?")
+    return QCoreApplication::translate(
+               "tivora::atlas",
+               "On %1 the clocks in %2 went back from %3 to %4, so %5 happened twice: first "
+               "on %6, then on %7.\n\nWhich one was the time of birth?")
         .arg(DayText(date), town, ClockText(offsets.clocksBefore), ClockText(offsets.clocksAfter),
              ClockText(time), OffsetChoiceText(offsets.earlier), OffsetChoiceText(offsets.later));
 }
 
 QStringList RepeatedTimeChoices(const LocalTimeOffsets& offsets) {
-    return {Tr("Earlier: %1").arg(OffsetChoiceText(offsets.earlier)),
-            Tr("Later: %1").arg(OffsetChoiceText(offsets.later))};
+    return {QCoreApplication::translate("tivora::atlas", "Earlier: %1")
+                .arg(OffsetChoiceText(offsets.earlier)),
+            QCoreApplication::translate("tivora::atlas", "Later: %1")
+                .arg(OffsetChoiceText(offsets.later))};
 }
 
 QString TypedZoneText(const QString& town, const QDate& date, const QTime& time, int typedMinutes,
                       const ZoneOffset& clocks) {
-    return Tr("You typed %1; clocks in %2 on %3 at %4 kept %5 (%6)")
+    return QCoreApplication::translate("tivora::atlas",
+                                       "You typed %1; clocks in %2 on %3 at %4 kept %5 (%6)")
         .arg(OffsetText(typedMinutes), town, DayText(date), ClockText(time),
              OffsetText(clocks.totalMinutes), OffsetKindText(clocks, date));
 }
 
 QString UnchosenCityText(const QString& typed) {
-    return Tr("\u201C%1\u201D is not a town chosen from the list. Choose the town from the list "
-              "under City, or type the latitude, the longitude and the time zone yourself.")
+    return QCoreApplication::translate(
+               "tivora::atlas",
+               "\u201C%1\u201D is not a town chosen from the list. Choose the town from the list "
+               "under City, or type the latitude, the longitude and the time zone yourself.")
         .arg(typed);
 }
 
