@@ -1566,6 +1566,13 @@
     </message>
 </context>
 <context>
+    <name>tivora::SingleInstance</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>प्रोग्राम पहले से चल रहा है</translation>
+    </message>
+</context>
+<context>
     <name>tivora::TabStrip</name>
     <message>
         <source>Pages</source>
@@ -1775,6 +1782,14 @@ Which one was the time of birth?</source>
     <message>
         <source>“%1” is not a town chosen from the list. Choose the town from the list under City, or type the latitude, the longitude and the time zone yourself.</source>
         <translation>“%1” सूची से चुना गया नगर नहीं है। शहर के नीचे की सूची से नगर चुनें, या अक्षांश, देशांतर और समय क्षेत्र स्वयं लिखें।</translation>
+    </message>
+    <message>
+        <source>The zone boxes cannot hold %1: they go up to 14 hours.</source>
+        <translation>समय क्षेत्र के खाने %1 नहीं रख सकते: वे 14 घंटे तक ही जाते हैं।</translation>
+    </message>
+    <message>
+        <source>The zone boxes cannot hold %1 at an east longitude: they count a zone behind universal time only west of Greenwich.</source>
+        <translation>पूर्वी देशांतर पर समय क्षेत्र के खाने %1 नहीं रख सकते: वे सार्वभौमिक समय से पीछे का क्षेत्र केवल ग्रीनविच के पश्चिम में गिनते हैं।</translation>
     </message>
 </context>
 <context>

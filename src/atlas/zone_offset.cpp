@@ -4,6 +4,7 @@
 #include "base/zone_ids.h"
 #include "entry/birth_summary.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -279,12 +280,15 @@ ZoneBoxes ZoneBoxesFor(const ZoneOffset& offset, double longitude) {
     if (boxes.expressible)
         return boxes;
     if (std::abs(offset.totalMinutes) > 14 * 60)
-        boxes.message = QStringLiteral("The zone boxes cannot hold %1: they go up to 14 hours.")
-                            .arg(OffsetText(offset.totalMinutes));
+        boxes.message =
+            QCoreApplication::translate("tivora::atlas",
+                                        "The zone boxes cannot hold %1: they go up to 14 hours.")
+                .arg(OffsetText(offset.totalMinutes));
     else
-        boxes.message = QStringLiteral("The zone boxes cannot hold %1 at an east longitude: "
-                                       "they count a zone behind universal time only west of "
-                                       "Greenwich.")
+        boxes.message = QCoreApplication::translate(
+                            "tivora::atlas", "The zone boxes cannot hold %1 at an east longitude: "
+                                             "they count a zone behind universal time only west of "
+                                             "Greenwich.")
                             .arg(OffsetText(offset.totalMinutes));
     return boxes;
 }

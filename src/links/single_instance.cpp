@@ -4,6 +4,7 @@
 #include "links/abandoned_lock.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -60,7 +61,8 @@ bool SingleInstanceGuard::tryAcquire() {
 bool RefuseSecondInstance(Platform& platform, SingleInstanceGuard& guard) {
     if (guard.tryAcquire())
         return false;
-    platform.message(nullptr, ProgramTitle(), QString::fromLatin1(kAlreadyRunningMessage),
+    platform.message(nullptr, ProgramTitle(),
+                     QCoreApplication::translate("tivora::SingleInstance", kAlreadyRunningMessage),
                      Platform::Icon::Information, Platform::Buttons::Ok);
     return true;
 }

@@ -8,7 +8,8 @@ namespace tivora {
 
 class Platform;
 
-inline constexpr const char* kAlreadyRunningMessage = "Application is already running";
+inline constexpr const char* kAlreadyRunningMessage =
+    QT_TRANSLATE_NOOP("tivora::SingleInstance", "Application is already running");
 
 // Keeps a second copy of the program from running: a lock file held for the
 // life of the running copy. A lock left by a copy that crashed is taken over.
