@@ -5,6 +5,7 @@
 #include "entry/birth_summary.h"
 #include "platform/platform.h"
 #include "ui/widgets.h"
+#include "windows/window_texts.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -517,13 +518,9 @@ QString BirthplaceFinder::zoneNote() const {
 
 QString BirthplaceFinder::birthSummary(const ChartRecord& calculated,
                                        const QString& ascendantSign) const {
-    static constexpr const char* kMonths[] = {
-        QT_TR_NOOP("Jan"), QT_TR_NOOP("Feb"), QT_TR_NOOP("Mar"), QT_TR_NOOP("Apr"),
-        QT_TR_NOOP("May"), QT_TR_NOOP("Jun"), QT_TR_NOOP("Jul"), QT_TR_NOOP("Aug"),
-        QT_TR_NOOP("Sep"), QT_TR_NOOP("Oct"), QT_TR_NOOP("Nov"), QT_TR_NOOP("Dec")};
     SummaryWords words;
     for (std::size_t i = 0; i < words.months.size(); ++i)
-        words.months[i] = tr(kMonths[i]).toStdString();
+        words.months[i] = ShortMonthName(int(i) + 1).toStdString();
     words.universalTime = tr("%1 UT").toStdString();
     words.universalOnDate = tr("%1 UT on %2").toStdString();
     words.ascendant = tr("Ascendant %1").toStdString();

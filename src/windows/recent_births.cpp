@@ -1,12 +1,11 @@
 #include "windows/recent_births.h"
 
-#include "language/language.h"
 #include "platform/platform.h"
+#include "windows/window_texts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -122,16 +121,12 @@ void AddRecentBirth(RecentBirths& births, const BirthEntry& birth) {
 }
 
 QString RecentBirthText(const BirthEntry& b) {
-    // The month's short name in the language in effect.
-    const QLocale months = InstalledLanguage() == QLatin1String(kHindi)
-                               ? QLocale(QLocale::Hindi, QLocale::India)
-                               : QLocale::c();
-    const QString date = QStringLiteral("%1 %2 %3 %4:%5")
-                             .arg(Text(ListItemText(EntryList::Day, b.day)),
-                                  months.monthName(b.month + 1, QLocale::ShortFormat),
-                                  Text(ListItemText(EntryList::Year, b.year)))
-                             .arg(b.hour, 2, 10, QLatin1Char('0'))
-                             .arg(b.minute, 2, 10, QLatin1Char('0'));
+    const QString date =
+        QStringLiteral("%1 %2 %3 %4:%5")
+            .arg(Text(ListItemText(EntryList::Day, b.day)), ShortMonthName(b.month + 1),
+                 Text(ListItemText(EntryList::Year, b.year)))
+            .arg(b.hour, 2, 10, QLatin1Char('0'))
+            .arg(b.minute, 2, 10, QLatin1Char('0'));
     QStringList place;
     if (!b.town.empty()) {
         for (const std::string* part : {&b.town.name, &b.town.region, &b.town.countryCode})

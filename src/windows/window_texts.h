@@ -10,6 +10,10 @@ namespace tivora {
 // A text that is not one of them stands as given.
 QString EntryMessageText(const std::string& english);
 
+// "Jan" to "Dec" for month 1 to 12 in the language in effect, as the status
+// line and Recent Births write dates; empty for any other month.
+QString ShortMonthName(int month);
+
 // A vendor caption from links/vendor_captions.h in the language in effect.
 QString VendorCaption(const char* english);
 
