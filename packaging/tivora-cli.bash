@@ -12,13 +12,20 @@ _tivora_cli() {
     local cur prev words cword
     _init_completion || return
 
-    if ((cword == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W 'reading places batch open save report --help' \
+    # "--lang en|hi" may stand before the command.
+    local first=1 lang='--lang'
+    [[ ${words[1]} == --lang ]] && first=3 lang=''
+    if ((cword == first)); then
+        mapfile -t COMPREPLY < <(compgen -W "reading places batch open save report --help $lang" \
             -- "$cur")
         return
     fi
 
     case $prev in
+        --lang)
+            ((cword == 2)) && mapfile -t COMPREPLY < <(compgen -W 'en hi' -- "$cur")
+            return
+            ;;
         --fold)
             mapfile -t COMPREPLY < <(compgen -W 'earlier later' -- "$cur")
             return
@@ -32,19 +39,19 @@ _tivora_cli() {
             ;;
     esac
 
-    local command=${words[1]} options=''
+    local command=${words[first]} options=''
     local reading='--name --date --time --lon --lat --zone --dst --place --tz --fold --json'
     case $command in
         reading) options=$reading ;;
         save | report)
-            if ((cword == 2)); then
+            if ((cword == first + 1)); then
                 if [[ $command == save ]]; then _filedir tvr; else _filedir pdf; fi
                 return
             fi
             options=$reading
             ;;
         open)
-            if ((cword == 2)); then
+            if ((cword == first + 1)); then
                 _filedir tvr
                 return
             fi
@@ -55,7 +62,7 @@ _tivora_cli() {
             options='--limit --json'
             ;;
         batch)
-            if ((cword == 2)); then
+            if ((cword == first + 1)); then
                 _filedir csv
                 [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
             fi
@@ -66,7 +73,7 @@ _tivora_cli() {
 
     # Each option once.
     local word given=' '
-    for word in "${words[@]:2:cword-2}"; do
+    for word in "${words[@]:first+1:cword-first-1}"; do
         [[ $word == --* ]] && given+="$word "
     done
     local option left=()

@@ -1793,6 +1793,29 @@ Which one was the time of birth?</source>
     </message>
 </context>
 <context>
+    <name>tivora::cli::ReadingText</name>
+    <message>
+        <source>(ahead of universal time, east)</source>
+        <translation>(सार्वभौमिक समय से आगे, पूर्व)</translation>
+    </message>
+    <message>
+        <source>(behind universal time, west)</source>
+        <translation>(सार्वभौमिक समय से पीछे, पश्चिम)</translation>
+    </message>
+    <message>
+        <source>(same as universal time)</source>
+        <translation>(सार्वभौमिक समय के बराबर)</translation>
+    </message>
+    <message>
+        <source>yes, one hour added</source>
+        <translation>हाँ, एक घंटा जोड़ा गया</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>नहीं</translation>
+    </message>
+</context>
+<context>
     <name>tivora::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>

@@ -9,6 +9,9 @@
 #include "engine/ephemeris.h"
 #include "entry/birth_summary.h"
 #include "entry/calculate.h"
+#include "language/entry_messages.h"
+#include "language/language.h"
+#include "language/sign_texts.h"
 
 #include <cerrno>
 #include <charconv>
@@ -246,6 +249,8 @@ public:
                 return columns;
         SignInformation info;
         SelectSignInformation(std::string(lagnaSign), info);
+        if (translated_)
+            info = TranslatedSignInformation(info);
         std::string columns;
         for (const SignField& field : SignTables()) {
             columns += ',';
@@ -256,6 +261,7 @@ public:
     }
 
 private:
+    const bool translated_ = InstalledLanguage() != QLatin1String(kEnglish);
     std::vector<std::pair<std::string, std::string>> made_;
 };
 
@@ -371,6 +377,7 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     // One job for every row: its strings keep their room from row to row.
     auto job = std::make_unique<ReadingJob>();
     SignColumns signColumns;
+    const bool translated = InstalledLanguage() != QLatin1String(kEnglish);
     std::vector<std::string_view> row;
     std::string message;
     const std::size_t emptyResults = SignTables().size() + (placeColumns ? kPlaceColumnCount : 0);
@@ -401,7 +408,8 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
                       std::to_string(header.size());
         } else if (rows.fill(row, *job, message)) {
             if (auto refused = CalculateChart(job->entry, job->chart, job->zoneWest))
-                message = std::move(refused->text);
+                message = translated ? EntryMessageText(refused->text).toStdString()
+                                     : std::move(refused->text);
             else
                 ok = true;
         }

@@ -6,6 +6,8 @@
 #include "cli/reading_job.h"
 
 #include "entry/birth_summary.h"
+#include "language/entry_messages.h"
+#include "language/language.h"
 #include "report/reading_file.h"
 #include "report/report_document.h"
 
@@ -23,6 +25,28 @@ bool NameTooLong(const std::string& name) {
 }
 
 namespace {
+
+// The entry's refusal in the language in effect.
+std::string RefusalText(const EntryMessage& message) {
+    return EntryMessageText(message.text).toStdString();
+}
+
+// The application object the command needs: Qt's translations need one, the
+// report's fonts a graphical one (drawn offscreen: no window is shown). Kept
+// until the command ends; none is made when one exists.
+std::unique_ptr<QCoreApplication> MakeApplication(bool graphical) {
+    if (QCoreApplication::instance())
+        return nullptr;
+    // The arguments must outlive the application object.
+    static int argc = 1;
+    static char name[] = "tivora-cli";
+    static char* argv[] = {name, nullptr};
+    if (!graphical)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 // Options shared by the commands that compute a reading.
 int ParseReading(const std::vector<std::string>& args, std::size_t from, ReadingJob& job,
@@ -101,7 +125,7 @@ int ParseAndRun(const std::vector<std::string>& args, std::size_t first, Reading
     if (const int status = ParseReading(args, first, job, json, err); status != kDone)
         return status;
     if (!job.run())
-        return Refuse(err, job.message->text);
+        return Refuse(err, RefusalText(*job.message));
     return kDone;
 }
 
@@ -129,13 +153,14 @@ int RunOpen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     ReadingJob job;
     std::vector<ReadingFileNote> notes;
     if (OpenReadingFile(PathArgument(args[1]), job.entry, &notes) != OpenResult::Applied)
-        return Refuse(err, kCheckTheFileMessage);
+        return Refuse(
+            err, QCoreApplication::translate("ReadingFile", kCheckTheFileMessage).toStdString());
     // The reading is still made from what the file gave, but a reading from
     // defaults must not pass for the saved one.
     for (const ReadingFileNote& note : notes)
         err << "tivora-cli: warning: " << ReadingFileNoteText(note).toStdString() << "\n";
     if (!job.run())
-        return Refuse(err, job.message->text);
+        return Refuse(err, RefusalText(*job.message));
     UseSavedTown(job);
     out << (json ? ReadingJson(job) : ReadingText(job));
     return notes.empty() ? kDone : kRefused;
@@ -167,20 +192,12 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
         if (!MayBeReplacedByFile(path))
             return Refuse(err, path.toStdString() + " exists and is not a regular file");
         if (!SaveReadingFile(job.chart, path))
-            return Refuse(err, kCouldNotSaveMessage);
+            return Refuse(
+                err,
+                QCoreApplication::translate("ReadingFile", kCouldNotSaveMessage).toStdString());
     } else {
-        // The report's fonts need a GUI application; no window is shown.
-        if (!QCoreApplication::instance() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Made here and gone when the report is written; the arguments
-        // outlive it, as Qt needs.
-        int argc = 1;
-        char name[] = "tivora-cli";
-        char* argv[] = {name, nullptr};
-        std::unique_ptr<QGuiApplication> app;
-        if (!QCoreApplication::instance())
-            app = std::make_unique<QGuiApplication>(argc, argv);
-        else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        const std::unique_ptr<QCoreApplication> app = MakeApplication(true);
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             return Refuse(err, "the report needs a graphical application object");
         // The PDF is headed with whose reading it is and from which birth data.
         const PlaceUse& use = job.placeUse;
@@ -201,6 +218,7 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
 
 std::string UsageText() {
     return R"(Usage:
+  tivora-cli [--lang en|hi] COMMAND ...
   tivora-cli reading --name TEXT --date YYYY-MM-DD --time HH:MM
                      --lon DEG:MIN(E|W) --lat DEG:MIN(N|S) --zone Z [--dst] [--json]
   tivora-cli reading --name TEXT --date YYYY-MM-DD --time HH:MM
@@ -308,6 +326,12 @@ save     Writes the saved reading file that the report window's Save
 report   Writes the formatted report, as the report window shows and prints
          it, to a PDF file.
 
+--lang en|hi  The language of the reading's words: English (the default)
+         or Hindi. With hi, the text output, the sign texts (also in JSON
+         and batch output), the birth data's refusals and the report are in
+         Hindi; JSON keys, batch column names, saved files and exit statuses
+         stay the same.
+
 Exit status: 0 done, 1 the birth data or a file was refused (the program's
 message is on standard error), a batch row carries a message or the output
 could not be written, 2 a usage error.
@@ -342,7 +366,26 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
-    const int status = RunCommand(args, in, out, err);
+    // --lang comes before the command, so no command's own options can
+    // swallow it; English unless asked, since scripts read the output.
+    int status = kDone;
+    if (!args.empty() && args[0] == "--lang") {
+        if (args.size() < 2 || (args[1] != kEnglish && args[1] != kHindi))
+            status = Usage(err, "--lang takes en or hi");
+        else if (args[1] == kHindi) {
+            const bool report = args.size() > 2 && args[2] == "report";
+            const std::unique_ptr<QCoreApplication> app = MakeApplication(report);
+            if (!InstallLanguage(QString::fromLatin1(kHindi)))
+                status = Refuse(err, "the Hindi texts could not be loaded");
+            else
+                status = RunCommand({args.begin() + 2, args.end()}, in, out, err);
+            InstallLanguage(QString::fromLatin1(kEnglish));
+        } else {
+            status = RunCommand({args.begin() + 2, args.end()}, in, out, err);
+        }
+    } else {
+        status = RunCommand(args, in, out, err);
+    }
     // Output lost to a full disk or a closed pipe must not pass for done.
     if (!out.flush())
         return Refuse(err, kCouldNotWriteOutput);

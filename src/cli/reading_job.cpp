@@ -3,8 +3,11 @@
 #include "engine/ephemeris.h"
 #include "entry/birth_summary.h"
 #include "entry/calculate.h"
+#include "language/language.h"
+#include "language/sign_texts.h"
 #include "report/report_sections.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,6 +65,8 @@ bool ReadingJob::run() {
     if (message)
         return false;
     lagnaSign = LagnaSignOf(chart.AscendantText);
+    if (InstalledLanguage() != QLatin1String(kEnglish))
+        info = TranslatedSignInformation(info);
     return true;
 }
 
@@ -243,17 +248,32 @@ std::string ReadingText(const ReadingJob& job) {
         out += "TimeZone: " + p.timeZone + "\n";
     const int offset = UtcOffsetMinutes(c);
     const int standard = offset - (c.IsDST ? 60 : 0);
-    out += "Zone: " + UtcOffsetText(standard) +
-           (standard > 0   ? " (ahead of universal time, east)"
-            : standard < 0 ? " (behind universal time, west)"
-                           : " (same as universal time)") +
-           "\nDST: " + (c.IsDST ? "yes, one hour added" : "no") + "\n";
+    // The keys are the JSON's and stay English; the words after them follow
+    // the language.
+    const auto words = [](const char* english) {
+        return QCoreApplication::translate("tivora::cli::ReadingText", english).toStdString();
+    };
+    out +=
+        "Zone: " + UtcOffsetText(standard) + " " +
+        (standard > 0 ? words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText",
+                                                "(ahead of universal time, east)"))
+         : standard < 0
+             ? words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "(behind universal time, west)"))
+             : words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "(same as universal time)"))) +
+        "\nDST: " +
+        (c.IsDST ? words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "yes, one hour added"))
+                 : words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "no"))) +
+        "\n";
     out += "UtcOffset: " +
            (p.offsetDescription.empty() ? UtcOffsetText(offset) : p.offsetDescription) +
            "\nUniversalTime: " + UniversalTimeText(c) + "\n";
     if (!p.offsetCertain)
-        out += "OffsetCertain: no. " + p.offsetDoubt + "\n";
-    out += "AscendantText: " + c.AscendantText + "\nLagnaSign: " + job.lagnaSign + "\n";
+        out += "OffsetCertain: " + words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "no")) +
+               ". " + p.offsetDoubt + "\n";
+    // The sign's name as the reading below names it.
+    const std::string sign =
+        InstalledLanguage() == QLatin1String(kEnglish) ? job.lagnaSign : job.info.VedicName;
+    out += "AscendantText: " + c.AscendantText + "\nLagnaSign: " + sign + "\n";
     out += "\n";
     // The report's own CR LF breaks become the terminal's line ends.
     for (const char ch : ReportPlainText(job.info))

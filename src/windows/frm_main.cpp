@@ -3,6 +3,7 @@
 #include "base/identity.h"
 #include "engine/ephemeris.h"
 #include "entry/calculate.h"
+#include "language/entry_messages.h"
 #include "language/language.h"
 #include "language/sign_texts.h"
 #include "links/page_openers.h"

@@ -2,13 +2,7 @@
 
 #include <QString>
 
-#include <string>
-
 namespace tivora {
-
-// The fixed messages the entry checks return, in the language in effect.
-// A text that is not one of them stands as given.
-QString EntryMessageText(const std::string& english);
 
 // "Jan" to "Dec" for month 1 to 12 in the language in effect, as the status
 // line and Recent Births write dates; empty for any other month.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sstream>
@@ -50,6 +51,25 @@ std::vector<std::vector<std::string>> ParseCsv(const std::string& text,
         rows.emplace_back(row.begin(), row.end());
     }
     return rows;
+}
+
+// Whether most of the text's letters are Devanagari.
+bool MostlyDevanagari(const QString& text) {
+    int letters = 0, devanagari = 0;
+    for (const QChar c : text)
+        if (c.isLetter() || c.isMark()) {
+            ++letters;
+            devanagari += c.unicode() >= 0x0900 && c.unicode() <= 0x097F;
+        }
+    return letters > 0 && devanagari * 10 >= letters * 9;
+}
+
+QStringList KeysOf(const QString& text) {
+    QStringList keys;
+    for (const QString& line : text.split('\n'))
+        if (const qsizetype colon = line.indexOf(": "); colon > 0)
+            keys << line.left(colon);
+    return keys;
 }
 
 const char* kHeader =
@@ -181,6 +201,57 @@ private slots:
         run = Cli({"reading", "--name", "  ", "--date", "2001-04-01", "--time", "1:00", "--lon",
                    "1:00E", "--lat", "1:00N", "--zone", "1:00"});
         QCOMPARE(run.err.trimmed(), QString("tivora-cli: Please Enter Name"));
+    }
+
+    void hindiChangesTheWordsNotTheKeysOrStatuses() {
+        const QStringList birth = Reading("1990-01-12", "10:30", "+5:30");
+        const Run english = Cli(birth);
+        QCOMPARE(Cli(QStringList{"--lang", "en"} + birth).out, english.out);
+        const Run hindi = Cli(QStringList{"--lang", "hi"} + birth);
+        QCOMPARE(hindi.status, 0);
+        // The computed lines keep their keys; the reading after them is Hindi.
+        const QString head = hindi.out.section("\n\n", 0, 0);
+        QCOMPARE(KeysOf(head), KeysOf(english.out.section("\n\n", 0, 0)));
+        QVERIFY(MostlyDevanagari(head.section("LagnaSign: ", 1)));
+        QVERIFY(MostlyDevanagari(
+            hindi.out.section("\n\n", 1).remove(QRegularExpression("\\S*www\\.\\S*"))));
+
+        // JSON: the same keys and chart values; the sign texts in Hindi.
+        QJsonObject englishJson = Json(Cli(birth + QStringList{"--json"}));
+        QJsonObject hindiJson =
+            Json(Cli(QStringList{"--lang", "hi"} + birth + QStringList{"--json"}));
+        const QJsonObject englishSigns = englishJson.take("SignInformation").toObject();
+        const QJsonObject hindiSigns = hindiJson.take("SignInformation").toObject();
+        QCOMPARE(hindiJson, englishJson);
+        QCOMPARE(hindiSigns.keys(), englishSigns.keys());
+        for (const QString& key : englishSigns.keys()) {
+            const QString value = hindiSigns[key].toString();
+            QVERIFY2(MostlyDevanagari(value) || value == englishSigns[key].toString(),
+                     qPrintable(key));
+        }
+        QVERIFY(MostlyDevanagari(hindiSigns["Looks"].toString()));
+
+        // Refusals in Hindi, with the same status.
+        const Run refused =
+            Cli({"--lang", "hi", "reading", "--name", "", "--date", "2001-04-01", "--time", "1:00",
+                 "--lon", "1:00E", "--lat", "1:00N", "--zone", "1:00"});
+        QCOMPARE(refused.status, 1);
+        QVERIFY(MostlyDevanagari(refused.err.section("tivora-cli: ", 1)));
+        QCOMPARE(Cli({"--lang", "fr", "reading"}).status, 2);
+
+        // Batch: the same columns; sign texts and messages in Hindi.
+        const std::string input = std::string(kHeader) +
+                                  "\nAsha,1,12,1990,10,30,-5,-30,77,13,28,37,1,0,0"
+                                  "\n,1,12,1990,10,30,-5,-30,77,13,28,37,1,0,0\n";
+        const auto englishRows = ParseCsv(Cli({"batch", "-"}, input).out.toStdString());
+        const Run hindiBatch = Cli({"--lang", "hi", "batch", "-"}, input);
+        QCOMPARE(hindiBatch.status, 1);
+        const auto rows = ParseCsv(hindiBatch.out.toStdString());
+        QCOMPARE(rows[0], englishRows[0]);
+        // Columns 15 to 19: Ascendant, AscendantText, LagnaSign, Message, VedicName.
+        QCOMPARE(rows[1][17], englishRows[1][17]);
+        QVERIFY(MostlyDevanagari(QString::fromStdString(rows[1][19])));
+        QVERIFY(MostlyDevanagari(QString::fromStdString(rows[2][18])));
     }
 
     void badOptionsAreUsageErrors_data() {

@@ -1,5 +1,6 @@
 #include "base/identity.h"
 #include "engine/chart_record.h"
+#include "language/entry_messages.h"
 #include "language/language.h"
 #include "links/vendor_pages.h"
 #include "signs/sign_tables.h"
