@@ -1,8 +1,10 @@
 #include "report/report_document.h"
 
+#include "report/pdf_text_layer.h"
 #include "report/report_sections.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -236,7 +238,12 @@ std::unique_ptr<QTextDocument> HeadedReport(const QTextDocument& report,
     return copy;
 }
 
-void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& device) {
+namespace {
+
+// Prints the document on the device's pages; with a recorder, every text
+// item drawn is also drawn on it, page by page.
+void PrintPages(const QTextDocument& document, QPagedPaintDevice& device,
+                TextItemRecorder* recorder) {
     const std::unique_ptr<QTextDocument> copy(document.clone());
     QAbstractTextDocumentLayout* layout = copy->documentLayout();
     layout->setPaintDevice(&device);
@@ -253,55 +260,81 @@ void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& devic
     QPainter painter(&device);
     if (!painter.isActive())
         return;
+    QPainter recording;
+    if (recorder && !recording.begin(recorder))
+        recorder = nullptr;
     const int pages = copy->pageCount();
-    for (int index = 0; index < pages; ++index) {
-        if (index > 0)
-            device.newPage();
-        painter.save();
+    const auto drawPage = [&](QPainter& on, int index) {
+        on.save();
         // The document is one long strip of pages: this page's lines, each
         // drawn whole on the one page it stands on. (Drawing the strip
         // clipped to the page would put the neighbour pages' lines of a
         // block that runs over a page's end into the PDF's text, unseen.)
-        painter.translate(0, -index * page.height());
+        on.translate(0, -index * page.height());
         const QRectF view(0, index * page.height(), page.width(), page.height());
-        painter.setClipRect(view);
+        on.setClipRect(view);
         for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+            // Every line is looked at, not just those of blocks whose box meets
+            // the page: a line pushed over a page's end lies outside its box.
             const QTextLayout* lines = block.layout();
-            if (!block.isVisible() || !lines || !layout->blockBoundingRect(block).intersects(view))
+            if (!block.isVisible() || !lines)
                 continue;
             for (int i = 0; i < lines->lineCount(); ++i) {
                 const QTextLine line = lines->lineAt(i);
                 const qreal top = lines->position().y() + line.y();
                 if (top >= view.top() && top < view.bottom())
-                    line.draw(&painter, lines->position());
+                    line.draw(&on, lines->position());
             }
         }
-        painter.restore();
+        on.restore();
 
-        painter.setFont(footerFont);
-        painter.setPen(kValueColor);
-        painter.drawText(QRectF(0, paper.height() - footerMetrics.height(), paper.width(),
-                                footerMetrics.height()),
-                         Qt::AlignHCenter | Qt::AlignBottom, PageFooterText(index + 1, pages));
+        on.setFont(footerFont);
+        on.setPen(kValueColor);
+        on.drawText(QRectF(0, paper.height() - footerMetrics.height(), paper.width(),
+                           footerMetrics.height()),
+                    Qt::AlignHCenter | Qt::AlignBottom, PageFooterText(index + 1, pages));
+    };
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0) {
+            device.newPage();
+            if (recorder)
+                recorder->newPage();
+        }
+        drawPage(painter, index);
+        if (recorder)
+            drawPage(recording, index);
     }
+}
+
+} // namespace
+
+void PrintReportDocument(const QTextDocument& document, QPagedPaintDevice& device) {
+    PrintPages(document, device, nullptr);
 }
 
 bool WriteReportPdf(const SignInformation& info, const QString& path, const ReportHeader& header) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    QList<QStringList> pageTexts;
     {
         QTextDocument document;
         document.setDefaultFont(ReportBaseFont());
         ComposeReportDocument(document, info);
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&written);
         writer.setTitle(QStringLiteral("Tivora"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        PrintReportDocument(*HeadedReport(document, header), writer);
+        TextItemRecorder recorder(writer);
+        PrintPages(*HeadedReport(document, header), writer, &recorder);
+        pageTexts = recorder.pages();
     }
+    // Copying or searching the text then gives what was written, in any script.
+    const QByteArray pdf = WithActualText(written.data(), pageTexts);
     // As with the reading file: commit() would miss a failing last flush.
-    if (!file.flush()) {
+    if (file.write(pdf) != pdf.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
