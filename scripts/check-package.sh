@@ -50,6 +50,10 @@ dpkg -x "$deb" "$unpacked"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$id.metainfo.xml" >"$scratch/as.log" 2>&1 ||
     fail "appstreamcli validate:"$'\n'"$(cat "$scratch/as.log")"
 desktop-file-validate "$unpacked$desktop" || fail "desktop-file-validate $desktop"
+# Menus and software centres show Hindi to Hindi readers.
+grep -q '^Comment\[hi\]=' "$unpacked$desktop" || fail "$desktop has no Hindi comment"
+grep -q '<summary xml:lang="hi">' "$unpacked/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the AppStream data has no Hindi summary"
 
 # The manual pages render without a single groff warning.
 for page in tivora tivora-cli; do

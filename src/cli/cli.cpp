@@ -31,6 +31,17 @@ std::string RefusalText(const EntryMessage& message) {
     return EntryMessageText(message.text).toStdString();
 }
 
+// Qt notes on standard error each time a Latin font stands first for
+// Devanagari text; the glyphs come from a Devanagari font all the same, and
+// the note would read as a fault of the command.
+QtMessageHandler qtHandler = nullptr;
+void QuietFontFallback(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg &&
+        text.trimmed().startsWith(QLatin1String("OpenType support missing")))
+        return;
+    qtHandler(type, context, text);
+}
+
 // The application object the command needs: Qt's translations need one, the
 // report's fonts a graphical one (drawn offscreen: no window is shown). Kept
 // until the command ends; none is made when one exists.
@@ -45,6 +56,8 @@ std::unique_ptr<QCoreApplication> MakeApplication(bool graphical) {
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qtHandler)
+        qtHandler = qInstallMessageHandler(QuietFontFallback);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
