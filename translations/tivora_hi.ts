@@ -205,6 +205,10 @@
         <source>Ascendant %1</source>
         <translation>लग्न %1</translation>
     </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 को %1</translation>
+    </message>
 </context>
 <context>
     <name>tivora::EntryMessages</name>

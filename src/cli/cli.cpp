@@ -10,6 +10,7 @@
 #include "language/language.h"
 #include "report/reading_file.h"
 #include "report/report_document.h"
+#include "report/summary_words.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -216,10 +217,19 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
         const PlaceUse& use = job.placeUse;
         std::string zoneNote = use.offsetDescription.substr(0, use.offsetDescription.find(" = "));
         if (!use.offsetCertain)
-            zoneNote += zoneNote.empty() ? "offset uncertain" : ", offset uncertain";
+            zoneNote = (zoneNote.empty() ? QCoreApplication::translate("tivora::BirthplaceFinder",
+                                                                       "offset uncertain")
+                                         : QCoreApplication::translate("tivora::BirthplaceFinder",
+                                                                       "%1, offset uncertain")
+                                               .arg(QString::fromStdString(zoneNote)))
+                           .toStdString();
+        // In Hindi the summary names the ascendant's sign as the reading does.
+        const std::string sign =
+            InstalledLanguage() == QLatin1String(kEnglish) ? std::string() : job.info.VedicName;
         const ReportHeader header{
             QString::fromStdString(job.chart.BirthName),
-            QString::fromStdString(BirthSummary(job.chart, use.placeDisplay, zoneNote))};
+            QString::fromStdString(BirthSummary(job.chart, use.placeDisplay, zoneNote, false,
+                                                SummaryWordsInEffect(sign)))};
         if (!WriteReportPdf(job.info, path, header))
             return Refuse(err, "could not write " + args[1]);
     }

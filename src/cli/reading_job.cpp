@@ -6,6 +6,7 @@
 #include "language/language.h"
 #include "language/sign_texts.h"
 #include "report/report_sections.h"
+#include "report/summary_words.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -237,10 +238,11 @@ std::string ReadingJson(const ReadingJob& job) {
 std::string ReadingText(const ReadingJob& job) {
     const ChartRecord& c = job.chart;
     const PlaceUse& p = job.placeUse;
+    const SummaryWords words = SummaryWordsInEffect();
     // What was computed comes first, so a slip in the input shows.
     // Isolated, a right-to-left name or town cannot turn the line around.
-    std::string out =
-        "BirthName: " + Isolated(c.BirthName) + "\nBirthTime: " + LocalDateTimeText(c) + "\n";
+    std::string out = "BirthName: " + Isolated(c.BirthName) +
+                      "\nBirthTime: " + LocalDateTimeText(c, words) + "\n";
     if (!p.placeDisplay.empty())
         out += "Place: " + Isolated(p.placeDisplay) + "\n";
     out += "Coordinates: " + CoordinatesText(c) + "\n";
@@ -250,25 +252,26 @@ std::string ReadingText(const ReadingJob& job) {
     const int standard = offset - (c.IsDST ? 60 : 0);
     // The keys are the JSON's and stay English; the words after them follow
     // the language.
-    const auto words = [](const char* english) {
+    const auto translated = [](const char* english) {
         return QCoreApplication::translate("tivora::cli::ReadingText", english).toStdString();
     };
     out +=
         "Zone: " + UtcOffsetText(standard) + " " +
-        (standard > 0 ? words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText",
-                                                "(ahead of universal time, east)"))
-         : standard < 0
-             ? words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "(behind universal time, west)"))
-             : words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "(same as universal time)"))) +
+        (standard > 0   ? translated(QT_TRANSLATE_NOOP("tivora::cli::ReadingText",
+                                                       "(ahead of universal time, east)"))
+         : standard < 0 ? translated(QT_TRANSLATE_NOOP("tivora::cli::ReadingText",
+                                                       "(behind universal time, west)"))
+                        : translated(QT_TRANSLATE_NOOP("tivora::cli::ReadingText",
+                                                       "(same as universal time)"))) +
         "\nDST: " +
-        (c.IsDST ? words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "yes, one hour added"))
-                 : words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "no"))) +
+        (c.IsDST ? translated(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "yes, one hour added"))
+                 : translated(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "no"))) +
         "\n";
     out += "UtcOffset: " +
            (p.offsetDescription.empty() ? UtcOffsetText(offset) : p.offsetDescription) +
-           "\nUniversalTime: " + UniversalTimeText(c) + "\n";
+           "\nUniversalTime: " + UniversalTimeText(c, words) + "\n";
     if (!p.offsetCertain)
-        out += "OffsetCertain: " + words(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "no")) +
+        out += "OffsetCertain: " + translated(QT_TRANSLATE_NOOP("tivora::cli::ReadingText", "no")) +
                ". " + p.offsetDoubt + "\n";
     // The sign's name as the reading below names it.
     const std::string sign =

@@ -118,14 +118,16 @@ Moment MomentOf(const ChartRecord& c) {
 
 } // namespace
 
-std::string LocalDateTimeText(const ChartRecord& c) {
+std::string LocalDateTimeText(const ChartRecord& c, const SummaryWords& words) {
     const Moment m = MomentOf(c);
-    return DateText(DateOfJulianDay(m.julianDay)) + " " + ClockText(m.localMinutes);
+    return DateText(DateOfJulianDay(m.julianDay), words.months.data()) + " " +
+           ClockText(m.localMinutes);
 }
 
-std::string UniversalTimeText(const ChartRecord& c) {
+std::string UniversalTimeText(const ChartRecord& c, const SummaryWords& words) {
     const Moment m = MomentOf(c);
-    return ClockText(m.utMinutes) + " on " + DateText(DateOfJulianDay(m.julianDay + m.utDayShift));
+    return Filled(words.clockOnDate, ClockText(m.utMinutes),
+                  DateText(DateOfJulianDay(m.julianDay + m.utDayShift), words.months.data()));
 }
 
 std::string Unbroken(const std::string& text) {

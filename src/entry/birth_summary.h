@@ -23,12 +23,26 @@ std::string UtcOffsetSecondsText(int secondsAhead);
 // "28° 37' N, 77° 13' E" from the chart's degree and minute fields.
 std::string CoordinatesText(const ChartRecord& chart);
 
+// The words of the summary line in another language; the defaults give the
+// English line. In the patterns %1 and %2 stand for the parts named.
+struct SummaryWords {
+    std::array<std::string, 12> months{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::string universalTime = "%1 UT";         // %1: the clock time
+    std::string universalOnDate = "%1 UT on %2"; // %1: the clock time, %2: the date
+    std::string clockOnDate = "%1 on %2";        // %1: the clock time, %2: the date
+    std::string ascendant = "Ascendant %1";      // %1: the ascendant's position
+    std::string ascendantSign;                   // replaces the sign's abbreviation when set
+};
+
 // "15 Jul 1985 20:00": the local date and time a calculated chart used.
-std::string LocalDateTimeText(const ChartRecord& calculated);
+std::string LocalDateTimeText(const ChartRecord& calculated,
+                              const SummaryWords& words = SummaryWords{});
 
 // "19:00 on 15 Jul 1985": the universal time a calculated chart used, with
 // its date, which may be the day before or after the local one.
-std::string UniversalTimeText(const ChartRecord& calculated);
+std::string UniversalTimeText(const ChartRecord& calculated,
+                              const SummaryWords& words = SummaryWords{});
 
 // One line saying what a calculation used, read from the chart after
 // CalculateAscendant: name, local date and time, place (or the coordinates
@@ -41,16 +55,6 @@ std::string UniversalTimeText(const ChartRecord& calculated);
 std::string BirthSummary(const ChartRecord& calculated, const std::string& place,
                          const std::string& zoneNote, bool unbroken = false);
 
-// The words of the summary line in another language; the defaults give the
-// English line. In the patterns %1 and %2 stand for the parts named.
-struct SummaryWords {
-    std::array<std::string, 12> months{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::string universalTime = "%1 UT";         // %1: the clock time
-    std::string universalOnDate = "%1 UT on %2"; // %1: the clock time, %2: the date
-    std::string ascendant = "Ascendant %1";      // %1: the ascendant's position
-    std::string ascendantSign;                   // replaces the sign's abbreviation when set
-};
 std::string BirthSummary(const ChartRecord& calculated, const std::string& place,
                          const std::string& zoneNote, bool unbroken, const SummaryWords& words);
 

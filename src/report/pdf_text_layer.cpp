@@ -4,6 +4,7 @@
 #include <QPaintEngine>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
 
 namespace tivora {
@@ -177,6 +178,11 @@ std::optional<QByteArray> PageContent(const QByteArray& pdf, const CrossReferenc
     return content;
 }
 
+bool IsInvisible(char16_t u) {
+    return (u >= 0x200B && u <= 0x200F) || (u >= 0x202A && u <= 0x202E) ||
+           (u >= 0x2060 && u <= 0x2069) || u == 0xFEFF;
+}
+
 // What a reader should take for a text object: the item's text without the
 // invisible direction marks, in UTF-16 with its byte order mark.
 QByteArray ActualTextString(const QString& text) {
@@ -191,11 +197,55 @@ QByteArray ActualTextString(const QString& text) {
     return hex + '>';
 }
 
+// The glyphs a text object draws before the writer's own span (its second
+// pass of a synthesised bold).
+QList<qsizetype> GlyphsPerTextObject(const QList<QByteArray>& lines) {
+    QList<qsizetype> glyphs;
+    bool counting = false;
+    for (const QByteArray& line : lines) {
+        if (line == "BT") {
+            glyphs.append(0);
+            counting = true;
+        } else if (line == "ET" || line.startsWith("/Span")) {
+            counting = false;
+        } else if (counting && line.endsWith(" Tj")) {
+            ++glyphs.last();
+        }
+    }
+    return glyphs;
+}
+
+// The text of each text object. The writer leaves out an item whose glyphs
+// are all invisible (a direction mark drawn in a font that has no glyph for
+// it), so such an item goes unpaired when the next object draws more glyphs
+// than it has characters. Empty when the two do not pair up.
+QStringList PairedTexts(const QList<qsizetype>& glyphs, const QStringList& texts) {
+    const auto invisible = [](const QString& text) {
+        return std::all_of(text.cbegin(), text.cend(),
+                           [](QChar c) { return IsInvisible(c.unicode()); });
+    };
+    QStringList paired;
+    qsizetype item = 0;
+    for (const qsizetype count : glyphs) {
+        while (item < texts.size() && invisible(texts[item]) && count > texts[item].size())
+            ++item;
+        if (item == texts.size())
+            return {};
+        paired.append(texts[item++]);
+    }
+    for (; item < texts.size(); ++item)
+        if (!invisible(texts[item]))
+            return {};
+    return paired;
+}
+
 // The content with each text object's glyphs marked with its text; nullopt
 // when the objects and the texts do not pair up.
-std::optional<QByteArray> MarkedContent(const QByteArray& content, const QStringList& texts) {
+std::optional<QByteArray> MarkedContent(const QByteArray& content, const QStringList& items) {
     const QList<QByteArray> lines = content.split('\n');
-    if (lines.count("BT") != texts.size())
+    const QList<qsizetype> glyphs = GlyphsPerTextObject(lines);
+    const QStringList texts = PairedTexts(glyphs, items);
+    if (texts.size() != glyphs.size() || glyphs.isEmpty())
         return std::nullopt;
     QByteArray out;
     out.reserve(content.size() + texts.size() * 64);

@@ -4,6 +4,7 @@
 #include "entry/birth_entry.h"
 #include "entry/birth_summary.h"
 #include "platform/platform.h"
+#include "report/summary_words.h"
 #include "ui/widgets.h"
 #include "windows/window_texts.h"
 
@@ -518,13 +519,7 @@ QString BirthplaceFinder::zoneNote() const {
 
 QString BirthplaceFinder::birthSummary(const ChartRecord& calculated,
                                        const QString& ascendantSign) const {
-    SummaryWords words;
-    for (std::size_t i = 0; i < words.months.size(); ++i)
-        words.months[i] = ShortMonthName(int(i) + 1).toStdString();
-    words.universalTime = tr("%1 UT").toStdString();
-    words.universalOnDate = tr("%1 UT on %2").toStdString();
-    words.ascendant = tr("Ascendant %1").toStdString();
-    words.ascendantSign = ascendantSign.toStdString();
+    const SummaryWords words = SummaryWordsInEffect(ascendantSign.toStdString());
     return QString::fromStdString(
         BirthSummary(calculated, placeText().toStdString(), zoneNote().toStdString(), true, words));
 }

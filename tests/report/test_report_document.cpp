@@ -283,6 +283,9 @@ private slots:
         QVERIFY(InstallLanguage(QString::fromLatin1(kHindi)));
         const auto english = qScopeGuard([] { InstallLanguage(QString::fromLatin1(kEnglish)); });
         const QString name = QString::fromUtf8("किशोर क्षत्रिय");
+        // A town in Latin letters, isolated as the summary line isolates it.
+        const QString summary = QString::fromUtf8("12 जनवरी 1990 02:30, \u2068Lucknow, Uttar "
+                                                  "Pradesh, India\u2069 (26° 50' N, 80° 55' E)");
         QTemporaryDir dir;
         // Signs whose texts run over a page's end at different lines.
         for (const char* sign : {"Ari", "Lib", "Aqu", "Pis"}) {
@@ -290,7 +293,7 @@ private slots:
             SelectSignInformation(sign, info);
             info = TranslatedSignInformation(info);
             const QString path = dir.filePath(QString::fromLatin1(sign) + ".pdf");
-            QVERIFY(WriteReportPdf(info, path, {name, QStringLiteral("12 Jan 1990")}));
+            QVERIFY(WriteReportPdf(info, path, {name, summary}));
             const QStringList devanagariFonts =
                 test::PdfFonts(path).split('\n').filter(QStringLiteral("Devanagari"));
             QVERIFY2(!devanagariFonts.isEmpty() && devanagariFonts.first().contains(" yes "),
@@ -298,13 +301,15 @@ private slots:
 
             const QString text = test::PdfText(path);
             QVERIFY2(text.startsWith(name + ' '), qPrintable(text.left(40)));
+            QVERIFY(text.contains("India (26° 50' N"));
             // A line may break after a hyphen, which pdftotext then drops.
             QMap<QString, int> found;
             for (const QString& word : QString(text).remove('-').split(' '))
                 ++found[word];
             QStringList lost;
             static const QRegularExpression devanagari(QStringLiteral("[\\x{0900}-\\x{097F}]"));
-            const QString written = QString::fromStdString(ReportPlainText(info)).simplified();
+            const QString written =
+                (summary + ' ' + QString::fromStdString(ReportPlainText(info))).simplified();
             for (const QString& word : QString(written).remove('-').split(' '))
                 if (word.contains(devanagari) && found[word]-- <= 0)
                     lost << word;

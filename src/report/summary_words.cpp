@@ -1,0 +1,54 @@
+#include "report/summary_words.h"
+
+#include <QCoreApplication>
+
+namespace tivora {
+
+namespace {
+
+// The words share the context of the main window's place finder, which
+// first wrote the summary line.
+constexpr const char* kContext = "tivora::BirthplaceFinder";
+
+QString Translated(const char* english) {
+    return QCoreApplication::translate(kContext, english);
+}
+
+} // namespace
+
+QString ShortMonthName(int month) {
+    static constexpr const char* kShortMonths[] = {
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Jan"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Feb"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Mar"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Apr"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "May"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Jun"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Jul"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Aug"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Sep"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Oct"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Nov"),
+        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Dec")};
+    if (month < 1 || month > 12)
+        return {};
+    return Translated(kShortMonths[month - 1]);
+}
+
+SummaryWords SummaryWordsInEffect(const std::string& ascendantSign) {
+    SummaryWords words;
+    for (std::size_t i = 0; i < words.months.size(); ++i)
+        words.months[i] = ShortMonthName(static_cast<int>(i) + 1).toStdString();
+    words.universalTime =
+        Translated(QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "%1 UT")).toStdString();
+    words.universalOnDate =
+        Translated(QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "%1 UT on %2")).toStdString();
+    words.clockOnDate =
+        Translated(QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "%1 on %2")).toStdString();
+    words.ascendant =
+        Translated(QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Ascendant %1")).toStdString();
+    words.ascendantSign = ascendantSign;
+    return words;
+}
+
+} // namespace tivora
