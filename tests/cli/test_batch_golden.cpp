@@ -1,4 +1,7 @@
-// The batch's output, byte for byte, against files checked by hand: rows for
+// The English outputs, byte for byte, against files checked by hand. Single
+// readings and places (golden/readings.args, one command a line with
+// tab-separated arguments; make_readings.py remakes readings.out). The
+// batch: rows for
 // every message the batch can give, names in several scripts, quoting, all
 // three line ends, a record over the size limit and an unclosed quote
 // (golden/rows.csv); a missing column; rows that name a place or a zone.
@@ -7,6 +10,7 @@
 // committing them.
 #include "cli/cli.h"
 
+#include <QFile>
 #include <QtTest>
 #include <fstream>
 #include <sstream>
@@ -53,6 +57,32 @@ private slots:
                                  .arg(line)
                                  .arg(QString::fromStdString(actual.substr(at, 80)))));
         }
+    }
+
+    void readingsMatchTheGoldenFile() {
+        const QString folder = QStringLiteral(TIVORA_GOLDEN_DIR "/");
+        QFile commands(folder + "readings.args");
+        QVERIFY(commands.open(QIODevice::ReadOnly));
+        const std::string expected = ReadBytes(folder + "readings.out");
+        std::string actual;
+        for (const QByteArray& line : commands.readAll().split('\n')) {
+            if (line.isEmpty())
+                continue;
+            std::vector<std::string> args;
+            for (const QByteArray& arg : line.split('\t'))
+                args.push_back(arg.toStdString());
+            std::istringstream in;
+            std::ostringstream out, err;
+            const int status = tivora::cli::RunCli(args, in, out, err);
+            actual += "$ " + QByteArray(line).replace('\t', ' ').toStdString() + "\n" + out.str() +
+                      "[stderr]\n" + err.str() + "[status " + std::to_string(status) + "]\n";
+        }
+        // Line by line, so a difference names its command's output.
+        const QStringList want = QString::fromStdString(expected).split('\n');
+        const QStringList got = QString::fromStdString(actual).split('\n');
+        for (qsizetype i = 0; i < std::min(want.size(), got.size()); ++i)
+            QCOMPARE(got[i], want[i]);
+        QCOMPARE(got.size(), want.size());
     }
 };
 
