@@ -1795,6 +1795,22 @@ Which one was the time of birth?</source>
         <source>The zone boxes cannot hold %1 at an east longitude: they count a zone behind universal time only west of Greenwich.</source>
         <translation>पूर्वी देशांतर पर समय क्षेत्र के खाने %1 नहीं रख सकते: वे सार्वभौमिक समय से पीछे का क्षेत्र केवल ग्रीनविच के पश्चिम में गिनते हैं।</translation>
     </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 को %2 बजे</translation>
+    </message>
+    <message>
+        <source>%1 happened twice in %2: first at %3, then again at %4 after the clocks went back from %5 to %6</source>
+        <translation>%2 में %1 दो बार आया: पहले %3 पर, फिर घड़ियाँ %5 से %6 पर पीछे किए जाने के बाद दोबारा %4 पर</translation>
+    </message>
+    <message>
+        <source>%1 never happened in %2: the clocks jumped forward from %3 to %4, from %5 to %6</source>
+        <translation>%2 में %1 कभी नहीं आया: घड़ियाँ %3 से सीधे %4 पर आगे बढ़ा दी गईं, %5 से %6 पर</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3 at %4 %5</source>
+        <translation>%1: %2, %3 को %4 बजे %5</translation>
+    </message>
 </context>
 <context>
     <name>tivora::cli::ReadingText</name>

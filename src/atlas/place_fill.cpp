@@ -1,5 +1,7 @@
 #include "atlas/place_fill.h"
 
+#include "base/dates.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
@@ -9,10 +11,6 @@
 namespace tivora::atlas {
 
 namespace {
-
-QString DayText(const QDate& date) {
-    return QLocale::c().toString(date, QStringLiteral("d MMM yyyy"));
-}
 
 QString ClockText(const QTime& time) {
     return time.toString(QStringLiteral("HH:mm"));

@@ -1,12 +1,12 @@
 #include "atlas/zone_offset.h"
 
 #include "atlas/zone_data.h"
+#include "base/dates.h"
 #include "base/zone_ids.h"
 #include "entry/birth_summary.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLocale>
 
 #include <cmath>
 #include <map>
@@ -96,8 +96,7 @@ QString WallClock(qint64 utcSeconds, int offsetSeconds, bool withDate = false) {
         t.toString(t.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
     if (!withDate)
         return clock;
-    return QLocale::c().toString(wall.date(), QStringLiteral("d MMM yyyy")) + QLatin1Char(' ') +
-           clock;
+    return DayText(wall.date()) + QLatin1Char(' ') + clock;
 }
 
 // The clocks' readings on both sides of a change; with their dates when the
@@ -174,8 +173,8 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
             valid.push_back(s);
     }
 
-    const QString when = QLocale::c().toString(date, QStringLiteral("d MMM yyyy")) +
-                         QStringLiteral(" at ") + time.toString(QStringLiteral("HH:mm"));
+    const QString when = QCoreApplication::translate("tivora::atlas", "%1 at %2")
+                             .arg(DayText(date), time.toString(QStringLiteral("HH:mm")));
     if (valid.size() == 1) {
         result.kind = LocalTimeKind::Unique;
         result.offset = ToOffset(valid.front());
@@ -191,8 +190,9 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
         result.clocksBefore = WallTime(change, first.seconds);
         result.clocksAfter = WallTime(change, second.seconds);
         const auto [from, to] = ChangeClocks(change, first.seconds, second.seconds);
-        result.message = QStringLiteral("%1 happened twice in %2: first at %3, then again at %4 "
-                                        "after the clocks went back from %5 to %6")
+        result.message = QCoreApplication::translate(
+                             "tivora::atlas", "%1 happened twice in %2: first at %3, then again "
+                                              "at %4 after the clocks went back from %5 to %6")
                              .arg(when, zoneId, NamedOffset(result.earlier),
                                   NamedOffset(result.later), from, to);
         return result;
@@ -209,8 +209,8 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
     result.clocksAfter = WallTime(change, after.seconds);
     const auto [from, to] = ChangeClocks(change, before.seconds, after.seconds);
     result.message =
-        QStringLiteral("%1 never happened in %2: the clocks jumped forward from %3 "
-                       "to %4, from %5 to %6")
+        QCoreApplication::translate("tivora::atlas", "%1 never happened in %2: the clocks jumped "
+                                                     "forward from %3 to %4, from %5 to %6")
             .arg(when, zoneId, from, to, NamedOffset(result.earlier), NamedOffset(result.later));
     return result;
 }
@@ -224,17 +224,19 @@ QString OffsetSecondsText(int seconds) {
 }
 
 QString DescribeOffset(const ZoneOffset& o) {
-    const QString kind = o.source == OffsetSource::LocalMeanTime ? QStringLiteral("local mean time")
-                         : o.isDaylightTime                      ? QStringLiteral("daylight saving")
-                                                                 : QStringLiteral("standard time");
+    const QString kind = o.source == OffsetSource::LocalMeanTime
+                             ? QCoreApplication::translate("tivora::atlas", "local mean time")
+                         : o.isDaylightTime
+                             ? QCoreApplication::translate("tivora::atlas", "daylight saving")
+                             : QCoreApplication::translate("tivora::atlas", "standard time");
     return NamedOffset(o) + QStringLiteral(" (") + kind + QLatin1Char(')');
 }
 
 QString FilledText(const QString& placeText, const QString& zoneId, const QDate& date,
                    const QTime& time, const ZoneOffset& offset) {
-    return QStringLiteral("%1: %2, on %3 at %4 %5")
-        .arg(placeText, zoneId, QLocale::c().toString(date, QStringLiteral("d MMM yyyy")),
-             time.toString(QStringLiteral("HH:mm")), DescribeOffset(offset));
+    return QCoreApplication::translate("tivora::atlas", "%1: %2, on %3 at %4 %5")
+        .arg(placeText, zoneId, DayText(date), time.toString(QStringLiteral("HH:mm")),
+             DescribeOffset(offset));
 }
 
 DegreesMinutes ToDegreesMinutes(double value) {

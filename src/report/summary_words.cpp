@@ -1,5 +1,7 @@
 #include "report/summary_words.h"
 
+#include "base/dates.h"
+
 #include <QCoreApplication>
 
 namespace tivora {
@@ -15,25 +17,6 @@ QString Translated(const char* english) {
 }
 
 } // namespace
-
-QString ShortMonthName(int month) {
-    static constexpr const char* kShortMonths[] = {
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Jan"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Feb"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Mar"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Apr"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "May"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Jun"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Jul"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Aug"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Sep"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Oct"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Nov"),
-        QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "Dec")};
-    if (month < 1 || month > 12)
-        return {};
-    return Translated(kShortMonths[month - 1]);
-}
 
 SummaryWords SummaryWordsInEffect(const std::string& ascendantSign) {
     SummaryWords words;

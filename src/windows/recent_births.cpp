@@ -1,7 +1,7 @@
 #include "windows/recent_births.h"
 
+#include "base/dates.h"
 #include "platform/platform.h"
-#include "report/summary_words.h"
 #include "windows/window_texts.h"
 
 #include <QJsonArray>
