@@ -4,6 +4,7 @@
 #include "atlas/place_fill.h"
 #include "atlas/shared_atlas.h"
 #include "atlas/zone_offset.h"
+#include "base/numbers.h"
 #include "base/zone_ids.h"
 
 #include <QDate>
@@ -12,7 +13,6 @@
 #include <QJsonObject>
 #include <QStringList>
 #include <QTime>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -201,9 +201,9 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
             json = true;
         } else if (args[i] == "--limit") {
             const std::string value = i + 1 < args.size() ? args[++i] : "";
-            const auto r = std::from_chars(value.data(), value.data() + value.size(), limit);
-            if (value.empty() || r.ec != std::errc() || r.ptr != value.data() + value.size() ||
-                limit < 1) {
+            const auto number = ExactNumber<int>(value);
+            limit = number.value_or(0);
+            if (limit < 1) {
                 err << "tivora-cli: --limit takes a whole number from 1\n"
                     << "Try 'tivora-cli --help'.\n";
                 return 2;

@@ -1,5 +1,6 @@
 #include "cli/reading_job.h"
 
+#include "base/numbers.h"
 #include "engine/ephemeris.h"
 #include "entry/birth_summary.h"
 #include "entry/calculate.h"
@@ -15,13 +16,9 @@ namespace tivora::cli {
 
 namespace {
 
+// The option values' numbers: plain digits, as the lists show them.
 bool IsDigits(const std::string& s) {
-    if (s.empty() || s.size() > 9)
-        return false;
-    for (char c : s)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
+    return DigitsNumber(s, 9).has_value();
 }
 
 // Splits "a<sep>b" into two digit texts.
@@ -35,7 +32,7 @@ bool SplitNumbers(const std::string& text, char separator, std::string& a, std::
 }
 
 std::string Canonical(const std::string& digits) {
-    return std::to_string(std::stol(digits));
+    return std::to_string(*DigitsNumber(digits, 9));
 }
 
 // Valid UTF-8 only: anything else becomes U+FFFD before it reaches output.
