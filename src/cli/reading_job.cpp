@@ -4,6 +4,7 @@
 #include "engine/ephemeris.h"
 #include "entry/birth_summary.h"
 #include "entry/calculate.h"
+#include "entry/picker_zone.h"
 #include "report/report_sections.h"
 
 #include <QJsonArray>
@@ -144,9 +145,8 @@ bool ParseReadingOption(const std::string& option, const std::string& value, Rea
             return false;
         }
         // Ahead of universal time is written the way the zone picker does.
-        const std::string mark = sign == '+' ? "-" : "";
-        e.zoneHour = mark + hours;
-        e.zoneMinute = mark + minutes;
+        e.zoneHour = sign == '+' ? PickerZone::WithMark(hours) : hours;
+        e.zoneMinute = sign == '+' ? PickerZone::WithMark(minutes) : minutes;
         job.zoneWest = sign == '-';
         return true;
     }

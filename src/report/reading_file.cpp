@@ -4,6 +4,7 @@
 #include "base/rounding.h"
 #include "base/scramble.h"
 #include "base/zone_ids.h"
+#include "entry/picker_zone.h"
 #include "report/sync_to_disk.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,7 @@ QByteArray FlagText(bool value) {
 QByteArray ZoneHoursText(const ChartRecord& chart) {
     const bool countsAsWest = !chart.IsEast || (chart.LonDegrees == 0 && chart.LonMinutes == 0);
     if (chart.ZoneDirection == ZoneDirection::East && countsAsWest)
-        return "-" + NumberText(chart.ZoneHours);
+        return PickerZone::kAheadMark + NumberText(chart.ZoneHours);
     return NumberText(chart.ZoneHours);
 }
 
