@@ -74,23 +74,23 @@ OffsetDoubt DoubtAbout(const Place& place, const QDate& date, const ZoneOffset& 
                               : QCoreApplication::translate("tivora::atlas", "%1 km from %2")
                                     .arg(qRound(away))
                                     .arg(city);
-    if (standard != used.totalMinutes)
-        doubt.text = QCoreApplication::translate(
-                         "tivora::atlas",
-                         "Offset uncertain: before 1970 the time-zone database follows %1 only, "
-                         "and %2 lies %3; its clocks in %4 may have kept standard time, %5, "
-                         "instead of %6")
-                         .arg(city, place.name, where)
-                         .arg(date.year())
-                         .arg(OffsetText(standard), OffsetText(used.totalMinutes));
-    else
-        doubt.text = QCoreApplication::translate(
-                         "tivora::atlas",
-                         "Offset uncertain: before 1970 the time-zone database follows %1 only, "
-                         "and %2 lies %3; %1 changed its clocks in %4, and %2 may not have "
-                         "followed it")
-                         .arg(city, place.name, where)
-                         .arg(date.year());
+    // The town may have kept standard time, or not followed a change of the city's clocks.
+    const bool offStandard = standard != used.totalMinutes;
+    const char* sentence =
+        offStandard
+            ? QT_TRANSLATE_NOOP("tivora::atlas",
+                                "Offset uncertain: before 1970 the time-zone database follows %1 "
+                                "only, and %2 lies %3; its clocks in %4 may have kept standard "
+                                "time, %5, instead of %6")
+            : QT_TRANSLATE_NOOP("tivora::atlas",
+                                "Offset uncertain: before 1970 the time-zone database follows %1 "
+                                "only, and %2 lies %3; %1 changed its clocks in %4, and %2 may not "
+                                "have followed it");
+    doubt.text = QCoreApplication::translate("tivora::atlas", sentence)
+                     .arg(city, place.name, where)
+                     .arg(date.year());
+    if (offStandard)
+        doubt.text = doubt.text.arg(OffsetText(standard), OffsetText(used.totalMinutes));
     return doubt;
 }
 
