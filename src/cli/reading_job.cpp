@@ -79,7 +79,7 @@ bool ParseReadingOption(const std::string& option, const std::string& value, Rea
             error = "--date takes YYYY-MM-DD";
             return false;
         }
-        const int m = std::stoi(month);
+        const int m = static_cast<int>(*DigitsNumber(month, 9));
         e.month = m - 1;
         e.day = FindListItem(EntryList::Day, Canonical(day));
         e.year = FindListItem(EntryList::Year, Canonical(year));
