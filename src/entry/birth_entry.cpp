@@ -48,7 +48,7 @@ bool AllDigits(std::string_view text) {
 
 // Digit boxes: digits only; the zone boxes may carry the picker's "-".
 bool IsDigitText(std::string_view text, bool allowMinus) {
-    if (allowMinus && !text.empty() && text.front() == '-')
+    if (allowMinus && !text.empty() && text.front() == PickerZone::kAheadMark)
         return AllDigits(text.substr(1));
     return AllDigits(text);
 }
