@@ -30,6 +30,16 @@ set(TIVORA_LAYER_QT_windows Core Gui Svg Widgets PrintSupport)
 set(TIVORA_LAYER_QT_app Core Gui Svg Widgets PrintSupport)
 set(TIVORA_LAYER_QT_cli Core Gui Svg)
 
+# Where Linux and Windows differ, a folder has one small file per system,
+# STEM_posix.cpp and STEM_windows.cpp: out names the one this build takes.
+function(tivora_system_source out stem)
+    if(WIN32)
+        set(${out} ${stem}_windows.cpp PARENT_SCOPE)
+    else()
+        set(${out} ${stem}_posix.cpp PARENT_SCOPE)
+    endif()
+endfunction()
+
 function(tivora_layer_uses folder out)
     if(NOT DEFINED TIVORA_LAYER_USES_${folder})
         message(FATAL_ERROR "src/${folder} is not a known layer: add it to cmake/Layers.cmake")

@@ -1,6 +1,7 @@
 #include "atlas/atlas.h"
 
 #include "atlas/program_folder.h"
+#include "base/numbers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -169,8 +170,10 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
 }
 
 template <typename T> bool ToNumber(std::string_view text, T& value) {
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+    const std::optional<T> number = ExactNumber<T>(text);
+    if (number)
+        value = *number;
+    return number.has_value();
 }
 
 } // namespace

@@ -72,40 +72,55 @@ OffsetDoubt DoubtAbout(const Place& place, const QDate& date, const ZoneOffset& 
                               : QCoreApplication::translate("tivora::atlas", "%1 km from %2")
                                     .arg(qRound(away))
                                     .arg(city);
-    if (standard != used.totalMinutes)
-        doubt.text = QCoreApplication::translate(
-                         "tivora::atlas",
-                         "Offset uncertain: before 1970 the time-zone database follows %1 only, "
-                         "and %2 lies %3; its clocks in %4 may have kept standard time, %5, "
-                         "instead of %6")
-                         .arg(city, place.name, where)
-                         .arg(date.year())
-                         .arg(OffsetText(standard), OffsetText(used.totalMinutes));
-    else
-        doubt.text = QCoreApplication::translate(
-                         "tivora::atlas",
-                         "Offset uncertain: before 1970 the time-zone database follows %1 only, "
-                         "and %2 lies %3; %1 changed its clocks in %4, and %2 may not have "
-                         "followed it")
-                         .arg(city, place.name, where)
-                         .arg(date.year());
+    // The town may have kept standard time, or not followed a change of the city's clocks.
+    const bool offStandard = standard != used.totalMinutes;
+    const char* sentence =
+        offStandard
+            ? QT_TRANSLATE_NOOP("tivora::atlas",
+                                "Offset uncertain: before 1970 the time-zone database follows %1 "
+                                "only, and %2 lies %3; its clocks in %4 may have kept standard "
+                                "time, %5, instead of %6")
+            : QT_TRANSLATE_NOOP("tivora::atlas",
+                                "Offset uncertain: before 1970 the time-zone database follows %1 "
+                                "only, and %2 lies %3; %1 changed its clocks in %4, and %2 may not "
+                                "have followed it");
+    doubt.text = QCoreApplication::translate("tivora::atlas", sentence)
+                     .arg(city, place.name, where)
+                     .arg(date.year());
+    if (offStandard)
+        doubt.text = doubt.text.arg(OffsetText(standard), OffsetText(used.totalMinutes));
     return doubt;
 }
 
-PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time) {
+PlaceFill FillForPlace(const Place* place, const QDate& date, const QTime& time,
+                       const FillChoices& choices) {
     PlaceFill fill;
-    fill.latitude = ToDegreesMinutes(place.latitude);
-    fill.longitude = ToDegreesMinutes(place.longitude);
-    fill.offsets = ResolveLocalTime(place.timeZone, date, time, place.longitude);
-    const QString where = place.displayText();
+    const QString& zoneId = choices.zoneId.isEmpty() && place ? place->timeZone : choices.zoneId;
+    const double longitude = choices.longitude ? *choices.longitude : place ? place->longitude : 0;
+    if (place) {
+        fill.latitude = ToDegreesMinutes(place->latitude);
+        fill.longitude = ToDegreesMinutes(place->longitude);
+    }
+    fill.offsets = ResolveLocalTime(zoneId, date, time, longitude);
+    if (fill.offsets.kind == LocalTimeKind::Unique)
+        fill.used = fill.offsets.offset;
+    else if (fill.offsets.kind == LocalTimeKind::HappenedTwice && choices.fold != Fold::Ask)
+        fill.used = choices.fold == Fold::Earlier ? fill.offsets.earlier : fill.offsets.later;
+    if (fill.used) {
+        fill.boxes = ZoneBoxesFor(*fill.used, longitude);
+        // Only the town's own zone can be doubted for the town.
+        if (place && choices.zoneId.isEmpty())
+            fill.doubt = DoubtAbout(*place, date, *fill.used);
+    }
+    if (!place)
+        return fill;
+    const QString where = place->displayText();
     switch (fill.offsets.kind) {
     case LocalTimeKind::Unique:
-        fill.boxes = ZoneBoxesFor(fill.offsets.offset, place.longitude);
-        fill.text = FilledText(where, place.timeZone, date, time, fill.offsets.offset);
+        fill.text = FilledText(where, zoneId, date, time, fill.offsets.offset);
         if (!fill.boxes.expressible)
             fill.text += QStringLiteral(". ") + fill.boxes.message +
                          QStringLiteral(" Please enter the time zone yourself.");
-        fill.doubt = DoubtAbout(place, date, fill.offsets.offset);
         if (!fill.doubt.certain)
             fill.text += QStringLiteral(". ") + fill.doubt.text + QLatin1Char('.');
         break;

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTime>
 
+#include <optional>
+
 #include <vector>
 
 namespace tivora::atlas {
@@ -37,17 +39,41 @@ double DistanceKm(double lat1, double lon1, double lat2, double lon2);
 
 // What choosing a town puts into the main window for a local birth date and
 // time: the coordinates to the minute, the zone boxes (only when the offset
-// is unique and the boxes can hold it), and the words that say what was
-// filled or why the zone was not.
+// is unique, or the fold chose one, and the boxes can hold it), and the words
+// that say what was filled or why the zone was not.
 struct PlaceFill {
     DegreesMinutes latitude;
     DegreesMinutes longitude;
     LocalTimeOffsets offsets;
+    // The offset the boxes were filled from: the unique one, or the side of
+    // a repeated time that the fold chose. Empty when there is none.
+    std::optional<ZoneOffset> used;
     ZoneBoxes boxes; // expressible only when the zone boxes should be filled
     OffsetDoubt doubt;
-    QString text;
+    QString text; // empty without a town
 };
-PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time);
+
+// Which offset a local time the clocks showed twice takes: none until the
+// user answers, or the one given beforehand (the command line's --fold).
+enum class Fold { Ask, Earlier, Later };
+
+// What the caller already knows in place of the town's own: another zone id
+// (the town's offset is then not doubted), the longitude the coordinate
+// boxes hold (decimal degrees, east positive) when it is not the town's, and
+// the fold.
+struct FillChoices {
+    QString zoneId;
+    std::optional<double> longitude;
+    Fold fold = Fold::Ask;
+};
+
+// The fill for a town (coordinates, zone and sentence), or with no town for
+// a zone id alone (zone only).
+PlaceFill FillForPlace(const Place* place, const QDate& date, const QTime& time,
+                       const FillChoices& choices);
+inline PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time) {
+    return FillForPlace(&place, date, time, {});
+}
 
 // What kind of clock time an offset was, for the place sentence: "local mean
 // time", "war time" (an extra hour kept during the Second World War),

@@ -1,4 +1,5 @@
 #include "atlas/zone_offset.h"
+#include "entry/picker_zone.h"
 
 #include "atlas/zone_data.h"
 #include "base/dates.h"
@@ -264,12 +265,10 @@ ZoneBoxes ZoneBoxesFor(const ZoneOffset& offset, double longitude) {
         const int magnitude = std::abs(minutes);
         if (magnitude > 14 * 60 || (minutes < 0 && eastOfGreenwich))
             return boxes;
-        const QString h = QString::number(magnitude / 60);
-        const QString m = QString::number(magnitude % 60);
-        const bool ahead = minutes > 0;
+        const PickerZone zone = PickerZone::FromSecondsEast(minutes * 60);
         boxes.expressible = true;
-        boxes.hour = ahead && magnitude >= 60 ? QLatin1Char('-') + h : h;
-        boxes.minute = ahead && magnitude % 60 ? QLatin1Char('-') + m : m;
+        boxes.hour = QString::fromStdString(zone.hourText());
+        boxes.minute = QString::fromStdString(zone.minuteText());
         boxes.dst = dst;
         return boxes;
     };

@@ -88,6 +88,12 @@ struct DegreesMinutes {
     int degrees = 0;
     int minutes = 0;
     bool positive = true;
+
+    // Decimal degrees, as the boxes say it.
+    double value() const {
+        const double magnitude = degrees + minutes / 60.0;
+        return positive ? magnitude : -magnitude;
+    }
 };
 DegreesMinutes ToDegreesMinutes(double value);
 

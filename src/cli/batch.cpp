@@ -6,6 +6,7 @@
 #include "cli/place_options.h"
 #include "cli/reading_job.h"
 
+#include "base/numbers.h"
 #include "engine/ephemeris.h"
 #include "entry/birth_summary.h"
 #include "entry/calculate.h"
@@ -112,16 +113,8 @@ Layout LayoutOf(const std::vector<std::string>& header) {
 // A date or time cell holds a whole number in plain digits, as the lists
 // show them ("01" is 1; "+1", "1.5" and "1e0" are not numbers here).
 int CellNumber(std::string_view text) {
-    const std::string_view digits = TrimmedView(text);
-    if (digits.empty() || digits.size() > 9)
-        return -1;
-    int value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    const auto value = DigitsNumber(TrimmedView(text), 9);
+    return value ? static_cast<int>(*value) : -1;
 }
 
 // One row's reading: the job, and whether its place or zone came from the

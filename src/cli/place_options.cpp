@@ -2,7 +2,9 @@
 
 #include "atlas/atlas.h"
 #include "atlas/place_fill.h"
+#include "atlas/shared_atlas.h"
 #include "atlas/zone_offset.h"
+#include "base/numbers.h"
 #include "base/zone_ids.h"
 
 #include <QDate>
@@ -11,11 +13,9 @@
 #include <QJsonObject>
 #include <QStringList>
 #include <QTime>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <set>
 
@@ -23,38 +23,13 @@ namespace tivora::cli {
 
 namespace {
 
-// Loaded once a process: commands run one after another share it, and a
-// damaged file is read once and its fault kept.
+// Commands run one after another share the program's one atlas.
 std::shared_ptr<const atlas::Atlas> LoadAtlas(std::string& error) {
-    static std::mutex mutex;
-    static std::shared_ptr<const atlas::Atlas> cached;
-    static std::string cachedError;
-    static QString cachedPath;
-    static bool tried = false;
-    static QString pathFor;
-    static QString path;
-    const std::lock_guard<std::mutex> lock(mutex);
-    // Finding the file costs file-system calls: once, unless the data folder
-    // named in the environment changes.
-    const QString folder = qEnvironmentVariable("TIVORA_DATA_DIR");
-    if (!tried || folder != pathFor) {
-        path = atlas::AtlasDataPath();
-        pathFor = folder;
-    }
-    if (path.isEmpty()) {
-        error = "the place data (places.tsv.gz) is not installed";
-        return nullptr;
-    }
-    if (!tried || cachedPath != path) {
-        QString problem;
-        cached = atlas::Atlas::load(path, &problem);
-        cachedError = problem.toStdString();
-        cachedPath = path;
-        tried = true;
-    }
-    if (!cached)
-        error = cachedError;
-    return cached;
+    QString problem;
+    auto loaded = atlas::LoadSharedAtlas(&problem);
+    if (!loaded)
+        error = problem.toStdString();
+    return loaded;
 }
 
 // The longitude the boxes hold, in decimal degrees, east positive.
@@ -65,8 +40,8 @@ double EntryLongitude(const BirthEntry& e) {
     return e.east ? value : -value;
 }
 
-void FillCoordinate(double value, std::string& degrees, std::string& minutes, bool& positive) {
-    const atlas::DegreesMinutes dm = atlas::ToDegreesMinutes(value);
+void FillCoordinate(const atlas::DegreesMinutes& dm, std::string& degrees, std::string& minutes,
+                    bool& positive) {
     degrees = std::to_string(dm.degrees);
     minutes = std::to_string(dm.minutes);
     positive = dm.positive;
@@ -104,7 +79,6 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
     BirthEntry& e = job.entry;
     PlaceUse& use = job.placeUse;
     use.used = true;
-    std::string zone = options.timeZone;
     std::optional<atlas::Place> town;
     if (!options.place.empty()) {
         const auto loaded = LoadAtlas(error);
@@ -128,64 +102,67 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         use.placeDisplay = p.displayText().toStdString();
         use.latitude = p.latitude;
         use.longitude = p.longitude;
-        if (zone.empty())
-            zone = p.timeZone.toStdString();
         e.city = p.name.toStdString();
         e.state = p.region.toStdString();
         e.country = p.country.toStdString();
+    }
+
+    const QDate date(std::stoi(ListItemText(EntryList::Year, e.year)), e.month + 1, e.day + 1);
+    const QTime time(e.hour, e.minute);
+    atlas::FillChoices choices;
+    choices.zoneId = QString::fromStdString(options.timeZone);
+    // The offset follows the longitude the boxes hold: the typed one, or the
+    // town's to the minute.
+    choices.longitude = town && !options.lonGiven ? atlas::ToDegreesMinutes(town->longitude).value()
+                                                  : EntryLongitude(e);
+    choices.fold = options.fold.empty()        ? atlas::Fold::Ask
+                   : options.fold == "earlier" ? atlas::Fold::Earlier
+                                               : atlas::Fold::Later;
+    const atlas::PlaceFill fill = atlas::FillForPlace(town ? &*town : nullptr, date, time, choices);
+    if (town) {
         bool north = true;
         if (!options.lonGiven)
-            FillCoordinate(p.longitude, e.lonDegrees, e.lonMinutes, e.east);
+            FillCoordinate(fill.longitude, e.lonDegrees, e.lonMinutes, e.east);
         if (!options.latGiven) {
-            FillCoordinate(p.latitude, e.latDegrees, e.latMinutes, north);
+            FillCoordinate(fill.latitude, e.latDegrees, e.latMinutes, north);
             e.south = !north;
         }
     }
     if (options.zoneGiven)
         return true;
 
-    use.timeZone = zone;
-    const QDate date(std::stoi(ListItemText(EntryList::Year, e.year)), e.month + 1, e.day + 1);
-    const QTime time(e.hour, e.minute);
-    const double longitude = EntryLongitude(e);
-    const auto resolved =
-        atlas::ResolveLocalTime(QString::fromStdString(zone), date, time, longitude);
-    atlas::ZoneOffset offset;
-    switch (resolved.kind) {
-    case atlas::LocalTimeKind::Unique:
-        offset = resolved.offset;
-        break;
-    case atlas::LocalTimeKind::HappenedTwice:
-        if (options.fold.empty()) {
-            error = resolved.message.toStdString() + "; say which with " + options.foldHint;
-            return false;
+    use.timeZone =
+        !options.timeZone.empty() || !town ? options.timeZone : town->timeZone.toStdString();
+    if (!fill.used) {
+        const std::string message = fill.offsets.message.toStdString();
+        switch (fill.offsets.kind) {
+        case atlas::LocalTimeKind::HappenedTwice:
+            error = message + "; say which with " + options.foldHint;
+            break;
+        case atlas::LocalTimeKind::UnknownZone:
+            error = message +
+                    " to this system's time-zone database; give a zone id such as Asia/Kolkata "
+                    "('tivora-cli places TOWN' shows a town's zone)";
+            break;
+        case atlas::LocalTimeKind::Unique:
+        case atlas::LocalTimeKind::NeverHappened:
+        case atlas::LocalTimeKind::NoSuchDate:
+            error = message;
+            break;
         }
-        offset = options.fold == "earlier" ? resolved.earlier : resolved.later;
-        break;
-    case atlas::LocalTimeKind::UnknownZone:
-        error = resolved.message.toStdString() +
-                " to this system's time-zone database; give a zone id such as Asia/Kolkata "
-                "('tivora-cli places TOWN' shows a town's zone)";
-        return false;
-    case atlas::LocalTimeKind::NeverHappened:
-    case atlas::LocalTimeKind::NoSuchDate:
-        error = resolved.message.toStdString();
         return false;
     }
-    // The zone's own offset for the town, unless --tz named another zone.
-    if (town && options.timeZone.empty()) {
-        const atlas::OffsetDoubt doubt = atlas::DoubtAbout(*town, date, offset);
-        use.offsetCertain = doubt.certain;
-        use.offsetDoubt = doubt.text.toStdString();
-        for (const atlas::OffsetAlternative& a : doubt.alternatives)
-            use.alternatives.push_back({a.minutes, a.why.toStdString()});
-    }
+    const atlas::ZoneOffset& offset = *fill.used;
+    use.offsetCertain = fill.doubt.certain;
+    use.offsetDoubt = fill.doubt.text.toStdString();
+    for (const atlas::OffsetAlternative& a : fill.doubt.alternatives)
+        use.alternatives.push_back({a.minutes, a.why.toStdString()});
     use.isDaylightTime = offset.isDaylightTime;
     use.offsetSource = atlas::SourceText(offset.source).toStdString();
     use.offsetDescription = OffsetWords(offset);
 
     // To the second: the boxes hold the whole minutes and the seconds go beside them.
-    const atlas::ZoneBoxes boxes = atlas::ZoneBoxesFor(offset, longitude);
+    const atlas::ZoneBoxes& boxes = fill.boxes;
     e.zoneSecond = boxes.second;
     if (boxes.expressible) {
         e.zoneHour = boxes.hour.toStdString();
@@ -224,9 +201,9 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
             json = true;
         } else if (args[i] == "--limit") {
             const std::string value = i + 1 < args.size() ? args[++i] : "";
-            const auto r = std::from_chars(value.data(), value.data() + value.size(), limit);
-            if (value.empty() || r.ec != std::errc() || r.ptr != value.data() + value.size() ||
-                limit < 1) {
+            const auto number = ExactNumber<int>(value);
+            limit = number.value_or(0);
+            if (limit < 1) {
                 err << "tivora-cli: --limit takes a whole number from 1\n"
                     << "Try 'tivora-cli --help'.\n";
                 return 2;

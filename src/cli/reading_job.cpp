@@ -1,8 +1,10 @@
 #include "cli/reading_job.h"
 
+#include "base/numbers.h"
 #include "engine/ephemeris.h"
 #include "entry/birth_summary.h"
 #include "entry/calculate.h"
+#include "entry/picker_zone.h"
 #include "language/language.h"
 #include "language/sign_texts.h"
 #include "report/report_sections.h"
@@ -19,13 +21,9 @@ namespace tivora::cli {
 
 namespace {
 
+// The option values' numbers: plain digits, as the lists show them.
 bool IsDigits(const std::string& s) {
-    if (s.empty() || s.size() > 9)
-        return false;
-    for (char c : s)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
+    return DigitsNumber(s, 9).has_value();
 }
 
 // Splits "a<sep>b" into two digit texts.
@@ -39,7 +37,7 @@ bool SplitNumbers(const std::string& text, char separator, std::string& a, std::
 }
 
 std::string Canonical(const std::string& digits) {
-    return std::to_string(std::stol(digits));
+    return std::to_string(*DigitsNumber(digits, 9));
 }
 
 // Valid UTF-8 only: anything else becomes U+FFFD before it reaches output.
@@ -87,7 +85,7 @@ bool ParseReadingOption(const std::string& option, const std::string& value, Rea
             error = "--date takes YYYY-MM-DD";
             return false;
         }
-        const int m = std::stoi(month);
+        const int m = static_cast<int>(*DigitsNumber(month, 9));
         e.month = m - 1;
         e.day = FindListItem(EntryList::Day, Canonical(day));
         e.year = FindListItem(EntryList::Year, Canonical(year));
@@ -153,9 +151,8 @@ bool ParseReadingOption(const std::string& option, const std::string& value, Rea
             return false;
         }
         // Ahead of universal time is written the way the zone picker does.
-        const std::string mark = sign == '+' ? "-" : "";
-        e.zoneHour = mark + hours;
-        e.zoneMinute = mark + minutes;
+        e.zoneHour = sign == '+' ? PickerZone::WithMark(hours) : hours;
+        e.zoneMinute = sign == '+' ? PickerZone::WithMark(minutes) : minutes;
         job.zoneWest = sign == '-';
         return true;
     }

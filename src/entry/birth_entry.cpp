@@ -1,4 +1,5 @@
 #include "entry/birth_entry.h"
+#include "entry/picker_zone.h"
 
 #include <algorithm>
 
@@ -47,7 +48,7 @@ bool AllDigits(std::string_view text) {
 
 // Digit boxes: digits only; the zone boxes may carry the picker's "-".
 bool IsDigitText(std::string_view text, bool allowMinus) {
-    if (allowMinus && !text.empty() && text.front() == '-')
+    if (allowMinus && !text.empty() && text.front() == PickerZone::kAheadMark)
         return AllDigits(text.substr(1));
     return AllDigits(text);
 }
@@ -318,9 +319,7 @@ void WriteBirthData(const BirthEntry& e, ChartRecord& c) {
     c.IsDST = e.dst;
     c.IsEast = e.east;
     c.IsSouth = e.south;
-    // The picker writes zones ahead of universal time with a leading "-".
-    const bool picked =
-        TrimmedView(e.zoneHour).rfind('-', 0) == 0 || TrimmedView(e.zoneMinute).rfind('-', 0) == 0;
+    const bool picked = PickerZone::Marked(e.zoneHour) || PickerZone::Marked(e.zoneMinute);
     c.ZoneDirection = picked ? ZoneDirection::East : ZoneDirection::FromLongitude;
     c.BirthPlace = e.town;
 }

@@ -1,4 +1,5 @@
 #include "entry/zone_table.h"
+#include "entry/picker_zone.h"
 
 #include <array>
 
@@ -86,11 +87,12 @@ std::string PlainDigits(const std::string& digits) {
     return first == std::string::npos ? "0" : digits.substr(first);
 }
 
-// Reverses the sign of a plain decimal magnitude; zero carries no sign.
+// A stated part (whole hours or minutes) as the boxes hold it: the picker's
+// mark when the zone is ahead of universal time; zero carries no mark.
 std::string Reversed(bool statedNegative, const std::string& magnitude) {
     if (magnitude == "0" || statedNegative)
         return magnitude;
-    return "-" + magnitude;
+    return PickerZone::WithMark(magnitude);
 }
 
 } // namespace

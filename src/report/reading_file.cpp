@@ -1,8 +1,10 @@
 #include "report/reading_file.h"
 
+#include "base/numbers.h"
 #include "base/rounding.h"
 #include "base/scramble.h"
 #include "base/zone_ids.h"
+#include "entry/picker_zone.h"
 #include "report/sync_to_disk.h"
 
 #include <QCoreApplication>
@@ -48,7 +50,7 @@ QByteArray FlagText(bool value) {
 QByteArray ZoneHoursText(const ChartRecord& chart) {
     const bool countsAsWest = !chart.IsEast || (chart.LonDegrees == 0 && chart.LonMinutes == 0);
     if (chart.ZoneDirection == ZoneDirection::East && countsAsWest)
-        return "-" + NumberText(chart.ZoneHours);
+        return PickerZone::kAheadMark + NumberText(chart.ZoneHours);
     return NumberText(chart.ZoneHours);
 }
 
@@ -56,30 +58,6 @@ std::string LineText(const QList<QByteArray>& lines, int index) {
     if (index >= lines.size())
         return {};
     return FromWindows1252(lines[index]).toStdString();
-}
-
-// The month line is read as a decimal number; one is taken off before the
-// rounding, so "1.5" gives 0.5 and then January, not February.
-std::optional<double> DecimalNumber(const std::string& line) {
-    const std::string text = Trimmed(line);
-    const std::size_t end = text.size();
-    std::size_t i = 0;
-    if (i < end && (text[i] == '-' || text[i] == '+'))
-        ++i;
-    std::size_t digits = 0;
-    for (; i < end && text[i] >= '0' && text[i] <= '9'; ++i)
-        ++digits;
-    if (i < end && text[i] == '.')
-        for (++i; i < end && text[i] >= '0' && text[i] <= '9'; ++i)
-            ++digits;
-    if (digits == 0 || i != end)
-        return std::nullopt;
-    bool ok = false;
-    const double value =
-        QLocale::c().toDouble(QString::fromLatin1(text.data(), qsizetype(end)), &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
 }
 
 bool SelectListItem(EntryList list, const std::string& text, int& position) {
@@ -304,7 +282,9 @@ std::vector<ReadingFileNote> ApplyReadingFileLines(const QList<QByteArray>& line
     if (!town)
         ignored(kTownLine);
 
-    const auto month = DecimalNumber(LineText(lines, 1));
+    // The month line is read as a decimal number; one is taken off before the
+    // rounding, so "1.5" gives 0.5 and then January, not February.
+    const auto month = DecimalNumber(Trimmed(LineText(lines, 1)));
     const double position = month ? RoundHalfToEven(*month - 1) : -2;
     if (position >= -1 && position <= 11)
         entry.month = static_cast<int>(position);

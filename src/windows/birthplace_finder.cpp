@@ -1,5 +1,6 @@
 #include "windows/birthplace_finder.h"
 
+#include "atlas/shared_atlas.h"
 #include "base/identity.h"
 #include "entry/birth_entry.h"
 #include "entry/birth_summary.h"
@@ -65,9 +66,8 @@ bool Ready(const AtlasFuture& atlas) {
 class AtlasLoad final {
 public:
     AtlasLoad()
-        : future_(promise_.get_future().share()), thread_([this] {
-              promise_.set_value(atlas::Atlas::load(atlas::AtlasDataPath(), nullptr, &stop_));
-          }) {}
+        : future_(promise_.get_future().share()),
+          thread_([this] { promise_.set_value(atlas::LoadSharedAtlas(nullptr, &stop_)); }) {}
     ~AtlasLoad() {
         stop_ = true;
         thread_.join();

@@ -44,6 +44,7 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace tivora {
 
@@ -197,7 +198,7 @@ QLineEdit* DigitBox(const char* name, int characters) {
 
 // Screen readers name a drop-down list by the label whose buddy it is (its
 // own accessible name gives way to its value there): one unseen label per list.
-void AddListNames(QHBoxLayout& row, std::initializer_list<std::pair<QWidget*, QString>> names) {
+void AddListNames(QHBoxLayout& row, const std::vector<std::pair<QWidget*, QString>>& names) {
     for (const auto& [list, name] : names) {
         auto* label = new QLabel(name);
         label->setBuddy(list);
@@ -207,7 +208,7 @@ void AddListNames(QHBoxLayout& row, std::initializer_list<std::pair<QWidget*, QS
 }
 
 // Controls side by side, left-aligned.
-QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+QHBoxLayout* Row(const std::vector<QWidget*>& widgets) {
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
     for (QWidget* widget : widgets)
@@ -368,8 +369,15 @@ QWidget* frmMain::buildEntryFrame() {
     rows->setHorizontalSpacing(6);
     rows->setVerticalSpacing(4);
     addNameRow(*rows, 0);
-    addDateRow(*rows, 1);
-    addTimeRow(*rows, 2);
+    addListRow(*rows, 1, tr("Date of Birth"),
+               {{&cboMonth, "cboMonth", tr("Birth month")},
+                {&cboDate, "cboDate", tr("Birth day")},
+                {&cboYear, "cboYear", tr("Birth year")}});
+    addListRow(*rows, 2, tr("Time of Birth"),
+               {{&cboHH, "cboHH", tr("Birth hour")},
+                {&cboMM, "cboMM", tr("Birth minute")},
+                {&cboSS, "cboSS", tr("Birth second")}},
+               Named(new QLabel(tr("HH:MM:SS")), "lblHHMMSS"));
     addZoneRow(*rows, 3);
     rows->setColumnStretch(1, 1);
     top->addLayout(rows, 1);
@@ -420,29 +428,22 @@ void frmMain::addNameRow(QGridLayout& rows, int row) {
     rows.addWidget(txtName, row, 1);
 }
 
-void frmMain::addDateRow(QGridLayout& rows, int row) {
-    cboMonth = DropDown("cboMonth", dropDownStyle_);
-    cboDate = DropDown("cboDate", dropDownStyle_);
-    cboYear = DropDown("cboYear", dropDownStyle_);
-    rows.addWidget(Caption(tr("Date of Birth")), row, 0);
-    QHBoxLayout* lists = Row({cboMonth, cboDate, cboYear});
-    // One caption stands for three lists: each gets a name of its own.
-    AddListNames(
-        *lists,
-        {{cboMonth, tr("Birth month")}, {cboDate, tr("Birth day")}, {cboYear, tr("Birth year")}});
-    rows.addLayout(lists, row, 1);
-}
-
-void frmMain::addTimeRow(QGridLayout& rows, int row) {
-    cboHH = DropDown("cboHH", dropDownStyle_);
-    cboMM = DropDown("cboMM", dropDownStyle_);
-    cboSS = DropDown("cboSS", dropDownStyle_);
-    rows.addWidget(Caption(tr("Time of Birth")), row, 0);
-    QHBoxLayout* lists = Row({cboHH, cboMM, cboSS, Named(new QLabel(tr("HH:MM:SS")), "lblHHMMSS")});
-    AddListNames(
-        *lists,
-        {{cboHH, tr("Birth hour")}, {cboMM, tr("Birth minute")}, {cboSS, tr("Birth second")}});
-    rows.addLayout(lists, row, 1);
+void frmMain::addListRow(QGridLayout& rows, int row, const QString& caption,
+                         std::initializer_list<RowList> lists, QWidget* after) {
+    std::vector<QWidget*> widgets;
+    std::vector<std::pair<QWidget*, QString>> names;
+    for (const RowList& list : lists) {
+        *list.box = DropDown(list.objectName, dropDownStyle_);
+        widgets.push_back(*list.box);
+        names.emplace_back(*list.box, list.name);
+    }
+    rows.addWidget(Caption(caption), row, 0);
+    if (after)
+        widgets.push_back(after);
+    QHBoxLayout* layout = Row(widgets);
+    // One caption stands for several lists: each gets a name of its own.
+    AddListNames(*layout, names);
+    rows.addLayout(layout, row, 1);
 }
 
 void frmMain::addZoneRow(QGridLayout& rows, int row) {

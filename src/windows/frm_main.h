@@ -7,7 +7,9 @@
 
 #include <QtGlobal>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -74,8 +76,16 @@ private:
     QWidget* buildEntryFrame();
     QWidget* buildPicture();
     void addNameRow(QGridLayout& rows, int row);
-    void addDateRow(QGridLayout& rows, int row);
-    void addTimeRow(QGridLayout& rows, int row);
+    // A drop-down list of a row: the member that holds it, its objectName
+    // and the name a screen reader says for it.
+    struct RowList {
+        QComboBox** box;
+        const char* objectName;
+        QString name;
+    };
+    // Drop-down lists side by side under one caption, then after if given.
+    void addListRow(QGridLayout& rows, int row, const QString& caption,
+                    std::initializer_list<RowList> lists, QWidget* after = nullptr);
     void addZoneRow(QGridLayout& rows, int row);
     QLayout* buildPlaceRows();
     QWidget* buildCalculateButton();

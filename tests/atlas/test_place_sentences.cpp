@@ -85,6 +85,46 @@ private slots:
         QCOMPARE(FillForPlace(place, QDate(1950, 6, 1), QTime(20, 0)).boxes.hour,
                  QStringLiteral("-5"));
     }
+
+    // What the command line knows beforehand: the fold, another zone, the
+    // longitude the boxes hold, or a zone without a town.
+    void fillTakesTheCallersChoices() {
+        const Place newYork =
+            RestoredPlace(QStringLiteral("New York"), QStringLiteral("New York"),
+                          QStringLiteral("US"), QStringLiteral("America/New_York"), 40.71, -74.01);
+        // 01:30 on 7 Nov 2021 came twice in New York: first EDT, then EST.
+        const QDate back(2021, 11, 7);
+        FillChoices choices;
+        QVERIFY(!FillForPlace(&newYork, back, QTime(1, 30), choices).used);
+        choices.fold = Fold::Earlier;
+        QCOMPARE(FillForPlace(&newYork, back, QTime(1, 30), choices).used->totalMinutes, -240);
+        choices.fold = Fold::Later;
+        const PlaceFill later = FillForPlace(&newYork, back, QTime(1, 30), choices);
+        QCOMPARE(later.used->totalMinutes, -300);
+        QCOMPARE(later.boxes.hour, QStringLiteral("5"));
+
+        // India's zone named for the town: its offset, the town's coordinates.
+        FillChoices india;
+        india.zoneId = QStringLiteral("Asia/Kolkata");
+        const PlaceFill named = FillForPlace(&newYork, QDate(2000, 1, 1), QTime(12, 0), india);
+        QCOMPARE(named.used->totalMinutes, 330);
+        QCOMPARE(named.latitude.degrees, 40);
+        QVERIFY(named.doubt.certain);
+
+        // Before New York kept standard time (18 Nov 1883) its clocks kept
+        // local mean time: at 75° W exactly five hours behind.
+        FillChoices meridian;
+        meridian.longitude = -75.0;
+        const PlaceFill old = FillForPlace(&newYork, QDate(1880, 6, 1), QTime(12, 0), meridian);
+        QCOMPARE(old.used->totalSeconds, -5 * 3600);
+        QCOMPARE(old.used->source, OffsetSource::LocalMeanTime);
+
+        // A zone alone fills the zone and says nothing of a town.
+        const PlaceFill zoneOnly = FillForPlace(nullptr, QDate(2000, 1, 1), QTime(12, 0), india);
+        QCOMPARE(zoneOnly.used->totalMinutes, 330);
+        QCOMPARE(zoneOnly.boxes.hour, QStringLiteral("-5"));
+        QVERIFY(zoneOnly.text.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPlaceSentences)
