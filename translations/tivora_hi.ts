@@ -1811,6 +1811,41 @@ Which one was the time of birth?</source>
         <source>%1: %2, on %3 at %4 %5</source>
         <translation>%1: %2, %3 को %4 बजे %5</translation>
     </message>
+    <message>
+        <source>The time zone &quot;%1&quot; is not known</source>
+        <translation>समय क्षेत्र &quot;%1&quot; ज्ञात नहीं है</translation>
+    </message>
+    <message>
+        <source>The date or time of birth is not a valid one</source>
+        <translation>जन्म की तारीख़ या समय मान्य नहीं है</translation>
+    </message>
+</context>
+<context>
+    <name>tivora::cli</name>
+    <message>
+        <source>a Fold cell of earlier or later</source>
+        <translation>earlier या later वाला Fold खाना</translation>
+    </message>
+    <message>
+        <source>no town called &quot;%1&quot; is in the atlas; give the coordinates and the zone instead</source>
+        <translation>एटलस में &quot;%1&quot; नाम का कोई नगर नहीं है; इसके बजाय निर्देशांक और समय क्षेत्र दें</translation>
+    </message>
+    <message>
+        <source>%1; say which with %2</source>
+        <translation>%1; कौन-सा था, यह %2 से बताएँ</translation>
+    </message>
+    <message>
+        <source>%1 to this system&apos;s time-zone database; give a zone id such as Asia/Kolkata (&apos;tivora-cli places TOWN&apos; shows a town&apos;s zone)</source>
+        <translation>%1 (इस सिस्टम के समय-क्षेत्र डेटाबेस में); Asia/Kolkata जैसी कोई ज़ोन आईडी दें (&apos;tivora-cli places TOWN&apos; किसी नगर का ज़ोन दिखाता है)</translation>
+    </message>
+    <message>
+        <source>no town called &quot;%1&quot; is in the atlas</source>
+        <translation>एटलस में &quot;%1&quot; नाम का कोई नगर नहीं है</translation>
+    </message>
+    <message>
+        <source>--fold earlier or --fold later</source>
+        <translation>--fold earlier या --fold later</translation>
+    </message>
 </context>
 <context>
     <name>tivora::cli::ReadingText</name>

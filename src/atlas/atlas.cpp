@@ -562,8 +562,24 @@ Place Atlas::place(int index) const {
     p.zoneCityLongitude = zone.longitude;
     if (zone.region >= 0)
         p.zoneCityRegion = regions_[static_cast<std::size_t>(zone.region)];
+    p.zoneCityKnown = true;
     p.population = row.population;
     return p;
+}
+
+bool Atlas::addZoneCity(Place& place) const {
+    for (const Zone& zone : zones_) {
+        if (zone.id != place.timeZone)
+            continue;
+        place.zoneCityLatitude = zone.latitude;
+        place.zoneCityLongitude = zone.longitude;
+        place.zoneCityRegion = zone.region >= 0 && zone.region < std::int64_t(regions_.size())
+                                   ? regions_[static_cast<std::size_t>(zone.region)]
+                                   : QString();
+        place.zoneCityKnown = true;
+        return true;
+    }
+    return false;
 }
 
 // One matching key: the words of the query its town took, and how well it matched.

@@ -31,6 +31,9 @@ struct Place {
     double zoneCityLatitude = 0;
     double zoneCityLongitude = 0;
     QString zoneCityRegion;
+    // False for a place restored without the atlas: where its zone's city
+    // lies is then not known.
+    bool zoneCityKnown = false;
 
     // Filled by a search: the name that matched (the town's own, or one of
     // its other names such as "Bombay" or "Москва"), and whether it matched
@@ -84,6 +87,9 @@ public:
 
     int size() const { return static_cast<int>(places_.size()); }
     Place place(int index) const;
+    // Gives a place restored from a saved reading its zone's city, as the
+    // atlas knows it; false when the atlas has no such zone.
+    bool addZoneCity(Place& place) const;
 
     // Best matches first; one entry per place. The query holds a town's name
     // and, in any order, with or without commas, words naming its region

@@ -37,7 +37,10 @@ double DistanceKm(double lat1, double lon1, double lat2, double lon2) {
 
 OffsetDoubt DoubtAbout(const Place& place, const QDate& date, const ZoneOffset& used) {
     OffsetDoubt doubt;
-    if (date.year() >= kFirstCertainYear || used.source != OffsetSource::Tzdata)
+    // Without the zone's city there is no distance to judge by, and a
+    // distance to nowhere would be a false alarm.
+    if (date.year() >= kFirstCertainYear || used.source != OffsetSource::Tzdata ||
+        !place.zoneCityKnown)
         return doubt;
     const double away = DistanceKm(place.latitude, place.longitude, place.zoneCityLatitude,
                                    place.zoneCityLongitude);

@@ -143,17 +143,21 @@ LocalTimeOffsets ResolveLocalTime(const QString& zoneId, const QDate& date, cons
     // Only the database's own names are looked up: never a path or a rule.
     if (!IsKnownZoneId(zoneId)) {
         result.message =
-            QStringLiteral("The time zone \"%1\" is not known").arg(EscapedForMessage(zoneId));
+            QCoreApplication::translate("tivora::atlas", "The time zone \"%1\" is not known")
+                .arg(EscapedForMessage(zoneId));
         return result;
     }
     const ZoneData& zone = CachedZone(zoneId);
     if (!zone.isValid()) {
-        result.message = QStringLiteral("The time zone \"%1\" is not known").arg(zoneId);
+        result.message =
+            QCoreApplication::translate("tivora::atlas", "The time zone \"%1\" is not known")
+                .arg(zoneId);
         return result;
     }
     if (!date.isValid() || !time.isValid()) {
         result.kind = LocalTimeKind::NoSuchDate;
-        result.message = QStringLiteral("The date or time of birth is not a valid one");
+        result.message = QCoreApplication::translate(
+            "tivora::atlas", "The date or time of birth is not a valid one");
         return result;
     }
     const ZoneClock clock(zone, LocalMeanTimeMinutes(longitude) * 60);

@@ -225,7 +225,7 @@ bool RowReader::fill(const std::vector<std::string_view>& row, ReadingJob& job,
     place.place = placeQuery;
     place.timeZone = zoneId;
     place.fold = fold;
-    place.foldHint = "a Fold cell of earlier or later";
+    place.foldHint = QT_TRANSLATE_NOOP("tivora::cli", "a Fold cell of earlier or later");
     place.lonGiven = lonGiven;
     place.latGiven = latGiven;
     place.zoneGiven = zoneGiven;

@@ -7,6 +7,7 @@
 #include "base/numbers.h"
 #include "base/zone_ids.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -90,9 +91,12 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         if (found.empty())
             found = loaded->search(query, 10);
         if (found.empty()) {
-            error = "no town called \"" +
-                    EscapedForMessage(QString::fromStdString(options.place)).toStdString() +
-                    "\" is in the atlas; give the coordinates and the zone instead";
+            error = QCoreApplication::translate(
+                        "tivora::cli",
+                        "no town called \"%1\" is in the atlas; give the coordinates and the "
+                        "zone instead")
+                        .arg(EscapedForMessage(QString::fromStdString(options.place)))
+                        .toStdString();
             return false;
         }
         const atlas::Place& p = found.front();
@@ -137,12 +141,18 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         const std::string message = fill.offsets.message.toStdString();
         switch (fill.offsets.kind) {
         case atlas::LocalTimeKind::HappenedTwice:
-            error = message + "; say which with " + options.foldHint;
+            error = QCoreApplication::translate("tivora::cli", "%1; say which with %2")
+                        .arg(fill.offsets.message,
+                             QCoreApplication::translate("tivora::cli", options.foldHint))
+                        .toStdString();
             break;
         case atlas::LocalTimeKind::UnknownZone:
-            error = message +
-                    " to this system's time-zone database; give a zone id such as Asia/Kolkata "
-                    "('tivora-cli places TOWN' shows a town's zone)";
+            error =
+                QCoreApplication::translate(
+                    "tivora::cli", "%1 to this system's time-zone database; give a zone id such as "
+                                   "Asia/Kolkata ('tivora-cli places TOWN' shows a town's zone)")
+                    .arg(fill.offsets.message)
+                    .toStdString();
             break;
         case atlas::LocalTimeKind::Unique:
         case atlas::LocalTimeKind::NeverHappened:
@@ -229,7 +239,11 @@ int RunPlaces(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     const auto found = loaded->search(QString::fromStdString(query), limit);
     if (found.empty()) {
-        err << "tivora-cli: no town called \"" << query << "\" is in the atlas\n";
+        err << "tivora-cli: "
+            << QCoreApplication::translate("tivora::cli", "no town called \"%1\" is in the atlas")
+                   .arg(QString::fromStdString(query))
+                   .toStdString()
+            << "\n";
         return 1;
     }
     std::string text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "cli/reading_job.h"
 
 #include <ostream>
@@ -15,8 +17,9 @@ struct PlaceOptions {
     std::string place;
     std::string timeZone;
     std::string fold; // "", "earlier" or "later"
-    // How the user says which of two offsets a repeated local time had.
-    std::string foldHint = "--fold earlier or --fold later";
+    // How the user says which of two offsets a repeated local time had
+    // (translated where it is used).
+    const char* foldHint = QT_TRANSLATE_NOOP("tivora::cli", "--fold earlier or --fold later");
     bool lonGiven = false;
     bool latGiven = false;
     bool zoneGiven = false;

@@ -394,10 +394,15 @@ void BirthplaceFinder::restoreTown(const BirthTown& town) {
         return negative ? -value : value;
     };
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    follower_.choose(atlas::RestoredPlace(
+    atlas::Place restored = atlas::RestoredPlace(
         text(town.name), text(town.region), text(town.countryCode), text(town.timeZone),
         coordinate(txtLatD_, txtLatM_, optLat_->checkedId() == 1),
-        coordinate(txtLonD_, txtLonM_, optLong_->checkedId() == 1)));
+        coordinate(txtLonD_, txtLonM_, optLong_->checkedId() == 1));
+    // The doubt before 1970 measures from the zone's city, which only the atlas knows.
+    if (Ready(atlas_))
+        if (const std::shared_ptr<const atlas::Atlas> atlas = atlas_.get())
+            atlas->addZoneCity(restored);
+    follower_.choose(restored);
     // A saved reading keeps the town, not the place boxes.
     writing_ = true;
     txtMCity_->setText(follower_.place().name);

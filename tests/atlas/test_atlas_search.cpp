@@ -1,4 +1,5 @@
 #include "atlas/atlas.h"
+#include "atlas/place_fill.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -238,6 +239,17 @@ private slots:
         QCOMPARE(hope.front().zoneCityRegion, QStringLiteral("Illinois"));
         const auto yellowknife = atlas->search(QStringLiteral("Yellowknife"), 1);
         QCOMPARE(yellowknife.front().timeZone, QStringLiteral("America/Edmonton"));
+
+        // A town restored from a saved reading gets its zone's city back.
+        Place restored =
+            RestoredPlace(QStringLiteral("Hope"), QStringLiteral("Arkansas"), QStringLiteral("US"),
+                          QStringLiteral("America/Chicago"), 33.67, -93.59);
+        QVERIFY(!restored.zoneCityKnown);
+        QVERIFY(atlas->addZoneCity(restored));
+        QCOMPARE(restored.zoneCityRegion, QStringLiteral("Illinois"));
+        QVERIFY(qAbs(restored.zoneCityLatitude - 41.85) < 0.01);
+        restored.timeZone = QStringLiteral("Mars/Olympus_Mons");
+        QVERIFY(!atlas->addZoneCity(restored));
     }
 
     void regionNumbersBeyondSixteenBits() {

@@ -1,5 +1,8 @@
 #include "atlas/place_fill.h"
+#include "language/language.h"
 
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace tivora::atlas;
@@ -19,6 +22,42 @@ class TestPlaceSentences : public QObject {
     Q_OBJECT
 
 private slots:
+    // Under Hindi only names stay in Latin letters: towns, zone ids, the
+    // zones' abbreviations and UT.
+    void sentencesSpeakHindi() {
+        QVERIFY(tivora::InstallLanguage(QString::fromLatin1(tivora::kHindi)));
+        const auto english =
+            qScopeGuard([] { tivora::InstallLanguage(QString::fromLatin1(tivora::kEnglish)); });
+        const Place lucknow =
+            RestoredPlace(QStringLiteral("Lucknow"), QStringLiteral("Uttar Pradesh"),
+                          QStringLiteral("IN"), QStringLiteral("Asia/Kolkata"), 26.85, 80.92);
+        const QStringList texts = {FillForPlace(lucknow, QDate(1990, 1, 12), QTime(10, 30)).text,
+                                   FillForPlace(lucknow, QDate(1943, 5, 1), QTime(10, 30)).text,
+                                   Resolve("Europe/London", "1985-10-27", "01:30").message,
+                                   Resolve("Europe/London", "1985-03-31", "01:30").message,
+                                   Resolve("Asia/Nowhere", "1985-03-31", "01:30").message};
+        static const QRegularExpression names(
+            QStringLiteral("Lucknow|Uttar Pradesh|India|Asia/Kolkata|Europe/London|Asia/Nowhere|"
+                           "Kolkata|West Bengal|IST|[BG]MT|BST|\\+0630|UT"));
+        static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{2,}"));
+        for (const QString& text : texts) {
+            QVERIFY(!text.isEmpty());
+            QVERIFY2(!QString(text).remove(names).contains(latinWord), qPrintable(text));
+        }
+    }
+
+    // A town restored from a saved reading before the atlas is at hand has
+    // no zone city to measure from: no doubt is claimed from a distance to
+    // nowhere.
+    void restoredTownClaimsNoDistance() {
+        const Place kolkata =
+            RestoredPlace(QStringLiteral("Kolkata"), QStringLiteral("West Bengal"),
+                          QStringLiteral("IN"), QStringLiteral("Asia/Kolkata"), 22.57, 88.36);
+        const PlaceFill fill = FillForPlace(kolkata, QDate(1943, 5, 1), QTime(10, 30));
+        QVERIFY(fill.doubt.certain);
+        QVERIFY2(!fill.text.contains(QStringLiteral("km")), qPrintable(fill.text));
+    }
+
     void skippedTimeNamesTheHourAndWhatToEnter() {
         const auto gap = Resolve("Europe/Berlin", "2021-03-28", "02:30");
         QCOMPARE(gap.kind, LocalTimeKind::NeverHappened);
