@@ -43,33 +43,23 @@ QList<QStringList> TextItemRecorder::pages() const {
 }
 
 int TextItemRecorder::metric(PaintDeviceMetric metric) const {
-    switch (metric) {
-    case PdmWidth:
-        return standIn_.width();
-    case PdmHeight:
-        return standIn_.height();
-    case PdmWidthMM:
-        return standIn_.widthMM();
-    case PdmHeightMM:
-        return standIn_.heightMM();
-    case PdmNumColors:
-        return standIn_.colorCount();
-    case PdmDepth:
-        return standIn_.depth();
-    case PdmDpiX:
-        return standIn_.logicalDpiX();
-    case PdmDpiY:
-        return standIn_.logicalDpiY();
-    case PdmPhysicalDpiX:
-        return standIn_.physicalDpiX();
-    case PdmPhysicalDpiY:
-        return standIn_.physicalDpiY();
-    case PdmDevicePixelRatio:
-        return static_cast<int>(standIn_.devicePixelRatio());
-    case PdmDevicePixelRatioScaled:
-        return static_cast<int>(standIn_.devicePixelRatio() * devicePixelRatioFScale());
-    }
-    return 0;
+    const QPaintDevice& d = standIn_;
+    // Indexed by PaintDeviceMetric, PdmWidth (1) to PdmDevicePixelRatioScaled (12).
+    const int values[] = {0,
+                          d.width(),
+                          d.height(),
+                          d.widthMM(),
+                          d.heightMM(),
+                          d.colorCount(),
+                          d.depth(),
+                          d.logicalDpiX(),
+                          d.logicalDpiY(),
+                          d.physicalDpiX(),
+                          d.physicalDpiY(),
+                          static_cast<int>(d.devicePixelRatio()),
+                          static_cast<int>(d.devicePixelRatio() * devicePixelRatioFScale())};
+    static_assert(PdmWidth == 1 && PdmDevicePixelRatioScaled == 12);
+    return metric >= PdmWidth && metric <= PdmDevicePixelRatioScaled ? values[metric] : 0;
 }
 
 namespace {
