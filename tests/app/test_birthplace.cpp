@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "atlas/zone_offset.h"
+#include "language/language.h"
 #include "support/fake_platform.h"
 #include "windows/birthplace_finder.h"
 #include "windows/frm_main.h"
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextLayout>
 #include <QtTest>
 #include <memory>
@@ -268,6 +270,24 @@ private slots:
         QCOMPARE(app->chart().UniversalHours, 18.0);
         QVERIFY2(app->birthSummary().contains(QStringLiteral("UT-6:00 offset uncertain, 18:00 UT")),
                  qPrintable(app->birthSummary()));
+    }
+
+    // Under Hindi the sentence under City keeps only names in Latin letters.
+    void sentenceSpeaksHindi() {
+        app.reset();
+        QVERIFY(InstallLanguage(QString::fromLatin1(kHindi)));
+        app = std::make_unique<Application>(*platform);
+        app->showMainWindow();
+        enter(19, 8, 1946, 12, 0);
+        choose(QStringLiteral("Hope, Arkansas"));
+        shot(main(), "hi-main-offset-uncertain");
+        QString words = placeZone();
+        words.remove(
+            QRegularExpression(QStringLiteral("<[^>]*>|Hope|Arkansas|United States|"
+                                              "America/Chicago|Chicago|Illinois|C[DS]T|UT")));
+        InstallLanguage(QString::fromLatin1(kEnglish));
+        QVERIFY2(!words.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}"))),
+                 qPrintable(placeZone()));
     }
 
     void offsetAfter1970OrAtTheZoneCityStaysCertain() {
