@@ -54,6 +54,12 @@ endforeach()
 if(zone_count LESS 300)
     message(FATAL_ERROR "Only ${zone_count} zone files in ${TIVORA_ZONEINFO_SOURCE}: is tzdata installed?")
 endif()
+# The list of zone and link names a zone id given by the user is checked
+# against.
+if(NOT EXISTS ${TIVORA_ZONEINFO_SOURCE}/tzdata.zi)
+    message(FATAL_ERROR "No tzdata.zi in ${TIVORA_ZONEINFO_SOURCE}: is tzdata installed?")
+endif()
+configure_file(${TIVORA_ZONEINFO_SOURCE}/tzdata.zi ${zoneinfo}/tzdata.zi COPYONLY)
 install(DIRECTORY ${zoneinfo} DESTINATION .)
 
 set(CPACK_GENERATOR NSIS ZIP)

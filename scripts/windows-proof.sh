@@ -70,6 +70,16 @@ win_cli places Mumbai >"$PROOF/places.windows" 2>&1 || true
 linux_cli places Mumbai >"$PROOF/places.linux" 2>&1 || true
 same "tivora-cli places Mumbai" "$PROOF/places.linux" "$PROOF/places.windows"
 
+# Zone ids are checked against the zone data the program carries: a zone, a
+# link name and a made-up one behave as on Linux (the last is refused).
+for zone in Asia/Kolkata Asia/Calcutta Etc/GMT-5 Mars/Olympus asia/kolkata; do
+    tz=(reading --name Zone --date 1950-03-04 --time 05:06 --lon 72:52E --lat 19:4N --tz "$zone")
+    file=$PROOF/zone-${zone//\//-}
+    { win_cli "${tz[@]}" 2>&1 && echo "exit 0" || echo "exit $?"; } >"$file.windows"
+    { linux_cli "${tz[@]}" 2>&1 && echo "exit 0" || echo "exit $?"; } >"$file.linux"
+    same "tivora-cli --tz $zone ($(tail -1 "$file.linux"))" "$file.linux" "$file.windows"
+done
+
 # 1,000 readings, 1901 to 2050: even ones by --place (40 towns), odd ones by
 # --tz with coordinates (40 zones, war time, half hours and local mean time
 # among them). One line a reading, its arguments separated by tabs.
@@ -176,7 +186,7 @@ fi
 TESTS=$BUILD/tests
 cmake --preset windows -B "$TESTS" -DTIVORA_WINDOWS_QT="$QT" -DBUILD_TESTING=ON \
     -DCMAKE_CROSSCOMPILING_EMULATOR=wine "${launcher[@]}" >/dev/null
-cmake --build "$TESTS" -j"$JOBS" --target test_ephemeris test_birth_entry test_zone_table \
+cmake --build "$TESTS" -j"$JOBS" --target test_ephemeris test_birth_entry test_zone_table test_zone_ids \
     test_birth_summary test_reading_file test_reading_file_random test_zone_data >/dev/null
 # The tests find the compiler's libraries and the zone data beside the zip's
 # programs, Qt's test library and offscreen platform in the Qt build.
@@ -186,7 +196,7 @@ QT_PLUGIN_PATH=$(winepath -w "$QT/plugins")
 export WINEPATH TIVORA_ZONEINFO_DIR QT_PLUGIN_PATH
 wineserver -p 600 || true
 if (cd "$TESTS" && ctest --output-on-failure -R \
-    '^test_(ephemeris|birth_entry|zone_table|birth_summary|reading_file|reading_file_random|zone_data)$' \
+    '^test_(ephemeris|birth_entry|zone_table|zone_ids|birth_summary|reading_file|reading_file_random|zone_data)$' \
     >"$PROOF/tests.log" 2>&1); then
     pass "tests under Wine: $(grep -o '[0-9]*% tests passed.*' "$PROOF/tests.log" || true)"
 else

@@ -1,7 +1,7 @@
 #include "atlas/atlas.h"
 
-#include "atlas/program_folder.h"
 #include "base/numbers.h"
+#include "base/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

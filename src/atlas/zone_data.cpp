@@ -1,6 +1,6 @@
 #include "atlas/zone_data.h"
 
-#include "atlas/program_folder.h"
+#include "base/zone_ids.h"
 
 #include <QDate>
 #include <QDir>
@@ -416,18 +416,6 @@ std::vector<qint64> ZoneData::transitions(qint64 from, qint64 to) const {
                 out.push_back(d.at);
     }
     return out;
-}
-
-QString ZoneDataFolder() {
-    const QString fromEnvironment = qEnvironmentVariable("TIVORA_ZONEINFO_DIR");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    for (const QString& folder : ProgramDataFolders()) {
-        const QString zoneinfo = QDir(folder).filePath(QStringLiteral("zoneinfo"));
-        if (QFileInfo(zoneinfo).isDir())
-            return zoneinfo;
-    }
-    return SystemZoneDataFolder();
 }
 
 } // namespace tivora::atlas

@@ -64,8 +64,4 @@ private:
     Footer footer_;
 };
 
-// The folder that holds the zone data: TIVORA_ZONEINFO_DIR when set, else
-// the folder the program carries or the system's.
-QString ZoneDataFolder();
-
 } // namespace tivora::atlas

@@ -1,30 +1,26 @@
 #include "base/zone_ids.h"
 
+#include "base/program_folder.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimeZone>
 
 namespace tivora {
 
 namespace {
 
-// Where the database keeps its compact list of zones and links.
-constexpr const char* kTzdataZiPaths[] = {"/usr/share/zoneinfo/tzdata.zi",
-                                          "/usr/lib/zoneinfo/tzdata.zi",
-                                          "/usr/share/lib/zoneinfo/tzdata.zi"};
-
 // No zone name is longer; a longer text needs no look-up.
 constexpr qsizetype kLongestZoneId = 64;
 
 QSet<QString> LoadZoneIds() {
+    // The names come from the same folder as the zones' clocks, so a name
+    // passes exactly when its history can be read.
     QSet<QString> ids;
-    for (const char* path : kTzdataZiPaths) {
-        QFile file(QString::fromLatin1(path));
-        if (file.open(QIODevice::ReadOnly)) {
-            ids = ZoneIdsOfTzdataZi(file.readAll());
-            if (!ids.isEmpty())
-                break;
-        }
-    }
+    QFile file(QDir(ZoneDataFolder()).filePath(QStringLiteral("tzdata.zi")));
+    if (file.open(QIODevice::ReadOnly))
+        ids = ZoneIdsOfTzdataZi(file.readAll());
     // Without tzdata.zi, Qt's own list (from zone.tab) still names only
     // zones of the database, though not their links.
     if (ids.isEmpty())
@@ -35,6 +31,18 @@ QSet<QString> LoadZoneIds() {
 }
 
 } // namespace
+
+QString ZoneDataFolder() {
+    const QString fromEnvironment = qEnvironmentVariable("TIVORA_ZONEINFO_DIR");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    for (const QString& folder : ProgramDataFolders()) {
+        const QString zoneinfo = QDir(folder).filePath(QStringLiteral("zoneinfo"));
+        if (QFileInfo(zoneinfo).isDir())
+            return zoneinfo;
+    }
+    return SystemZoneDataFolder();
+}
 
 QSet<QString> ZoneIdsOfTzdataZi(const QByteArray& text) {
     QSet<QString> ids;

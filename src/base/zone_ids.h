@@ -12,6 +12,11 @@ namespace tivora {
 // or as a POSIX rule, and some rules make its parser loop for ever.
 bool IsKnownZoneId(const QString& id);
 
+// The folder that holds the IANA zone data (TZif files and tzdata.zi):
+// TIVORA_ZONEINFO_DIR when set, else the zoneinfo folder the program carries
+// beside it, else the system's.
+QString ZoneDataFolder();
+
 // The zone and link names of a tzdata.zi file's text ("Z NAME ..." and
 // "L TARGET NAME" lines).
 QSet<QString> ZoneIdsOfTzdataZi(const QByteArray& text);

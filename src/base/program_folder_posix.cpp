@@ -1,9 +1,9 @@
-#include "atlas/program_folder.h"
+#include "base/program_folder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace tivora::atlas {
+namespace tivora {
 
 QString ProgramFolder() {
     if (QCoreApplication::instance())
@@ -22,4 +22,4 @@ QString SystemZoneDataFolder() {
     return QStringLiteral("/usr/share/zoneinfo");
 }
 
-} // namespace tivora::atlas
+} // namespace tivora

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace tivora::atlas {
+namespace tivora {
 
 // The folder of the running executable, also before (or without) an
 // application object; empty when it cannot be told.
@@ -21,4 +21,4 @@ QStringList ProgramDataFolders();
 // The system's own IANA zone data, or empty where the system has none.
 QString SystemZoneDataFolder();
 
-} // namespace tivora::atlas
+} // namespace tivora

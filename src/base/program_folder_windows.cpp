@@ -1,4 +1,4 @@
-#include "atlas/program_folder.h"
+#include "base/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace tivora::atlas {
+namespace tivora {
 
 QString ProgramFolder() {
     if (QCoreApplication::instance())
@@ -40,4 +40,4 @@ QString SystemZoneDataFolder() {
     return {};
 }
 
-} // namespace tivora::atlas
+} // namespace tivora
