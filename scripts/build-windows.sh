@@ -113,13 +113,14 @@ if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-# The cross build draws the program icon with the tool built for this
-# machine.
+# The cross build draws the program icon and indexes the atlas with tools
+# built for this machine.
 step=$(date +%s)
-echo "Windows build: the icon tool for this machine"
+echo "Windows build: the icon and atlas index tools for this machine"
 cmake -S "$ROOT" -B "$ROOT/build-windows-host" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=OFF "${launcher[@]}" >/dev/null
-cmake --build "$ROOT/build-windows-host" --target tivora-draw-program-icon -j"$JOBS" >/dev/null
+cmake --build "$ROOT/build-windows-host" --target tivora-draw-program-icon \
+    tivora-atlas-index -j"$JOBS" >/dev/null
 
 echo "Windows build: tivora.exe and tivora-cli.exe"
 cd "$ROOT"
