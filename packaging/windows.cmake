@@ -78,7 +78,10 @@ set(CPACK_NSIS_MUI_UNIICON ${TIVORA_WINDOWS_ICON})
 set(CPACK_NSIS_INSTALLED_ICON_NAME tivora.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "${TIVORA_VENDOR_SITE}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# 64-bit programs go under "Program Files", not "Program Files (x86)".
+# A 64-bit installer (NSIS's amd64 stubs) for 64-bit programs: it writes the
+# 64-bit registry and runs where only 64-bit programs run. They go under
+# "Program Files", not "Program Files (x86)".
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # The programs lie at the top of the installed folder, not in bin.
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)

@@ -41,13 +41,11 @@ cmake -S "$ROOT" -B "$LINUX" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING
     "${launcher[@]}" >/dev/null
 cmake --build "$LINUX" --target tivora tivora-cli -j"$JOBS" >/dev/null
 
-# The installer is a 32-bit NSIS program (as every NSIS installer), which
-# this 64-bit-only Wine cannot run: it is checked for what it is.
 installer=$(ls "$BUILD"/Tivora-*-win64.exe)
-if file "$installer" | grep -q "Nullsoft Installer"; then
-    pass "installer $(basename "$installer") ($(du -h "$installer" | cut -f1))"
+if file "$installer" | grep -q "PE32+ executable.*x86-64"; then
+    pass "installer $(basename "$installer") is a 64-bit program ($(du -h "$installer" | cut -f1))"
 else
-    fail "$installer is not an NSIS installer"
+    fail "$installer is not a 64-bit Windows program: $(file -b "$installer")"
 fi
 
 # The zip, unpacked somewhere else, runs as it is.
@@ -79,6 +77,41 @@ for zone in Asia/Kolkata Asia/Calcutta Etc/GMT-5 Mars/Olympus asia/kolkata; do
     { linux_cli "${tz[@]}" 2>&1 && echo "exit 0" || echo "exit $?"; } >"$file.linux"
     same "tivora-cli --tz $zone ($(tail -1 "$file.linux"))" "$file.linux" "$file.windows"
 done
+
+# The installer, run silently: the programs land in Program Files with a
+# Start-menu entry and an uninstaller, the installed tivora-cli.exe runs, and
+# the uninstaller takes everything away again.
+installed=$WINEPREFIX/drive_c/Program\ Files/Tivora
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tivora'
+if timeout 300 wine "$installer" /S; then
+    missing=()
+    for f in tivora.exe tivora-cli.exe Uninstall.exe places.tsv.gz places.idx zoneinfo/tzdata.zi \
+        zoneinfo/Asia/Kolkata platforms/qwindows.dll; do
+        [ -f "$installed/$f" ] || missing+=("$f")
+    done
+    shortcut=$(find "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" \
+        -name 'Tivora.lnk' | head -1)
+    if [ ${#missing[@]} = 0 ] && [ -n "$shortcut" ] && wine reg query "$uninstall_key" >/dev/null 2>&1; then
+        pass "installer /S: C:\\Program Files\\Tivora, Start menu ${shortcut#*/Programs/}, uninstaller"
+    else
+        fail "installer /S: missing ${missing[*]:-nothing}, shortcut '${shortcut}'"
+    fi
+    wine "$installed/tivora-cli.exe" places Mumbai >"$PROOF/places.installed" 2>&1 || true
+    same "installed tivora-cli.exe places Mumbai" "$PROOF/places.linux" "$PROOF/places.installed"
+    # The uninstaller copies itself aside and returns at once: wait for it.
+    wine "$installed/Uninstall.exe" /S || true
+    for _ in $(seq 60); do
+        [ -e "$installed" ] || break
+        sleep 1
+    done
+    if [ ! -e "$installed" ] && [ ! -e "$shortcut" ] && ! wine reg query "$uninstall_key" >/dev/null 2>&1; then
+        pass "uninstaller /S removed the programs, the Start-menu entry and its registry key"
+    else
+        fail "uninstaller /S left: $(ls "$installed" 2>/dev/null | tr '\n' ' ') ${shortcut}"
+    fi
+else
+    fail "installer /S failed under Wine"
+fi
 
 # 1,000 readings, 1901 to 2050: even ones by --place (40 towns), odd ones by
 # --tz with coordinates (40 zones, war time, half hours and local mean time
