@@ -30,7 +30,7 @@ done
 # so the sources fetched below are the very version of these packages.
 install_packages "${BUILD_PACKAGES[@]}" ninja-build dpkg-dev xz-utils \
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools \
-    libz-mingw-w64-dev nsis zip unzip file wine wine64 xvfb xauth imagemagick xdotool tzdata
+    libz-mingw-w64-dev nsis zip unzip file wine wine64 xvfb xauth imagemagick xdotool openbox tzdata
 
 QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 QT=$CACHE/qt-${QT_VERSION%%+*}-$TRIPLE

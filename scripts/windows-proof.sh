@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Proof of the Windows build under Wine (run by build-windows.sh at its end,
-# or alone after it): the zip unpacked into a folder of its own, its
-# tivora-cli.exe against the Linux build of the same sources byte for byte
-# (--help, places, 1,000 readings, a batch, a saved reading file), tivora.exe
-# on Xvfb with a screenshot, and the engine, entry and file tests cross-built
-# and run under Wine. Writes build-windows/proof/; exits non-zero on any
-# difference.
+# or alone after it): the installer run silently and uninstalled again; the
+# zip unpacked into a folder of its own, its tivora-cli.exe against the Linux
+# build of the same sources byte for byte (--help, places, zone ids, 1,000
+# readings, a batch, a saved reading file); tivora.exe on Xvfb with a window
+# manager, a birth typed in, computed and saved through the Save dialog, with
+# screenshots; and the engine, entry, zone and file tests cross-built and run
+# under Wine. Writes build-windows/proof/; exits non-zero on any difference.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 BUILD=$ROOT/build-windows
@@ -191,25 +192,119 @@ linux_cli save "$PROOF/asha-linux.tvr" "${save[@]}" >/dev/null 2>&1
 same "reading file saved by tivora-cli.exe" "$PROOF/asha-linux.tvr" "$PROOF/asha.tvr"
 linux_cli open "$PROOF/asha.tvr" >"$PROOF/asha.opened" 2>&1 || fail "Linux opens the Windows file"
 
-# The desktop program on Xvfb: its main window, looked at in the screenshot.
+# The desktop program on Xvfb, with a small window manager (Wine's message
+# boxes and file dialogs wait for one): its main window, a birth typed in and
+# computed, the result window, and the reading saved through the Save dialog.
+# Every window is looked at in its screenshot.
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$PROOF/xvfb.log" 2>&1 &
 xvfb=$!
 sleep 2
-DISPLAY=$display wine "$APP/tivora.exe" >"$PROOF/tivora.log" 2>&1 &
+export DISPLAY=$display
+openbox >"$PROOF/openbox.log" 2>&1 &
+openbox=$!
+sleep 1
+shot() { import -window root "$PROOF/$1.png"; }
+# visible_window TITLE [NOT-ID]: waits up to 30 s for a shown window so
+# titled (other than NOT-ID) and prints its id.
+visible_window() {
+    local id
+    for _ in $(seq 60); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${2:-none}" | tail -1 || true)
+        [ -n "$id" ] && echo "$id" && return 0
+        sleep 0.5
+    done
+    return 1
+}
+keys() { xdotool key --delay 40 "$@"; }
+wine "$APP/tivora.exe" >"$PROOF/tivora.log" 2>&1 &
 disown # ended with the wine server below
-window=$(DISPLAY=$display timeout 60 xdotool search --sync --name '^Tivora v' | head -1 || true)
-if [ -n "$window" ]; then
+if main=$(visible_window '^Tivora v'); then
     sleep 3
-    DISPLAY=$display xdotool getwindowname "$window" >"$PROOF/main-window.txt"
-    DISPLAY=$display xdotool getwindowgeometry "$window" >>"$PROOF/main-window.txt"
-    DISPLAY=$display import -window root "$PROOF/main-window.png"
+    xdotool getwindowname "$main" >"$PROOF/main-window.txt"
+    xdotool getwindowgeometry "$main" >>"$PROOF/main-window.txt"
+    shot main-window
     pass "tivora.exe shows \"$(head -1 "$PROOF/main-window.txt")\": $PROOF/main-window.png"
+
+    # Asha Devi, 10 June 1941, 09:30, Mumbai (chosen from the City box's
+    # list): the lists are set by Home and Down, as their items are fixed.
+    gui_tvr=$PROOF/asha-gui.tvr
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
+    xdotool type --delay 60 "Asha Devi"
+    keys Tab Home && keys --repeat 5 Down   # June
+    keys Tab Home && keys --repeat 9 Down   # 10
+    keys Tab Home && keys --repeat 40 Down  # 1941
+    keys Tab Home && keys --repeat 9 Down   # 09
+    keys Tab Home && keys --repeat 30 Down  # 30
+    keys Tab Home
+    keys --repeat 7 Tab # the coordinates' boxes and checked options, then City
+    xdotool type --delay 80 "Mumbai"
+    sleep 3
+    keys Down Return
+    sleep 2
+    shot main-window-entered
+    keys Return # "Find My Lagna"
+    if result=$(visible_window '^Tivora v' "$main"); then
+        sleep 3
+        shot result-window
+        pass "tivora.exe computed the reading: $PROOF/result-window.png"
+        keys alt+s # the result window's Save: the report window
+        if report=$(visible_window '^Tivora v' "$result"); then
+            sleep 2
+            shot report-window
+            keys alt+s # the report window's Save: the file dialog
+            if visible_window '^Save Your Lagna Details$' >/dev/null; then
+                sleep 2
+                shot save-dialog
+                xdotool type --delay 30 "$(winepath -w "$gui_tvr")"
+                keys Return
+                for _ in $(seq 30); do
+                    [ -s "$gui_tvr" ] && break
+                    sleep 1
+                done
+            fi
+        fi
+    fi
+    if [ -s "$gui_tvr" ]; then
+        # Its fifteen lines are those tivora-cli writes for the same birth
+        # on Linux; the two lines after them keep the full name and the
+        # chosen town.
+        linux_cli save "$PROOF/asha-gui-linux.tvr" --name "Asha Devi" --date 1941-06-10 \
+            --time 09:30 --place Mumbai >/dev/null 2>&1 || true
+        head -c "$(wc -c <"$PROOF/asha-gui-linux.tvr")" "$gui_tvr" >"$PROOF/asha-gui.15"
+        same "the reading file saved by tivora.exe (lines 1-15)" "$PROOF/asha-gui-linux.tvr" \
+            "$PROOF/asha-gui.15"
+        # Opened on Linux it is the same reading as that birth computed on
+        # Linux: every value both print agrees, but for those that tell
+        # where the values came from (the file's entries, not the atlas's).
+        linux_cli open "$gui_tvr" --json >"$PROOF/asha-gui.opened.json" 2>&1 || true
+        linux_cli reading --json --name "Asha Devi" --date 1941-06-10 --time 09:30 \
+            --place Mumbai >"$PROOF/asha-gui.reading.json" 2>&1 || true
+        if agreed=$(python3 - "$PROOF/asha-gui.opened.json" "$PROOF/asha-gui.reading.json" <<'PY'
+import json, sys
+opened, computed = (json.load(open(p, encoding="utf-8")) for p in sys.argv[1:3])
+origin = {"ZoneDirection", "OffsetCertain", "PlaceLatitude", "PlaceLongitude"}
+keys = opened.keys() & computed.keys() - origin
+differ = sorted(k for k in keys if opened[k] != computed[k])
+print(f"{len(keys)} values agree: {opened['AscendantText']}, {opened['Place']}, "
+      f"{opened['TimeZone']}" if not differ else f"these differ: {differ}")
+sys.exit(1 if differ else 0)
+PY
+        ); then
+            pass "Linux opens the file tivora.exe saved as the same reading ($agreed)"
+        else
+            fail "Linux does not open the file tivora.exe saved as the same reading: $agreed"
+        fi
+    else
+        fail "tivora.exe saved no reading file (screenshots in $PROOF)"
+        shot gui-failed
+    fi
 else
-    fail "tivora.exe showed no main window within a minute"
+    fail "tivora.exe showed no main window within half a minute"
 fi
 wineserver -k || true
-kill "$xvfb" 2>/dev/null || true
+kill "$openbox" "$xvfb" 2>/dev/null || true
+unset DISPLAY
 # Settings live in the per-user registry (Qt's native format).
 if grep -q 'Software\\\\Tivora' "$WINEPREFIX/user.reg" 2>/dev/null; then
     echo "INFO  settings written to HKEY_CURRENT_USER\\Software\\Tivora"
