@@ -387,6 +387,7 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         entry.city.clear();
         entry.state.clear();
         entry.country.clear();
+        entry.town = {};
         job->zoneWest = false;
         if (placeColumns)
             job->placeUse = PlaceUse{};

@@ -131,6 +131,11 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
             FillCoordinate(fill.latitude, e.latDegrees, e.latMinutes, north);
             e.south = !north;
         }
+        // As the window does: a saved reading keeps the town while its
+        // coordinates are the atlas's.
+        if (!options.lonGiven && !options.latGiven)
+            e.town = {town->name.toStdString(), town->region.toStdString(),
+                      town->countryCode.toStdString(), town->timeZone.toStdString()};
     }
     if (options.zoneGiven)
         return true;

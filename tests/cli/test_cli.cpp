@@ -515,6 +515,20 @@ private slots:
                                   QString::fromUtf8(", India\u2069\n")),
                  qPrintable(run.out));
         QVERIFY(run.out.contains("TimeZone: Asia/Kolkata\n"));
+
+        // save --place keeps the town as the window's Save does, unless the
+        // coordinates were typed.
+        const QStringList birth = {"--name", "Asha", "--date", "1950-06-01", "--time", "20:00"};
+        QCOMPARE(Cli(QStringList{"save", path} + birth + QStringList{"--place", "Mumbai"}).status,
+                 0);
+        run = Cli({"open", path, "--json"});
+        QCOMPARE(Json(run)["TimeZone"].toString(), QString("Asia/Kolkata"));
+        QVERIFY(Json(run)["Place"].toString().startsWith("Mumbai, "));
+        QCOMPARE(Cli(QStringList{"save", path} + birth +
+                     QStringList{"--place", "Mumbai", "--lon", "72:50E"})
+                     .status,
+                 0);
+        QVERIFY(!Json(Cli({"open", path, "--json"})).contains("Place"));
     }
 
     void openWarnsOfMissingAndIgnoredLines() {
