@@ -215,14 +215,8 @@ int RunSaveOrReport(const std::vector<std::string>& args, std::ostream& out, std
             return Refuse(err, "the report needs a graphical application object");
         // The PDF is headed with whose reading it is and from which birth data.
         const PlaceUse& use = job.placeUse;
-        std::string zoneNote = use.offsetDescription.substr(0, use.offsetDescription.find(" = "));
-        if (!use.offsetCertain)
-            zoneNote = (zoneNote.empty() ? QCoreApplication::translate("tivora::BirthplaceFinder",
-                                                                       "offset uncertain")
-                                         : QCoreApplication::translate("tivora::BirthplaceFinder",
-                                                                       "%1, offset uncertain")
-                                               .arg(QString::fromStdString(zoneNote)))
-                           .toStdString();
+        const std::string zoneNote = ZoneNote(
+            use.offsetDescription.substr(0, use.offsetDescription.find(" = ")), use.offsetCertain);
         // In Hindi the summary names the ascendant's sign as the reading does.
         const std::string sign =
             InstalledLanguage() == QLatin1String(kEnglish) ? std::string() : job.info.VedicName;

@@ -34,4 +34,15 @@ SummaryWords SummaryWordsInEffect(const std::string& ascendantSign) {
     return words;
 }
 
+std::string ZoneNote(const std::string& abbreviation, bool certain) {
+    if (certain)
+        return abbreviation;
+    const QString note =
+        abbreviation.empty()
+            ? Translated(QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "offset uncertain"))
+            : Translated(QT_TRANSLATE_NOOP("tivora::BirthplaceFinder", "%1, offset uncertain"))
+                  .arg(QString::fromStdString(abbreviation));
+    return note.toStdString();
+}
+
 } // namespace tivora

@@ -516,10 +516,7 @@ QString BirthplaceFinder::placeText() const {
 QString BirthplaceFinder::zoneNote() const {
     if (!zoneFromAtlas())
         return QString();
-    if (fill_.doubt.certain)
-        return zoneAbbreviation_;
-    return zoneAbbreviation_.isEmpty() ? tr("offset uncertain")
-                                       : tr("%1, offset uncertain").arg(zoneAbbreviation_);
+    return QString::fromStdString(ZoneNote(zoneAbbreviation_.toStdString(), fill_.doubt.certain));
 }
 
 QString BirthplaceFinder::birthSummary(const ChartRecord& calculated,
