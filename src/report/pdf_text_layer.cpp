@@ -312,7 +312,12 @@ QByteArray WithActualText(const QByteArray& pdf, const QList<QStringList>& pageT
         update += "\n/Info " + xref->info;
     update += "\n/Prev " + QByteArray::number(xref->start) + "\n>>\nstartxref\n" +
               QByteArray::number(table) + "\n%%EOF\n";
-    return pdf + update;
+    // ActualText came with PDF 1.5; the header keeps its length, so every
+    // offset stays where it was.
+    QByteArray marked = pdf + update;
+    if (marked.startsWith("%PDF-1.4"))
+        marked[7] = '5';
+    return marked;
 }
 
 } // namespace tivora

@@ -332,7 +332,8 @@ private slots:
         QCOMPARE(WithActualText("not a PDF", {{}}), QByteArray("not a PDF"));
         const QByteArray marked =
             WithActualText(pdf, {{QStringLiteral("one"), QStringLiteral("two")}});
-        QVERIFY(marked.startsWith(pdf) && marked.size() > pdf.size());
+        QVERIFY(marked.startsWith("%PDF-1.5") && marked.mid(8).startsWith(pdf.mid(8)) &&
+                marked.size() > pdf.size());
     }
 
     void pdfTextIsPlainAndPagesStartWithText_data() {
