@@ -337,7 +337,8 @@ batch    Reads CSV (RFC 4180, UTF-8; lines end in CR LF, LF or CR) from FILE
 open     Reads a saved reading file as the main window's Open command does
          (starting from the window's defaults) and prints the reading as
          'reading' does; a file that kept its atlas town adds Place and
-         TimeZone.
+         TimeZone, and before 1970 the doubt about its offset that
+         'reading --place' gives.
 save     Writes the saved reading file that the report window's Save
          command writes (".tvr" is added when FILE has no extension).
 report   Writes the formatted report, as the report window shows and prints

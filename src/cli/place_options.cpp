@@ -6,6 +6,7 @@
 #include "atlas/zone_offset.h"
 #include "base/numbers.h"
 #include "base/zone_ids.h"
+#include "entry/birth_summary.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -74,6 +75,30 @@ void UseSavedTown(ReadingJob& job) {
     use.latitude = p.latitude;
     use.longitude = p.longitude;
     use.timeZone = c.BirthPlace.timeZone;
+
+    // Before 1970 the saved offset may be one the town's clocks did not keep,
+    // as a reading by --place says; only the atlas knows the zone's city.
+    std::string unreadable;
+    const auto loaded = LoadAtlas(unreadable);
+    atlas::Place town = p;
+    if (!loaded || !loaded->addZoneCity(town))
+        return;
+    const QDate date(c.BirthYear, c.BirthMonth, c.BirthDay);
+    const QTime time(c.BirthHour, c.BirthMinute);
+    const atlas::LocalTimeOffsets clocks =
+        atlas::ResolveLocalTime(town.timeZone, date, time, town.longitude);
+    const int saved = UtcOffsetSeconds(c);
+    // The doubt is about the zone's offset; an offset of the user's own is theirs.
+    for (const atlas::ZoneOffset& kept : {clocks.offset, clocks.earlier, clocks.later}) {
+        if (clocks.kind == atlas::LocalTimeKind::UnknownZone || kept.totalSeconds != saved)
+            continue;
+        const atlas::OffsetDoubt doubt = atlas::DoubtAbout(town, date, kept);
+        use.offsetCertain = doubt.certain;
+        use.offsetDoubt = doubt.text.toStdString();
+        for (const atlas::OffsetAlternative& a : doubt.alternatives)
+            use.alternatives.push_back({a.minutes, a.why.toStdString()});
+        return;
+    }
 }
 
 bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string& error) {

@@ -529,6 +529,16 @@ private slots:
                      .status,
                  0);
         QVERIFY(!Json(Cli({"open", path, "--json"})).contains("Place"));
+
+        // Before 1970 the opened town's offset is as doubtful as the reading's.
+        const QStringList wartime = {"--name", "Asha",  "--date",  "1941-06-10",
+                                     "--time", "09:30", "--place", "Mumbai"};
+        QCOMPARE(Cli(QStringList{"save", path} + wartime).status, 0);
+        const QJsonObject reading = Json(Cli(QStringList{"reading", "--json"} + wartime));
+        const QJsonObject opened = Json(Cli({"open", path, "--json"}));
+        QCOMPARE(reading["OffsetCertain"], QJsonValue(false));
+        QCOMPARE(opened["OffsetCertain"], reading["OffsetCertain"]);
+        QCOMPARE(opened["OffsetAlternatives"], reading["OffsetAlternatives"]);
     }
 
     void openWarnsOfMissingAndIgnoredLines() {
