@@ -40,6 +40,17 @@ function(tivora_system_source out stem)
     endif()
 endfunction()
 
+# A cross build runs some of its tools on the build machine: variable (a
+# cache entry) names the path of tool built for it. out is that path.
+function(tivora_host_tool out variable tool)
+    set(${variable} "" CACHE FILEPATH "${tool} built for the build machine (cross builds only)")
+    if(NOT EXISTS "${${variable}}")
+        message(FATAL_ERROR "A cross build needs ${variable}: the path of ${tool} built for "
+            "this machine")
+    endif()
+    set(${out} ${${variable}} PARENT_SCOPE)
+endfunction()
+
 function(tivora_layer_uses folder out)
     if(NOT DEFINED TIVORA_LAYER_USES_${folder})
         message(FATAL_ERROR "src/${folder} is not a known layer: add it to cmake/Layers.cmake")
