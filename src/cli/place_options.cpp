@@ -53,6 +53,14 @@ std::string OffsetWords(const atlas::ZoneOffset& offset) {
     return atlas::DescribeOffset(offset).toStdString();
 }
 
+// Whether the offset is the town's, for the output.
+void TakeDoubt(PlaceUse& use, const atlas::OffsetDoubt& doubt) {
+    use.offsetCertain = doubt.certain;
+    use.offsetDoubt = doubt.text.toStdString();
+    for (const atlas::OffsetAlternative& a : doubt.alternatives)
+        use.alternatives.push_back({a.minutes, a.why.toStdString()});
+}
+
 } // namespace
 
 void UseSavedTown(ReadingJob& job) {
@@ -92,11 +100,7 @@ void UseSavedTown(ReadingJob& job) {
     for (const atlas::ZoneOffset& kept : {clocks.offset, clocks.earlier, clocks.later}) {
         if (clocks.kind == atlas::LocalTimeKind::UnknownZone || kept.totalSeconds != saved)
             continue;
-        const atlas::OffsetDoubt doubt = atlas::DoubtAbout(town, date, kept);
-        use.offsetCertain = doubt.certain;
-        use.offsetDoubt = doubt.text.toStdString();
-        for (const atlas::OffsetAlternative& a : doubt.alternatives)
-            use.alternatives.push_back({a.minutes, a.why.toStdString()});
+        TakeDoubt(use, atlas::DoubtAbout(town, date, kept));
         return;
     }
 }
@@ -193,10 +197,7 @@ bool ApplyPlaceOptions(const PlaceOptions& options, ReadingJob& job, std::string
         return false;
     }
     const atlas::ZoneOffset& offset = *fill.used;
-    use.offsetCertain = fill.doubt.certain;
-    use.offsetDoubt = fill.doubt.text.toStdString();
-    for (const atlas::OffsetAlternative& a : fill.doubt.alternatives)
-        use.alternatives.push_back({a.minutes, a.why.toStdString()});
+    TakeDoubt(use, fill.doubt);
     use.isDaylightTime = offset.isDaylightTime;
     use.offsetSource = atlas::SourceText(offset.source).toStdString();
     use.offsetDescription = OffsetWords(offset);

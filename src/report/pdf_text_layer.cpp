@@ -168,22 +168,25 @@ std::optional<QByteArray> PageContent(const QByteArray& pdf, const CrossReferenc
     return content;
 }
 
+// Marks that only steer the direction of text.
+bool IsDirectionMark(char16_t u) {
+    return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+           (u >= 0x2066 && u <= 0x2069);
+}
+
+// Characters that draw nothing: direction marks, zero-width spaces and joiners.
 bool IsInvisible(char16_t u) {
-    return (u >= 0x200B && u <= 0x200F) || (u >= 0x202A && u <= 0x202E) ||
-           (u >= 0x2060 && u <= 0x2069) || u == 0xFEFF;
+    return IsDirectionMark(u) || (u >= 0x200B && u <= 0x200D) || (u >= 0x2060 && u <= 0x2065) ||
+           u == 0xFEFF;
 }
 
 // What a reader should take for a text object: the item's text without the
 // invisible direction marks, in UTF-16 with its byte order mark.
 QByteArray ActualTextString(const QString& text) {
     QByteArray hex = "<FEFF";
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool directionMark = u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
-                                   (u >= 0x2066 && u <= 0x2069);
-        if (!directionMark)
-            hex += QByteArray::number(u, 16).rightJustified(4, '0').toUpper();
-    }
+    for (const QChar c : text)
+        if (!IsDirectionMark(c.unicode()))
+            hex += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
     return hex + '>';
 }
 
